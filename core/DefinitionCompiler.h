@@ -1,0 +1,26 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/ComponentDef.h"
+#include "core/DefinitionText.h"
+
+namespace core {
+
+// Turns a parsed text definition into what is stored: every class and property checked against
+// its schema, colour names turned into numbers, values equal to the declared default dropped,
+// the rest put in the order the class publishes them, and the stored files of file sources
+// added as "FileData". Problems raise std::runtime_error with a message naming the component.
+class DefinitionCompiler {
+ public:
+  explicit DefinitionCompiler(DefinitionText::FileReader readFile);
+  ComponentDef Compile(const ComponentDef& parsed) const;
+  std::vector<std::uint8_t> CompileText(std::string_view text) const;
+
+ private:
+  ComponentDef CompileComponent(const ComponentDef& parsed) const;
+  DefinitionText::FileReader readFile_;
+};
+
+}  // namespace core

@@ -1,0 +1,45 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/ComponentDef.h"
+
+namespace core {
+
+// The readable form of a window definition, one text file per window under resources/:
+//
+//   object Form1: TForm1
+//     Caption = 'Skylatch!'          string (Windows-1252; '' doubles a quote; #13 style char codes may follow)
+//     ClientWidth = 400              integer (decimal, or $hex)
+//     Enabled = False                boolean
+//     Style = csDropDownList         identifier
+//     Font.Style = [fsBold]          set
+//     Items.Strings = ('One' 'Two')  string list
+//     Picture = file 'logo.bmp'      the bytes of a file beside the definition
+//     object Label1: TLabel
+//       ...
+//     end
+//   end
+//
+// Blank lines and lines starting with "//" are ignored. Errors raise DefinitionTextError with
+// the line number.
+class DefinitionText {
+ public:
+  using FileReader = std::function<std::vector<std::uint8_t>(const std::string& relativeName)>;
+  static ComponentDef Parse(std::string_view text, const FileReader& readFile);
+};
+
+class DefinitionTextError : public std::runtime_error {
+ public:
+  DefinitionTextError(int line, const std::string& what)
+      : std::runtime_error("line " + std::to_string(line) + ": " + what), line_(line) {}
+  int line() const { return line_; }
+
+ private:
+  int line_;
+};
+
+}  // namespace core

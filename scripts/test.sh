@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: the core's native tests
+# (ASan + UBSan) and the Windows tests under Wine on a virtual display. Ends with ctest's summary.
+source "$(dirname "$0")/common.sh"
+install_packages "${PACKAGES[@]}"
+build_host
+build_win
+ensure_prefix
+# One ctest run over both build trees, so the summary counts every test.
+cat > "$BUILD/CTestTestfile.cmake" <<CT
+subdirs("host")
+subdirs("win")
+CT
+say "Running the tests"
+# One wineserver for the whole run, its helpers kept off ctest's output pipe.
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  wineserver -p
+  wine cmd /c exit </dev/null >/dev/null 2>&1
+  ctest --test-dir "$0" --output-on-failure -j2 --timeout 300
+  rc=$?
+  wineserver -k
+  exit $rc' "$BUILD"
