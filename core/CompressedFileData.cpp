@@ -1,0 +1,88 @@
+#include "core/CompressedFileData.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/BlockCoder.h"
+#include "core/Int32Field.h"
+#include "core/StreamError.h"
+
+namespace core {
+
+namespace {
+
+// Reads until count bytes are in or the source has nothing more; returns how many came.
+std::size_t ReadUpTo(ByteStream& source, std::uint8_t* buffer, std::size_t count) {
+  std::size_t total = 0;
+  while (total < count) {
+    const std::size_t got = source.Read(buffer + total, count - total);
+    if (got == 0) break;
+    total += got;
+  }
+  return total;
+}
+
+void ReadSignature(ByteStream& source) {
+  char signature[CompressedFileData::kSignatureSize];
+  source.ReadExactly(signature, sizeof signature);
+  if (std::memcmp(signature, CompressedFileData::Signature, sizeof signature) != 0)
+    throw StreamError("Wrong file type");
+}
+
+}  // namespace
+
+void CompressedFileData::Compress(ByteStream& source, ByteStream& destination, std::int64_t count) {
+  destination.Write(Signature, kSignatureSize);
+  const std::int64_t totalPosition = destination.Position();
+  Int32Field::Write(destination, 0);
+
+  std::int64_t total = 0;
+  bool sourceEnded = false;
+  std::vector<std::uint8_t> chunk(BlockCoder::kMaxChunk);
+  while (count > 0) {
+    const auto wanted = static_cast<std::size_t>(std::min<std::int64_t>(count, BlockCoder::kMaxChunk));
+    const std::size_t got = ReadUpTo(source, chunk.data(), wanted);
+    if (got == 0) {
+      sourceEnded = true;
+      break;
+    }
+    const std::vector<std::uint8_t> block = BlockCoder::Encode(std::span(chunk.data(), got));
+    total += static_cast<std::int64_t>(block.size()) + 4;
+    if (total > std::numeric_limits<std::int32_t>::max())
+      throw StreamError("Compressed data exceeds 2 GB");
+    Int32Field::Write(destination, static_cast<std::int32_t>(block.size()));
+    destination.Write(block.data(), block.size());
+    count -= static_cast<std::int64_t>(got);
+  }
+
+  const std::int64_t endPosition = destination.Position();
+  destination.Seek(totalPosition);
+  Int32Field::Write(destination, static_cast<std::int32_t>(total));
+  destination.Seek(endPosition);
+  if (sourceEnded) throw StreamError();
+}
+
+void CompressedFileData::Decompress(ByteStream& source, ByteStream& destination) {
+  ReadSignature(source);
+  std::int32_t remaining = Int32Field::Read(source);
+  if (remaining < 0) throw StreamError("Negative compressed data length " + std::to_string(remaining));
+
+  std::vector<std::uint8_t> block(BlockCoder::kMaxBlock);
+  while (remaining > 0) {
+    if (remaining < 4) throw StreamError("Block lengths overrun the compressed data length");
+    const std::int32_t length = Int32Field::Read(source);
+    if (length < 1 || static_cast<std::size_t>(length) > BlockCoder::kMaxBlock)
+      throw StreamError("Block length " + std::to_string(length) + " outside 1 to 32783");
+    if (length > remaining - 4) throw StreamError("Block lengths overrun the compressed data length");
+    source.ReadExactly(block.data(), static_cast<std::size_t>(length));
+    const std::vector<std::uint8_t> decoded = BlockCoder::Decode(std::span(block.data(), static_cast<std::size_t>(length)));
+    destination.Write(decoded.data(), decoded.size());
+    remaining -= length + 4;
+  }
+}
+
+}  // namespace core
