@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace core {
+
+// The value rules of the integer spin edit. The value is never stored: it is read from the text.
+class SpinValue {
+ public:
+  // The runtime's integer conversion: leading blanks, an optional sign, then decimal digits or
+  // hexadecimal digits after "$" (or "0x"), up to the end of the text, within 32-bit signed range.
+  static bool ParseInteger(std::string_view text, std::int32_t& out);
+
+  // The text's value, or minValue when the text does not convert. Never clamps.
+  static std::int32_t ReadValue(std::string_view text, std::int32_t minValue);
+
+  // Equal limits mean no limits at all; the lower limit is tested first.
+  static std::int32_t CheckValue(std::int32_t value, std::int32_t minValue, std::int32_t maxValue);
+
+  // One arrow step, wrapping around at the ends of the 32-bit range.
+  static std::int32_t StepValue(std::int32_t value, std::int32_t increment, bool up);
+
+  // Signs, digits and the locale's decimal separator are typed; control characters other than CR
+  // pass. Without the editor only control characters other than backspace and CR pass.
+  static bool IsValidChar(char c, char decimalSeparator, bool editorEnabled);
+
+  static std::string FormatValue(std::int32_t value);
+};
+
+}  // namespace core

@@ -1,0 +1,114 @@
+#include "core/SpinValue.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+using core::SpinValue;
+
+std::optional<std::int32_t> Parse(std::string_view text) {
+  std::int32_t value = 12345;
+  if (!SpinValue::ParseInteger(text, value)) return std::nullopt;
+  return value;
+}
+
+TEST(SpinValueTest, ParsesDecimalWithBlanksAndSign) {
+  EXPECT_EQ(Parse("300"), 300);
+  EXPECT_EQ(Parse("   42"), 42);
+  EXPECT_EQ(Parse("+7"), 7);
+  EXPECT_EQ(Parse("-15"), -15);
+  EXPECT_EQ(Parse("007"), 7);
+  EXPECT_EQ(Parse("-0"), 0);
+}
+
+TEST(SpinValueTest, ParsesHexAfterDollarOrZeroX) {
+  EXPECT_EQ(Parse("$1F"), 31);
+  EXPECT_EQ(Parse("$ff"), 255);
+  EXPECT_EQ(Parse("0x10"), 16);
+  EXPECT_EQ(Parse("0X7fffffff"), INT32_MAX);
+  EXPECT_EQ(Parse(" -$10"), -16);
+  EXPECT_EQ(Parse("-$80000000"), INT32_MIN);
+}
+
+TEST(SpinValueTest, RejectsWhatTheRuntimeRejects) {
+  for (const char* text : {"", " ", "+", "-", "$", "0x", "12a", "1 2", "12 ", "1.5", "1,5", "abc",
+                           "--1", "+-1", "$G", "\t5", "1e3"})
+    EXPECT_EQ(Parse(text), std::nullopt) << '"' << text << '"';
+}
+
+TEST(SpinValueTest, RangeIsThirtyTwoBitSigned) {
+  EXPECT_EQ(Parse("2147483647"), INT32_MAX);
+  EXPECT_EQ(Parse("-2147483648"), INT32_MIN);
+  EXPECT_EQ(Parse("2147483648"), std::nullopt);
+  EXPECT_EQ(Parse("-2147483649"), std::nullopt);
+  EXPECT_EQ(Parse("99999999999999999999"), std::nullopt);
+  EXPECT_EQ(Parse("$80000000"), std::nullopt);
+}
+
+TEST(SpinValueTest, ReadValueFallsBackToMinimumWithoutClamping) {
+  EXPECT_EQ(SpinValue::ReadValue("150", 0), 150);
+  EXPECT_EQ(SpinValue::ReadValue("", 7), 7);
+  EXPECT_EQ(SpinValue::ReadValue("1,5", -3), -3);
+  EXPECT_EQ(SpinValue::ReadValue("-", 10), 10);
+  EXPECT_EQ(SpinValue::ReadValue("5", 10), 5);
+}
+
+TEST(SpinValueTest, EqualLimitsMeanNoLimits) {
+  EXPECT_EQ(SpinValue::CheckValue(7, 5, 5), 7);
+  EXPECT_EQ(SpinValue::CheckValue(-3, 5, 5), -3);
+  EXPECT_EQ(SpinValue::CheckValue(INT32_MIN, 0, 0), INT32_MIN);
+}
+
+TEST(SpinValueTest, LimitsClampWithTheLowerTestedFirst) {
+  EXPECT_EQ(SpinValue::CheckValue(150, 0, 100), 100);
+  EXPECT_EQ(SpinValue::CheckValue(-5, 0, 100), 0);
+  EXPECT_EQ(SpinValue::CheckValue(100, 0, 100), 100);
+  EXPECT_EQ(SpinValue::CheckValue(0, 0, 100), 0);
+  EXPECT_EQ(SpinValue::CheckValue(7, 10, 5), 10);
+  EXPECT_EQ(SpinValue::CheckValue(12, 10, 5), 5);
+  EXPECT_EQ(SpinValue::CheckValue(3, 10, 5), 10);
+}
+
+TEST(SpinValueTest, ExitCorrectionOfUnconvertibleText) {
+  // Text that does not convert reads as MinValue, which CheckValue keeps within ordered limits.
+  const std::int32_t read = SpinValue::ReadValue("", 0);
+  EXPECT_EQ(SpinValue::CheckValue(read, 0, 100), read);
+  const std::int32_t inverted = SpinValue::ReadValue("x", 10);
+  EXPECT_EQ(SpinValue::CheckValue(inverted, 10, 5), 5);
+}
+
+TEST(SpinValueTest, StepsWrapAround) {
+  EXPECT_EQ(SpinValue::StepValue(300, 1, true), 301);
+  EXPECT_EQ(SpinValue::StepValue(300, 1, false), 299);
+  EXPECT_EQ(SpinValue::StepValue(INT32_MAX, 1, true), INT32_MIN);
+  EXPECT_EQ(SpinValue::StepValue(INT32_MIN, 1, false), INT32_MAX);
+  EXPECT_EQ(SpinValue::StepValue(0, INT32_MIN, false), INT32_MIN);
+  EXPECT_EQ(SpinValue::StepValue(5, -10, true), -5);
+  EXPECT_EQ(SpinValue::StepValue(INT32_MAX, INT32_MAX, true), -2);
+}
+
+TEST(SpinValueTest, FormatsPlainDecimal) {
+  EXPECT_EQ(SpinValue::FormatValue(0), "0");
+  EXPECT_EQ(SpinValue::FormatValue(300), "300");
+  EXPECT_EQ(SpinValue::FormatValue(-42), "-42");
+  EXPECT_EQ(SpinValue::FormatValue(INT32_MIN), "-2147483648");
+  EXPECT_EQ(SpinValue::FormatValue(SpinValue::CheckValue(150, 0, 100)), "100");
+}
+
+TEST(SpinValueTest, TypedCharactersWithTheEditor) {
+  for (char c : {'0', '5', '9', '+', '-', '.'}) EXPECT_TRUE(SpinValue::IsValidChar(c, '.', true)) << c;
+  EXPECT_TRUE(SpinValue::IsValidChar(',', ',', true));
+  EXPECT_FALSE(SpinValue::IsValidChar(',', '.', true));
+  for (char c : {'a', 'x', ' ', '$', '\r', '\x7F', '\xF3'}) EXPECT_FALSE(SpinValue::IsValidChar(c, '.', true)) << int(c);
+  for (char c : {'\b', '\x01', '\x03', '\x16', '\x18', '\x1B', '\n', '\0'})
+    EXPECT_TRUE(SpinValue::IsValidChar(c, '.', true)) << int(c);
+}
+
+TEST(SpinValueTest, WithoutTheEditorOnlyControlsOtherThanBackspacePass) {
+  for (char c : {'0', '+', '-', '.', '\b', '\r', 'a'}) EXPECT_FALSE(SpinValue::IsValidChar(c, '.', false)) << int(c);
+  for (char c : {'\x01', '\x03', '\x16', '\x1B'}) EXPECT_TRUE(SpinValue::IsValidChar(c, '.', false)) << int(c);
+}
+
+}  // namespace
