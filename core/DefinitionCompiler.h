@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,14 @@ class DefinitionCompiler {
   explicit DefinitionCompiler(DefinitionText::FileReader readFile);
   ComponentDef Compile(const ComponentDef& parsed) const;
   std::vector<std::uint8_t> CompileText(std::string_view text) const;
+
+  // FILE-SOURCE HOOK: codes the bytes of a stored file source's file as its "FileData" value
+  // (plain or compressed). The file-source codec installs it; until then compiling a file source
+  // whose Store is True fails. Install it from code the program calls (defc's main), not from a
+  // static initialiser, which a static library may drop.
+  using FileDataEncoder =
+      std::function<std::vector<std::uint8_t>(std::span<const std::uint8_t> file, bool compress)>;
+  static FileDataEncoder& FileDataHook();
 
  private:
   ComponentDef CompileComponent(const ComponentDef& parsed) const;

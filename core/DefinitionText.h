@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,8 @@ class DefinitionText {
  public:
   using FileReader = std::function<std::vector<std::uint8_t>(const std::string& relativeName)>;
   static ComponentDef Parse(std::string_view text, const FileReader& readFile);
+  // One value written as after "Name = " (the schema's declared defaults use this form).
+  static PropertyValue ParseValue(std::string_view text);
 };
 
 class DefinitionTextError : public std::runtime_error {

@@ -1,0 +1,64 @@
+#include "core/Windows1252.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <stdexcept>
+
+namespace core {
+
+namespace {
+
+// Code points of bytes $80..$9F; 0 where the code page leaves the byte undefined.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+[[noreturn]] void Malformed() { throw std::invalid_argument("malformed UTF-8 text"); }
+
+char32_t Decode(std::string_view s, std::size_t& i) {
+  const auto lead = static_cast<std::uint8_t>(s[i++]);
+  if (lead < 0x80) return lead;
+  int extra;
+  char32_t cp;
+  char32_t minimum;
+  if ((lead & 0xE0) == 0xC0) {
+    extra = 1, cp = lead & 0x1F, minimum = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    extra = 2, cp = lead & 0x0F, minimum = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    extra = 3, cp = lead & 0x07, minimum = 0x10000;
+  } else {
+    Malformed();
+  }
+  for (int k = 0; k < extra; ++k) {
+    if (i >= s.size()) Malformed();
+    const auto b = static_cast<std::uint8_t>(s[i++]);
+    if ((b & 0xC0) != 0x80) Malformed();
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) Malformed();
+  return cp;
+}
+
+char Encode(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+  for (std::size_t k = 0; k < kHighControls.size(); ++k) {
+    if (kHighControls[k] != 0 && kHighControls[k] == cp) return static_cast<char>(0x80 + k);
+  }
+  char name[16];
+  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(cp));
+  throw std::invalid_argument(std::string("character ") + name + " cannot be written in Windows-1252");
+}
+
+}  // namespace
+
+std::string Windows1252::FromUtf8(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) out.push_back(Encode(Decode(utf8, i)));
+  return out;
+}
+
+}  // namespace core

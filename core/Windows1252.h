@@ -1,0 +1,15 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace core {
+
+// The program's text is single-byte Windows-1252; its sources are written in UTF-8.
+class Windows1252 {
+ public:
+  // Converts UTF-8 to Windows-1252 bytes. Raises std::invalid_argument for malformed UTF-8 and
+  // for characters the code page cannot hold, naming the character.
+  static std::string FromUtf8(std::string_view utf8);
+};
+
+}  // namespace core

@@ -1,0 +1,61 @@
+// defc <input.def> <output.bin>: compiles a readable window definition into the stored form.
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/DefinitionCompiler.h"
+
+namespace {
+
+std::vector<std::uint8_t> ReadAll(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot open " + path.string());
+  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw std::runtime_error("cannot read " + path.string());
+  return bytes;
+}
+
+// Written beside the target and renamed over it, so a failed run leaves no half-written output.
+void WriteAll(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+  std::filesystem::path temp = path;
+  temp += ".tmp";
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+      std::error_code ignored;
+      std::filesystem::remove(temp, ignored);
+      throw std::runtime_error("cannot write " + path.string());
+    }
+  }
+  std::filesystem::rename(temp, path);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: defc <input.def> <output.bin>\n");
+    return 2;
+  }
+  const std::filesystem::path input = argv[1];
+  const std::filesystem::path output = argv[2];
+  try {
+    const std::vector<std::uint8_t> source = ReadAll(input);
+    const std::filesystem::path folder = input.parent_path();
+    core::DefinitionCompiler compiler(
+        [folder](const std::string& name) { return ReadAll(folder / std::filesystem::path(name)); });
+    const std::string text(source.begin(), source.end());
+    WriteAll(output, compiler.CompileText(text));
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "defc: %s: %s\n", argv[1], e.what());
+    return 1;
+  }
+  return 0;
+}
