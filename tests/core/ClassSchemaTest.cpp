@@ -1,0 +1,147 @@
+#include "core/ClassSchema.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "core/DefinitionText.h"
+
+namespace core {
+namespace {
+
+std::vector<std::string> Split(std::string_view values) {
+  std::vector<std::string> out;
+  std::stringstream in{std::string(values)};
+  for (std::string item; std::getline(in, item, ',');) out.push_back(item);
+  return out;
+}
+
+bool IsMember(const PropertyInfo& p, const std::string& name) {
+  const auto values = Split(p.values);
+  return std::find(values.begin(), values.end(), name) != values.end();
+}
+
+TEST(ClassSchemaTest, KnowsEveryClassTheWindowsUse) {
+  for (const char* name : {"TForm1", "TForm3", "TMain", "TCCOrders", "Tfaxorders", "Tmailorders", "TPhoneorders",
+                           "TPOOrders", "TLabel", "TImage", "TMainMenu", "TMenuItem", "TFlatEdit",
+                           "TFlatSpinEditInteger", "TFlatCheckBox", "TFlatComboBox", "TFlatButton", "TFlatGroupBox",
+                           "TProLabel", "TProUrlLabel", "TProUrlImage", "TFileSource"}) {
+    const ClassSchema* schema = FindClassSchema(name);
+    ASSERT_NE(schema, nullptr) << name;
+    EXPECT_EQ(schema->className, name);
+  }
+  EXPECT_EQ(FindClassSchema("TEdit"), nullptr);
+  EXPECT_EQ(FindClassSchema("tlabel"), nullptr);
+  EXPECT_EQ(AllClassSchemas().size(), 22u);
+}
+
+// Every declared default must itself be a legal value, or the compiler could never drop it.
+TEST(ClassSchemaTest, DeclarationsAreConsistent) {
+  for (const ClassSchema* schema : AllClassSchemas()) {
+    std::set<std::string_view> names;
+    for (const PropertyInfo& p : schema->properties) {
+      const std::string where = std::string(schema->className) + "." + std::string(p.name);
+      EXPECT_TRUE(names.insert(p.name).second) << where << " listed twice";
+      const bool listed = p.kind == PropertyKind::Enum || p.kind == PropertyKind::Set;
+      EXPECT_EQ(listed, !p.values.empty()) << where;
+      if (p.defaultText.empty()) continue;
+      const PropertyValue d = DefinitionText::ParseValue(p.defaultText);
+      std::int32_t colour;
+      switch (p.kind) {
+        case PropertyKind::Integer: EXPECT_EQ(d.type, ValueType::Integer) << where; break;
+        case PropertyKind::Boolean: EXPECT_TRUE(d.IsBool()) << where; break;
+        case PropertyKind::Enum: EXPECT_TRUE(IsMember(p, d.text)) << where; break;
+        case PropertyKind::Color:
+          EXPECT_TRUE(d.type == ValueType::Integer || LookupColorName(d.text, colour)) << where;
+          break;
+        case PropertyKind::Set:
+          for (const auto& item : d.items) EXPECT_TRUE(IsMember(p, item)) << where << " " << item;
+          break;
+        default: ADD_FAILURE() << where << " declares a default for a kind that has none"; break;
+      }
+    }
+  }
+}
+
+TEST(ClassSchemaTest, ControlsStartWithTheirBoundsAndCarryTheWholeFont) {
+  for (const ClassSchema* schema : AllClassSchemas()) {
+    const std::string_view cls = schema->className;
+    if (cls == "TMainMenu" || cls == "TMenuItem" || cls == "TFileSource") continue;
+    ASSERT_GE(schema->properties.size(), 4u) << cls;
+    EXPECT_EQ(schema->IndexOf("Left"), 0) << cls;
+    EXPECT_EQ(schema->IndexOf("Top"), 1) << cls;
+    EXPECT_EQ(schema->IndexOf("Width"), 2) << cls;
+    EXPECT_EQ(schema->IndexOf("Height"), 3) << cls;
+    const int font = schema->IndexOf("Font.Charset");
+    if (font < 0) continue;
+    int i = font;
+    for (const char* part : {"Font.Charset", "Font.Color", "Font.Height", "Font.Name", "Font.Style"}) {
+      EXPECT_EQ(schema->IndexOf(part), i++) << cls << " " << part;
+    }
+    EXPECT_EQ(schema->Find("Font.Style")->values, "fsBold,fsItalic,fsUnderline,fsStrikeOut");
+  }
+}
+
+TEST(ClassSchemaTest, PublishingOrderThatLoadingDependsOn) {
+  const ClassSchema* combo = FindClassSchema("TFlatComboBox");
+  EXPECT_GT(combo->IndexOf("ItemIndex"), combo->IndexOf("Items.Strings"));
+  EXPECT_TRUE(combo->Find("ItemIndex")->defaultText.empty());
+  EXPECT_TRUE(combo->Find("ItemHeight")->defaultText.empty());
+
+  const ClassSchema* spin = FindClassSchema("TFlatSpinEditInteger");
+  EXPECT_LT(spin->IndexOf("MinValue"), spin->IndexOf("Value"));
+  EXPECT_LT(spin->IndexOf("MaxValue"), spin->IndexOf("Value"));
+  EXPECT_EQ(spin->Find("ParentColor")->defaultText, "False");
+  EXPECT_EQ(spin->Find("AutoSize")->defaultText, "True");
+
+  const ClassSchema* file = FindClassSchema("TFileSource");
+  std::vector<std::string_view> names;
+  for (const auto& p : file->properties) names.push_back(p.name);
+  EXPECT_EQ(names, (std::vector<std::string_view>{"Compress", "DisplayLabel", "Extension", "FileName", "Store"}));
+  EXPECT_TRUE(file->Find("Compress")->defaultText.empty());
+}
+
+TEST(ClassSchemaTest, FrameworkPropertiesWithoutUseAreLeftOut) {
+  for (const ClassSchema* schema : AllClassSchemas()) {
+    for (const char* unused : {"DragCursor", "DragMode", "PopupMenu", "Hint", "ShowHint", "ParentShowHint",
+                               "HelpContext", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnStartDrag"}) {
+      EXPECT_EQ(schema->Find(unused), nullptr) << schema->className << "." << unused;
+    }
+  }
+}
+
+TEST(ClassSchemaTest, FormsShareOneListWithTheDeclaredDefaults) {
+  const ClassSchema* form = FindClassSchema("TForm1");
+  for (const ClassSchema* other : {FindClassSchema("TMain"), FindClassSchema("TPOOrders")}) {
+    ASSERT_EQ(other->properties.size(), form->properties.size());
+    for (std::size_t i = 0; i < form->properties.size(); ++i) {
+      EXPECT_EQ(other->properties[i].name, form->properties[i].name);
+    }
+  }
+  EXPECT_EQ(form->Find("BorderStyle")->defaultText, "bsSizeable");
+  EXPECT_EQ(form->Find("Position")->defaultText, "poDesigned");
+  EXPECT_EQ(form->Find("Color")->defaultText, "clBtnFace");
+  EXPECT_EQ(form->Find("Visible")->defaultText, "False");
+  EXPECT_TRUE(form->Find("ClientWidth")->defaultText.empty());
+  EXPECT_EQ(form->Find("Menu")->kind, PropertyKind::Reference);
+  EXPECT_EQ(form->Find("OnActivate")->kind, PropertyKind::Event);
+}
+
+TEST(ClassSchemaTest, ColourNames) {
+  std::int32_t v = 0;
+  EXPECT_TRUE(LookupColorName("clBtnFace", v));
+  EXPECT_EQ(v, static_cast<std::int32_t>(0x8000000Fu));
+  EXPECT_TRUE(LookupColorName("clBlue", v));
+  EXPECT_EQ(v, 0xFF0000);
+  EXPECT_TRUE(LookupColorName("clRed", v));
+  EXPECT_EQ(v, 0x0000FF);
+  EXPECT_TRUE(LookupColorName("clInfoBk", v));
+  EXPECT_EQ(v, static_cast<std::int32_t>(0x80000018u));
+  EXPECT_FALSE(LookupColorName("clPink", v));
+  EXPECT_FALSE(LookupColorName("clbtnface", v));
+}
+
+}  // namespace
+}  // namespace core
