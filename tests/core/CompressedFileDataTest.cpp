@@ -10,6 +10,7 @@
 
 #include "core/BlockCoder.h"
 #include "core/StreamError.h"
+#include "tests/core/SampleBytes.h"
 
 using core::BlockCoder;
 using core::CompressedFileData;
@@ -18,20 +19,6 @@ using core::StreamError;
 using Bytes = std::vector<std::uint8_t>;
 
 namespace {
-
-Bytes RandomBytes(std::size_t n, unsigned seed) {
-  std::mt19937 rng(seed);
-  Bytes b(n);
-  for (auto& x : b) x = static_cast<std::uint8_t>(rng());
-  return b;
-}
-
-Bytes TextBytes(std::size_t n) {
-  const std::string words = "<a href=\"javascript:popup('page.htm')\">click here to preview your PopUp</a>\r\n";
-  Bytes b(n);
-  for (std::size_t i = 0; i < n; ++i) b[i] = static_cast<std::uint8_t>(words[(i * 7 + i / 13) % words.size()]);
-  return b;
-}
 
 std::int32_t Le32(const Bytes& b, std::size_t at) {
   return static_cast<std::int32_t>(b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24));
