@@ -33,7 +33,9 @@ int HexDigit(char c) {
 
 class Lexer {
  public:
-  explicit Lexer(std::string_view text) : text_(text) {}
+  explicit Lexer(std::string_view text) : text_(text) {
+    if (text_.starts_with("\xEF\xBB\xBF")) pos_ = 3;  // byte-order mark some editors write
+  }
 
   int line() const { return line_; }
 

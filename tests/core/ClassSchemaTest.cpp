@@ -93,8 +93,6 @@ TEST(ClassSchemaTest, PublishingOrderThatLoadingDependsOn) {
   const ClassSchema* spin = FindClassSchema("TFlatSpinEditInteger");
   EXPECT_LT(spin->IndexOf("MinValue"), spin->IndexOf("Value"));
   EXPECT_LT(spin->IndexOf("MaxValue"), spin->IndexOf("Value"));
-  EXPECT_EQ(spin->Find("ParentColor")->defaultText, "False");
-  EXPECT_EQ(spin->Find("AutoSize")->defaultText, "True");
 
   const ClassSchema* file = FindClassSchema("TFileSource");
   std::vector<std::string_view> names;
@@ -112,7 +110,7 @@ TEST(ClassSchemaTest, FrameworkPropertiesWithoutUseAreLeftOut) {
   }
 }
 
-TEST(ClassSchemaTest, FormsShareOneListWithTheDeclaredDefaults) {
+TEST(ClassSchemaTest, FormsShareOneList) {
   const ClassSchema* form = FindClassSchema("TForm1");
   for (const ClassSchema* other : {FindClassSchema("TMain"), FindClassSchema("TPOOrders")}) {
     ASSERT_EQ(other->properties.size(), form->properties.size());
@@ -120,27 +118,6 @@ TEST(ClassSchemaTest, FormsShareOneListWithTheDeclaredDefaults) {
       EXPECT_EQ(other->properties[i].name, form->properties[i].name);
     }
   }
-  EXPECT_EQ(form->Find("BorderStyle")->defaultText, "bsSizeable");
-  EXPECT_EQ(form->Find("Position")->defaultText, "poDesigned");
-  EXPECT_EQ(form->Find("Color")->defaultText, "clBtnFace");
-  EXPECT_EQ(form->Find("Visible")->defaultText, "False");
-  EXPECT_TRUE(form->Find("ClientWidth")->defaultText.empty());
-  EXPECT_EQ(form->Find("Menu")->kind, PropertyKind::Reference);
-  EXPECT_EQ(form->Find("OnActivate")->kind, PropertyKind::Event);
-}
-
-TEST(ClassSchemaTest, ColourNames) {
-  std::int32_t v = 0;
-  EXPECT_TRUE(LookupColorName("clBtnFace", v));
-  EXPECT_EQ(v, static_cast<std::int32_t>(0x8000000Fu));
-  EXPECT_TRUE(LookupColorName("clBlue", v));
-  EXPECT_EQ(v, 0xFF0000);
-  EXPECT_TRUE(LookupColorName("clRed", v));
-  EXPECT_EQ(v, 0x0000FF);
-  EXPECT_TRUE(LookupColorName("clInfoBk", v));
-  EXPECT_EQ(v, static_cast<std::int32_t>(0x80000018u));
-  EXPECT_FALSE(LookupColorName("clPink", v));
-  EXPECT_FALSE(LookupColorName("clbtnface", v));
 }
 
 }  // namespace

@@ -54,6 +54,7 @@ end
   ASSERT_EQ(root.children.size(), 2u);
   EXPECT_EQ(root.children[0].children.at(0).name, "Inner");
   EXPECT_EQ(root.children[1].className, "TMainMenu");
+  EXPECT_EQ(Parse("\xEF\xBB\xBFobject A: TLabel\r\n  Left = 1\r\nend\r\n").properties.size(), 1u);
 }
 
 TEST(DefinitionTextTest, ReadsEveryKindOfValue) {
