@@ -1,0 +1,175 @@
+#include "framework/Exceptions.h"
+#include "framework/Application.h"
+
+#include <algorithm>
+
+#include "framework/Form.h"
+#include "framework/Platform.h"
+#include "framework/Timer.h"
+#include "framework/WinControl.h"
+
+namespace ui {
+
+TApplication* Application = nullptr;
+
+namespace {
+const char kAppWindowClass[] = "TApplication";
+
+LRESULT CALLBACK AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_TIMER) {
+    try {
+      TTimer::Dispatch(static_cast<UINT_PTR>(wParam));
+    } catch (const std::exception& e) {
+      if (Application) Application->HandleException(e);
+    }
+    return 0;
+  }
+  return DefWindowProcA(window, msg, wParam, lParam);
+}
+}  // namespace
+
+TApplication::TApplication() : TComponent(nullptr) {
+  Application = this;
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSA wc{};
+  if (!GetClassInfoA(instance, kAppWindowClass, &wc)) {
+    wc.lpfnWndProc = &AppWndProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = kAppWindowClass;
+    RegisterClassA(&wc);
+  }
+  handle_ = CreateWindowExA(0, kAppWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+}
+
+TApplication::~TApplication() {
+  DestroyForms();
+  DestroyComponents();
+  if (handle_) DestroyWindow(handle_);
+  if (Application == this) Application = nullptr;
+}
+
+void TApplication::DestroyForms() {
+  while (!forms_.empty()) {
+    TForm* form = forms_.back();
+    delete form;  // removes itself from forms_
+  }
+  mainForm_ = nullptr;
+  activeForm_ = nullptr;
+}
+
+void TApplication::FormDestroyed(TForm* form) {
+  forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+  if (mainForm_ == form) mainForm_ = nullptr;
+  if (activeForm_ == form) activeForm_ = nullptr;
+}
+
+void TApplication::ControlDestroyed(TControl* control) {
+  if (mouseControl_ == control) mouseControl_ = nullptr;
+}
+
+bool TApplication::FormActivated(TForm* form) {
+  bool changed = activeForm_ != form;
+  activeForm_ = form;
+  return changed;
+}
+
+void TApplication::ActivateMainFormIfUsable() {
+  if (!mainForm_ || !mainForm_->HandleAllocated() || !mainForm_->Visible() || !mainForm_->Enabled()) return;
+  HWND active = GetActiveWindow();
+  if (active && active != mainForm_->Handle() && IsWindowVisible(active)) return;
+  SetForegroundWindow(mainForm_->Handle());
+  SetActiveWindow(mainForm_->Handle());
+}
+
+int TApplication::Run() {
+  if (mainForm_ && !terminated_) mainForm_->Show();
+  while (!terminated_) HandleMessage();
+  DestroyForms();
+  return exitCode_;
+}
+
+void TApplication::ProcessMessages() {
+  while (!terminated_ && HandleMessage()) {
+  }
+}
+
+bool TApplication::HandleMessage() {
+  MSG msg;
+  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    Idle();
+    if (!terminated_) WaitMessage();
+    return false;
+  }
+  if (msg.message == WM_QUIT) {
+    terminated_ = true;
+    return false;
+  }
+  if (!PreTranslate(msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return true;
+}
+
+// Keys that belong to the window rather than to the focused control: Tab moves the focus, Alt
+// plus a character looks for a caption's accelerator.
+bool TApplication::PreTranslate(MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSCHAR) return false;
+  TWinControl* control = nullptr;
+  for (HWND w = msg.hwnd; w && !control; w = GetParent(w)) control = TWinControl::FromHandle(w);
+  TForm* form = control ? control->ParentForm() : nullptr;
+  if (!form) return false;
+  try {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
+      form->SelectNext(GetKeyState(VK_SHIFT) >= 0);
+      return true;
+    }
+    if (msg.message == WM_SYSCHAR) return form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
+  } catch (const std::exception& e) {
+    HandleException(e);
+    return true;
+  }
+  return false;
+}
+
+void TApplication::Terminate() {
+  terminated_ = true;
+  PostQuitMessage(exitCode_);
+}
+
+void TApplication::Halt(int exitCode) {
+  exitCode_ = exitCode;
+  Terminate();
+}
+
+std::string TApplication::ErrorBoxText(const std::exception& e) {
+  std::string text = e.what();
+  if (text.empty() || text.back() != '.') text += '.';
+  return text;
+}
+
+void TApplication::HandleException(const std::exception& e) {
+  if (OnException) {
+    OnException(e);
+    return;
+  }
+  HWND owner = GetActiveWindow();
+  MessageBoxA(owner, ErrorBoxText(e).c_str(), Title.c_str(), MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::Idle() {
+  TControl* target = FindControlAtScreenPoint(Platform::Current().CursorPos(), true);
+  TControl* capture = CaptureControl();
+  if (capture && target != capture) target = nullptr;
+  if (target == mouseControl_) return;
+  TControl* old = mouseControl_;
+  mouseControl_ = target;
+  try {
+    if (old) old->Perform(CM_MOUSELEAVE);
+    if (target) target->Perform(CM_MOUSEENTER);
+  } catch (const std::exception& e) {
+    HandleException(e);
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,81 @@
+#pragma once
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/Component.h"
+
+namespace ui {
+
+class TControl;
+class TForm;
+
+// The program object: owns the windows, runs the message loop and reports exceptions.
+class TApplication : public TComponent {
+ public:
+  TApplication();
+  ~TApplication() override;
+  const char* ClassName() const override { return "TApplication"; }
+
+  std::string Title;
+
+  // Creates a window of class Form into reference, loading its stored definition; the first
+  // window created becomes the main window.
+  template <typename Form>
+  void CreateForm(Form*& reference) {
+    Form* form = new Form(this);
+    reference = form;
+    forms_.push_back(form);
+    if (!mainForm_) mainForm_ = form;
+    form->LoadFromDefinition();
+  }
+  TForm* MainForm() const { return mainForm_; }
+  const std::vector<TForm*>& Forms() const { return forms_; }
+
+  // Shows the main window and handles messages until the program ends; then frees every window.
+  // Returns the exit code.
+  int Run();
+  // Handles every waiting message, then the idle step; for tests and busy loops.
+  void ProcessMessages();
+  void Terminate();
+  // Ends the program at once with the exit code: the loop stops before the next message.
+  void Halt(int exitCode);
+  bool Terminated() const { return terminated_; }
+  int ExitCode() const { return exitCode_; }
+
+  // The default error box: application title as caption, a stop icon, OK, and the message
+  // followed by a full stop. OnException, when set, is called instead.
+  void HandleException(const std::exception& e);
+  static std::string ErrorBoxText(const std::exception& e);
+  std::function<void(const std::exception&)> OnException;
+
+  // Sends mouse-leave and mouse-enter when the control under the cursor has changed.
+  void Idle();
+  void DestroyForms();
+
+  // Window bookkeeping used by the forms.
+  bool FormActivated(TForm* form);  // true when another of the program's windows was active before
+  void ActivateMainFormIfUsable();
+  void FormDestroyed(TForm* form);
+  void ControlDestroyed(TControl* control);
+  HWND Handle() const { return handle_; }
+
+ private:
+  bool HandleMessage();
+  bool PreTranslate(MSG& msg);
+
+  std::vector<TForm*> forms_;
+  TForm* mainForm_ = nullptr;
+  TForm* activeForm_ = nullptr;
+  TControl* mouseControl_ = nullptr;
+  bool terminated_ = false;
+  int exitCode_ = 0;
+  HWND handle_ = nullptr;
+};
+
+extern TApplication* Application;
+
+}  // namespace ui

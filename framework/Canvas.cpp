@@ -1,0 +1,150 @@
+#include "framework/Canvas.h"
+
+namespace ui {
+
+TCanvas::TCanvas() {
+  font_.OnChange = [this] { ApplyFont(); };
+}
+
+TCanvas::~TCanvas() { Release(); }
+
+void TCanvas::Bind(HDC dc) {
+  Release();
+  dc_ = dc;
+  if (!dc_) return;
+  oldPen_ = GetCurrentObject(dc_, OBJ_PEN);
+  oldBrush_ = GetCurrentObject(dc_, OBJ_BRUSH);
+  oldFont_ = GetCurrentObject(dc_, OBJ_FONT);
+  ApplyAll();
+}
+
+void TCanvas::Release() {
+  if (dc_) {
+    SelectObject(dc_, oldPen_);
+    SelectObject(dc_, oldBrush_);
+    SelectObject(dc_, oldFont_);
+  }
+  dc_ = nullptr;
+  pen_.Reset();
+  brush_.Reset();
+}
+
+void TCanvas::ApplyAll() {
+  ApplyPen();
+  ApplyBrush();
+  ApplyFont();
+}
+
+void TCanvas::ApplyPen() {
+  if (!dc_) return;
+  Pen made(CreatePen(PS_SOLID, penWidth_, ColorToRGB(penColor_)));
+  SelectObject(dc_, made.Get());
+  pen_ = std::move(made);
+}
+
+void TCanvas::ApplyBrush() {
+  if (!dc_) return;
+  if (brushStyle_ == BrushStyle::Clear) {
+    SelectObject(dc_, GetStockObject(NULL_BRUSH));
+    brush_.Reset();
+    SetBkMode(dc_, TRANSPARENT);
+    return;
+  }
+  Brush made(CreateSolidBrush(ColorToRGB(brushColor_)));
+  SelectObject(dc_, made.Get());
+  brush_ = std::move(made);
+  SetBkMode(dc_, OPAQUE);
+  SetBkColor(dc_, ColorToRGB(brushColor_));
+}
+
+void TCanvas::ApplyFont() {
+  if (!dc_) return;
+  SelectObject(dc_, font_.Handle());
+  SetTextColor(dc_, ColorToRGB(font_.Color()));
+}
+
+void TCanvas::SetPenColor(TColor c) {
+  penColor_ = c;
+  ApplyPen();
+}
+
+void TCanvas::SetPenWidth(int w) {
+  penWidth_ = w;
+  ApplyPen();
+}
+
+void TCanvas::SetBrushColor(TColor c) {
+  brushColor_ = c;
+  brushStyle_ = BrushStyle::Solid;
+  ApplyBrush();
+}
+
+void TCanvas::SetBrushStyle(BrushStyle s) {
+  brushStyle_ = s;
+  ApplyBrush();
+}
+
+void TCanvas::FillRect(const RECT& r) {
+  if (brushStyle_ == BrushStyle::Clear) return;
+  Brush b(CreateSolidBrush(ColorToRGB(brushColor_)));
+  ::FillRect(dc_, &r, b.Get());
+}
+
+void TCanvas::FrameRect(const RECT& r) {
+  Brush b(CreateSolidBrush(ColorToRGB(brushColor_)));
+  ::FrameRect(dc_, &r, b.Get());
+}
+
+void TCanvas::Rectangle(const RECT& r) { ::Rectangle(dc_, r.left, r.top, r.right, r.bottom); }
+
+void TCanvas::MoveTo(int x, int y) { MoveToEx(dc_, x, y, nullptr); }
+
+void TCanvas::LineTo(int x, int y) { ::LineTo(dc_, x, y); }
+
+void TCanvas::Polyline(const std::vector<POINT>& points) {
+  ::Polyline(dc_, points.data(), static_cast<int>(points.size()));
+}
+
+void TCanvas::Polygon(const std::vector<POINT>& points) {
+  ::Polygon(dc_, points.data(), static_cast<int>(points.size()));
+}
+
+void TCanvas::TextOut(int x, int y, const std::string& text) {
+  ::TextOutA(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+int TCanvas::DrawText(const std::string& text, RECT& r, UINT flags) {
+  return ::DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &r, flags);
+}
+
+SIZE TCanvas::TextExtent(const std::string& text) {
+  SIZE s{};
+  GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &s);
+  return s;
+}
+
+TEXTMETRICA TCanvas::TextMetrics() {
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc_, &tm);
+  return tm;
+}
+
+void TCanvas::Draw(int x, int y, HBITMAP bitmap) {
+  BITMAP info{};
+  if (!bitmap || !GetObject(bitmap, sizeof info, &info)) return;
+  MemoryDC source(dc_);
+  SelectedObject selected(source.Get(), bitmap);
+  BitBlt(dc_, x, y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
+}
+
+void TCanvas::StretchDraw(const RECT& destination, HBITMAP bitmap) {
+  BITMAP info{};
+  if (!bitmap || !GetObject(bitmap, sizeof info, &info)) return;
+  MemoryDC source(dc_);
+  SelectedObject selected(source.Get(), bitmap);
+  SetStretchBltMode(dc_, COLORONCOLOR);
+  StretchBlt(dc_, destination.left, destination.top, destination.right - destination.left,
+             destination.bottom - destination.top, source.Get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+}
+
+}  // namespace ui

@@ -1,0 +1,93 @@
+#include "framework/Component.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "framework/Exceptions.h"
+
+namespace ui {
+
+namespace {
+[[noreturn]] void InvalidValue() { throw Exception("Invalid property value"); }
+}  // namespace
+
+std::int32_t IntValue(const core::PropertyValue& v) {
+  if (v.type != core::ValueType::Integer) InvalidValue();
+  return v.integer;
+}
+
+bool BoolValue(const core::PropertyValue& v) {
+  if (!v.IsBool()) InvalidValue();
+  return v.AsBool();
+}
+
+const std::string& StringValue(const core::PropertyValue& v) {
+  if (v.type != core::ValueType::String) InvalidValue();
+  return v.text;
+}
+
+const std::string& IdentValue(const core::PropertyValue& v) {
+  if (v.type != core::ValueType::Ident) InvalidValue();
+  return v.text;
+}
+
+TNotifyEvent LoadContext::NotifyMethod(const core::PropertyValue& value) const {
+  const std::string& name = IdentValue(value);
+  TNotifyEvent method = root ? root->FindNotifyMethod(name) : nullptr;
+  if (!method) throw Exception("Method " + name + " not found");
+  return method;
+}
+
+TCloseEvent LoadContext::CloseMethod(const core::PropertyValue& value) const {
+  const std::string& name = IdentValue(value);
+  TCloseEvent method = root ? root->FindCloseMethod(name) : nullptr;
+  if (!method) throw Exception("Method " + name + " not found");
+  return method;
+}
+
+void LoadContext::Reference(const core::PropertyValue& value, std::function<void(TComponent*)> assign) {
+  std::string name = IdentValue(value);
+  TComponent* owner = root;
+  fixups.push_back([owner, name, assign = std::move(assign)] {
+    TComponent* target = owner ? owner->FindComponent(name) : nullptr;
+    if (!target) throw Exception("Invalid property value: no component named " + name);
+    assign(target);
+  });
+}
+
+TComponent::TComponent(TComponent* owner) : owner_(owner) {
+  if (owner_) owner_->Insert(this);
+}
+
+TComponent::~TComponent() {
+  destroying_ = true;
+  DestroyComponents();
+  if (owner_) owner_->Remove(this);
+}
+
+void TComponent::DestroyComponents() {
+  while (!components_.empty()) delete components_.back();
+}
+
+TComponent* TComponent::FindComponent(std::string_view name) const {
+  if (name.empty()) return nullptr;
+  for (TComponent* c : components_) {
+    if (c->name_.size() == name.size() &&
+        std::equal(name.begin(), name.end(), c->name_.begin(),
+                   [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) ==
+                                               std::tolower(static_cast<unsigned char>(b)); }))
+      return c;
+  }
+  return nullptr;
+}
+
+bool TComponent::SetProperty(std::string_view, const core::PropertyValue&, LoadContext&) { return false; }
+
+void TComponent::Insert(TComponent* component) { components_.push_back(component); }
+
+void TComponent::Remove(TComponent* component) {
+  components_.erase(std::remove(components_.begin(), components_.end(), component), components_.end());
+  for (TComponent* c : components_) c->Notification(component);
+}
+
+}  // namespace ui

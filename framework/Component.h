@@ -1,0 +1,84 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/PropertyValue.h"
+#include "framework/Events.h"
+
+namespace ui {
+
+class TComponent;
+
+// What a component needs while its values are applied from a window definition: the window
+// being loaded (it owns the published methods and the components that references name) and the
+// references to resolve once every component exists.
+struct LoadContext {
+  TComponent* root = nullptr;
+  std::vector<std::function<void()>> fixups;
+
+  TNotifyEvent NotifyMethod(const core::PropertyValue& value) const;
+  TCloseEvent CloseMethod(const core::PropertyValue& value) const;
+  // Calls assign with the named component once the whole window exists.
+  void Reference(const core::PropertyValue& value, std::function<void(TComponent*)> assign);
+};
+
+// Readers for stored values; a value of the wrong kind raises "Invalid property value".
+std::int32_t IntValue(const core::PropertyValue& v);
+bool BoolValue(const core::PropertyValue& v);
+const std::string& StringValue(const core::PropertyValue& v);
+const std::string& IdentValue(const core::PropertyValue& v);
+
+// Something with an owner and a name, that owns other components and frees them with itself.
+class TComponent : public TObject {
+ public:
+  explicit TComponent(TComponent* owner);
+  ~TComponent() override;
+  TComponent(const TComponent&) = delete;
+  TComponent& operator=(const TComponent&) = delete;
+
+  virtual const char* ClassName() const { return "TComponent"; }
+
+  TComponent* Owner() const { return owner_; }
+  const std::string& Name() const { return name_; }
+  void SetName(const std::string& name) { name_ = name; }
+  const std::vector<TComponent*>& Components() const { return components_; }
+  TComponent* FindComponent(std::string_view name) const;
+
+  bool Loading() const { return loading_; }
+  bool Destroying() const { return destroying_; }
+  void BeginLoading() { loading_ = true; }
+  // The after-loading step: runs once every component of the window has its stored values.
+  virtual void Loaded() { loading_ = false; }
+
+  // Applies one stored value; false when this class does not publish the property.
+  virtual bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context);
+
+  // Published methods, found by name when a definition binds an event to them.
+  virtual TNotifyEvent FindNotifyMethod(std::string_view) const { return nullptr; }
+  virtual TCloseEvent FindCloseMethod(std::string_view) const { return nullptr; }
+
+  // The component a definition nests this one in (a control's parent, a menu item's menu).
+  virtual void SetParentComponent(TComponent* parent) { (void)parent; }
+
+  // Told when a component of the same owner goes away, so references to it can be dropped.
+  virtual void Notification(TComponent* component) { (void)component; }
+
+ protected:
+  // Frees every owned component, newest first.
+  void DestroyComponents();
+  void BeginDestroy() { destroying_ = true; }
+
+ private:
+  void Insert(TComponent* component);
+  void Remove(TComponent* component);
+
+  TComponent* owner_;
+  std::string name_;
+  std::vector<TComponent*> components_;
+  bool loading_ = false;
+  bool destroying_ = false;
+};
+
+}  // namespace ui

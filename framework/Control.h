@@ -1,0 +1,184 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "framework/Canvas.h"
+#include "framework/Color.h"
+#include "framework/Component.h"
+#include "framework/Font.h"
+#include "framework/Messages.h"
+
+namespace ui {
+
+class TWinControl;
+class TForm;
+
+// What a control class asks of the framework.
+enum ControlStyle : unsigned {
+  csAcceptsControls = 1,
+  csCaptureMouse = 2,
+  csClickEvents = 4,
+  csOpaque = 8,
+  csDoubleClicks = 16,
+  csSetCaption = 32,
+};
+
+// A visible element with bounds inside a parent. Messages reach it through Perform, which
+// dispatches them by number to small virtual handlers; windowless controls get theirs from
+// their parent window.
+class TControl : public TComponent {
+ public:
+  explicit TControl(TComponent* owner);
+  ~TControl() override;
+  const char* ClassName() const override { return "TControl"; }
+
+  LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+  virtual void WndProc(TMessage& message);
+  virtual void DefaultHandler(TMessage& message);
+  virtual bool IsWindowed() const { return false; }
+
+  TWinControl* Parent() const { return parent_; }
+  virtual void SetParent(TWinControl* parent);
+  void SetParentComponent(TComponent* parent) override;
+  TForm* ParentForm() const;
+
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  virtual void SetBounds(int left, int top, int width, int height);
+  void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+  void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+  void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+  void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+  RECT BoundsRect() const { return RECT{left_, top_, left_ + width_, top_ + height_}; }
+  virtual RECT ClientRect() const { return RECT{0, 0, width_, height_}; }
+  POINT ClientToScreen(POINT p) const;
+  POINT ScreenToClient(POINT p) const;
+
+  bool Visible() const { return visible_; }
+  virtual void SetVisible(bool visible);
+  bool Showing() const;  // visible, and every parent too
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+
+  virtual std::string Text() const { return text_; }
+  void SetText(const std::string& text);
+  std::string Caption() const { return Text(); }
+  void SetCaption(const std::string& caption) { SetText(caption); }
+
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool value);
+  TFont& Font() { return font_; }
+  const TFont& Font() const { return font_; }
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool value);
+
+  int Cursor() const { return cursor_; }
+  void SetCursor(int cursor) { cursor_ = cursor; }
+  unsigned Style() const { return controlStyle_; }
+  bool MouseCaptured() const;
+  void SetMouseCapture(bool capture);
+
+  virtual void Invalidate();
+  void Update();
+  virtual void Repaint();
+  virtual void Click();
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+
+  bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context) override;
+
+ protected:
+  void Dispatch(TMessage& m);
+
+  virtual void WMMouseMove(TMessage& m);
+  virtual void WMLButtonDown(TMessage& m);
+  virtual void WMLButtonUp(TMessage& m);
+  virtual void WMLButtonDblClk(TMessage& m);
+  virtual void WMRButtonDown(TMessage& m);
+  virtual void WMRButtonUp(TMessage& m);
+  virtual void WMMButtonDown(TMessage& m);
+  virtual void WMMButtonUp(TMessage& m);
+  virtual void WMSetCursor(TMessage& m) { DefaultHandler(m); }
+  virtual void WMPaint(TMessage& m) { DefaultHandler(m); }
+  virtual void WMEraseBkgnd(TMessage& m) { DefaultHandler(m); }
+  virtual void WMSize(TMessage& m) { DefaultHandler(m); }
+  virtual void WMMove(TMessage& m) { DefaultHandler(m); }
+  virtual void WMSetFocus(TMessage& m) { DefaultHandler(m); }
+  virtual void WMKillFocus(TMessage& m) { DefaultHandler(m); }
+  virtual void WMKeyDown(TMessage& m) { DefaultHandler(m); }
+  virtual void WMKeyUp(TMessage& m) { DefaultHandler(m); }
+  virtual void WMChar(TMessage& m) { DefaultHandler(m); }
+  virtual void WMTimer(TMessage& m) { DefaultHandler(m); }
+  virtual void WMCommand(TMessage& m) { DefaultHandler(m); }
+  virtual void WMNCCalcSize(TMessage& m) { DefaultHandler(m); }
+  virtual void WMNCPaint(TMessage& m) { DefaultHandler(m); }
+  virtual void WMGetDlgCode(TMessage& m) { DefaultHandler(m); }
+  virtual void WMWindowPosChanging(TMessage& m) { DefaultHandler(m); }
+  virtual void WMWindowPosChanged(TMessage& m) { DefaultHandler(m); }
+  virtual void WMCtlColor(TMessage& m) { DefaultHandler(m); }
+  virtual void WMClose(TMessage& m) { DefaultHandler(m); }
+  virtual void WMActivate(TMessage& m) { DefaultHandler(m); }
+  virtual void WMShowWindow(TMessage& m) { DefaultHandler(m); }
+  virtual void WMCut(TMessage& m) { DefaultHandler(m); }
+  virtual void WMPaste(TMessage& m) { DefaultHandler(m); }
+
+  virtual void CMEnabledChanged(TMessage& m);
+  virtual void CMVisibleChanged(TMessage& m);
+  virtual void CMTextChanged(TMessage& m);
+  virtual void CMColorChanged(TMessage& m);
+  virtual void CMFontChanged(TMessage& m);
+  virtual void CMParentColorChanged(TMessage& m);
+  virtual void CMParentFontChanged(TMessage& m);
+  virtual void CMSysColorChange(TMessage& m) { (void)m; }
+  virtual void CMMouseEnter(TMessage& m);
+  virtual void CMMouseLeave(TMessage& m);
+  virtual void CMDialogChar(TMessage& m) { (void)m; }
+  virtual void CMButtonPressed(TMessage& m) { (void)m; }
+  virtual void CMEnter(TMessage& m) { (void)m; }
+  virtual void CMExit(TMessage& m) { (void)m; }
+  virtual void CMFocusChanged(TMessage& m) { (void)m; }
+  virtual void CNCommand(TMessage& m) { (void)m; }
+  virtual void CNCtlColor(TMessage& m) { DefaultHandler(m); }
+
+  // The framework's mouse handling raises these events; controls extend them.
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseMove(TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+
+  virtual void BoundsChanged() {}
+  void SetStyle(unsigned style) { controlStyle_ = style; }
+  void SetColorFromParent(TColor color);  // keeps ParentColor on
+  static TShiftState ShiftFromKeys(WPARAM keys);
+  static bool IsAccel(char c, const std::string& caption);
+
+  std::string text_;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  bool visible_ = true;
+
+ private:
+  void MouseButtonDown(TMessage& m, TMouseButton button);
+  void MouseButtonUp(TMessage& m, TMouseButton button);
+  void FontChanged();
+
+  TWinControl* parent_ = nullptr;
+  bool enabled_ = true;
+  TColor color_ = clBtnFace;
+  bool parentColor_ = false;
+  TFont font_;
+  bool parentFont_ = true;
+  bool fontFromParent_ = false;
+  int cursor_ = 0;
+  unsigned controlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
+  bool clicked_ = false;
+};
+
+}  // namespace ui

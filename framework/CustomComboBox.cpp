@@ -1,0 +1,116 @@
+#include "framework/Exceptions.h"
+#include "framework/CustomComboBox.h"
+
+namespace ui {
+
+TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 145, 21);
+  SetTabStop(true);
+  SetColor(clWindow);
+}
+
+void TCustomComboBox::CreateParams(TCreateParams& p) {
+  TWinControl::CreateParams(p);
+  CreateSubClass(p, "COMBOBOX");
+  p.style |= WS_VSCROLL | CBS_AUTOHSCROLL;
+  switch (style_) {
+    case TComboBoxStyle::csDropDown: p.style |= CBS_DROPDOWN; break;
+    case TComboBoxStyle::csSimple: p.style |= CBS_SIMPLE; break;
+    case TComboBoxStyle::csDropDownList: p.style |= CBS_DROPDOWNLIST; break;
+    case TComboBoxStyle::csOwnerDrawFixed: p.style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED; break;
+    case TComboBoxStyle::csOwnerDrawVariable: p.style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE; break;
+  }
+  if (style_ != TComboBoxStyle::csSimple) p.height = Height() + itemHeight_ * dropDownCount_ + 2;
+}
+
+void TCustomComboBox::CreateWnd() {
+  int index = itemIndex_;
+  TWinControl::CreateWnd();
+  for (const std::string& item : items_) SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  // The window was made tall enough for the list; the control itself keeps its own height.
+  RECT r{};
+  GetWindowRect(Handle(), &r);
+  height_ = r.bottom - r.top;
+}
+
+void TCustomComboBox::SetComboStyle(TComboBoxStyle value) {
+  if (style_ == value) return;
+  style_ = value;
+  itemIndex_ = ItemIndex();
+  RecreateWnd();
+}
+
+void TCustomComboBox::SetItems(const std::vector<std::string>& items) {
+  items_ = items;
+  itemIndex_ = -1;
+  if (!HandleAllocated()) return;
+  SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
+  for (const std::string& item : items_) SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+int TCustomComboBox::ItemIndex() const {
+  if (!HandleAllocated()) return itemIndex_;
+  return static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
+}
+
+void TCustomComboBox::SetItemIndex(int index) {
+  itemIndex_ = index;
+  if (HandleAllocated()) SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void TCustomComboBox::SetItemHeight(int value) {
+  if (value < 1) return;
+  itemHeight_ = value;
+  if (HandleAllocated()) SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, value);
+}
+
+bool TCustomComboBox::DroppedDown() const {
+  return HandleAllocated() && SendMessageA(Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+std::string TCustomComboBox::Text() const {
+  int index = ItemIndex();
+  if (style_ != TComboBoxStyle::csDropDown && style_ != TComboBoxStyle::csSimple)
+    return index >= 0 && index < static_cast<int>(items_.size()) ? items_[static_cast<std::size_t>(index)] : std::string();
+  return TWinControl::Text();
+}
+
+void TCustomComboBox::Change() {
+  if (OnChange) OnChange(this);
+}
+
+void TCustomComboBox::CNCommand(TMessage& m) {
+  switch (HIWORD(m.wParam)) {
+    case CBN_SELCHANGE: Change(); break;
+    case CBN_EDITCHANGE: Change(); break;
+    case CBN_DROPDOWN:
+      if (OnDropDown) OnDropDown(this);
+      break;
+    default: break;
+  }
+}
+
+bool TCustomComboBox::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
+  if (name == "Style") {
+    const std::string& s = IdentValue(v);
+    TComboBoxStyle style = s == "csSimple"              ? TComboBoxStyle::csSimple
+                           : s == "csDropDownList"      ? TComboBoxStyle::csDropDownList
+                           : s == "csOwnerDrawFixed"    ? TComboBoxStyle::csOwnerDrawFixed
+                           : s == "csOwnerDrawVariable" ? TComboBoxStyle::csOwnerDrawVariable
+                                                        : TComboBoxStyle::csDropDown;
+    SetComboStyle(style);
+  } else if (name == "Items.Strings") {
+    if (v.type != core::ValueType::StringList) throw Exception("Invalid property value");
+    SetItems(v.items);
+  } else if (name == "ItemIndex") SetItemIndex(IntValue(v));
+  else if (name == "ItemHeight") SetItemHeight(IntValue(v));
+  else if (name == "DropDownCount") SetDropDownCount(IntValue(v));
+  else if (name == "MaxLength" || name == "Sorted") (void)v;
+  else if (name == "OnChange") OnChange = context.NotifyMethod(v);
+  else if (name == "OnDropDown") OnDropDown = context.NotifyMethod(v);
+  else return TWinControl::SetProperty(name, v, context);
+  return true;
+}
+
+}  // namespace ui

@@ -1,0 +1,50 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "framework/WinControl.h"
+
+namespace ui {
+
+enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
+
+// The native COMBOBOX, wrapped. Selecting from code fires no OnChange; a pick by the user does.
+class TCustomComboBox : public TWinControl {
+ public:
+  explicit TCustomComboBox(TComponent* owner);
+  const char* ClassName() const override { return "TCustomComboBox"; }
+  bool WantsChars() const override { return true; }
+
+  TComboBoxStyle ComboStyle() const { return style_; }
+  void SetComboStyle(TComboBoxStyle value);
+  const std::vector<std::string>& Items() const { return items_; }
+  void SetItems(const std::vector<std::string>& items);
+  int ItemIndex() const;
+  void SetItemIndex(int index);
+  int ItemHeight() const { return itemHeight_; }
+  void SetItemHeight(int value);
+  int DropDownCount() const { return dropDownCount_; }
+  void SetDropDownCount(int value) { dropDownCount_ = value; }
+  bool DroppedDown() const;
+  std::string Text() const override;
+
+  TNotifyEvent OnChange;
+  TNotifyEvent OnDropDown;
+
+  bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void CNCommand(TMessage& m) override;
+  virtual void Change();
+
+ private:
+  TComboBoxStyle style_ = TComboBoxStyle::csDropDown;
+  std::vector<std::string> items_;
+  int itemIndex_ = -1;
+  int itemHeight_ = 13;
+  int dropDownCount_ = 8;
+};
+
+}  // namespace ui

@@ -1,0 +1,113 @@
+#include "framework/CustomEdit.h"
+
+namespace ui {
+
+TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 121, 25);
+  SetTabStop(true);
+  SetColor(clWindow);
+}
+
+void TCustomEdit::CreateParams(TCreateParams& p) {
+  TWinControl::CreateParams(p);
+  CreateSubClass(p, "EDIT");
+  p.style |= ES_AUTOHSCROLL | ES_LEFT;
+  if (readOnly_) p.style |= ES_READONLY;
+  if (charCase_ == TCharCase::ecUpperCase) p.style |= ES_UPPERCASE;
+  if (charCase_ == TCharCase::ecLowerCase) p.style |= ES_LOWERCASE;
+  if (!hideSelection_) p.style |= ES_NOHIDESEL;
+  if (passwordChar_) p.style |= ES_PASSWORD;
+  p.exStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TCustomEdit::CreateWnd() {
+  TWinControl::CreateWnd();
+  SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+  if (passwordChar_) SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(passwordChar_), 0);
+}
+
+void TCustomEdit::SetMaxLength(int value) {
+  maxLength_ = value;
+  if (HandleAllocated()) SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(value), 0);
+}
+
+void TCustomEdit::SetReadOnly(bool value) {
+  readOnly_ = value;
+  if (HandleAllocated()) SendMessageA(Handle(), EM_SETREADONLY, value, 0);
+}
+
+void TCustomEdit::SetCharCase(TCharCase value) {
+  if (charCase_ == value) return;
+  charCase_ = value;
+  RecreateWnd();
+}
+
+void TCustomEdit::SetPasswordChar(char value) {
+  passwordChar_ = value;
+  if (HandleAllocated()) {
+    SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(value), 0);
+    Invalidate();
+  }
+}
+
+void TCustomEdit::SetHideSelection(bool value) {
+  if (hideSelection_ == value) return;
+  hideSelection_ = value;
+  RecreateWnd();
+}
+
+void TCustomEdit::SetAutoSize(bool value) {
+  autoSize_ = value;
+  AdjustHeight();
+}
+
+void TCustomEdit::AdjustHeight() {
+  if (!autoSize_ || Loading()) return;
+  WindowDC screen(nullptr);
+  SelectedObject font(screen.Get(), Font().Handle());
+  TEXTMETRICA tm{};
+  GetTextMetricsA(screen.Get(), &tm);
+  SetHeight(tm.tmHeight + 2 * GetSystemMetrics(SM_CYEDGE) + 4);
+}
+
+void TCustomEdit::SelectAll() {
+  if (HandleAllocated()) SendMessageA(Handle(), EM_SETSEL, 0, -1);
+}
+
+void TCustomEdit::Change() {
+  if (OnChange) OnChange(this);
+}
+
+void TCustomEdit::CNCommand(TMessage& m) {
+  if (HIWORD(m.wParam) == EN_CHANGE) Change();
+}
+
+void TCustomEdit::CMEnter(TMessage& m) {
+  if (autoSelect_ && !(GetKeyState(VK_LBUTTON) < 0)) SelectAll();
+  TWinControl::CMEnter(m);
+}
+
+void TCustomEdit::CMFontChanged(TMessage& m) {
+  TWinControl::CMFontChanged(m);
+  AdjustHeight();
+}
+
+bool TCustomEdit::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
+  if (name == "MaxLength") SetMaxLength(IntValue(v));
+  else if (name == "ReadOnly") SetReadOnly(BoolValue(v));
+  else if (name == "CharCase") {
+    const std::string& s = IdentValue(v);
+    SetCharCase(s == "ecUpperCase" ? TCharCase::ecUpperCase : s == "ecLowerCase" ? TCharCase::ecLowerCase : TCharCase::ecNormal);
+  } else if (name == "PasswordChar") {
+    const std::string& s = StringValue(v);
+    SetPasswordChar(s.empty() ? 0 : s[0]);
+  } else if (name == "AutoSelect") SetAutoSelect(BoolValue(v));
+  else if (name == "AutoSize") SetAutoSize(BoolValue(v));
+  else if (name == "HideSelection") SetHideSelection(BoolValue(v));
+  else if (name == "OEMConvert") BoolValue(v);
+  else if (name == "OnChange") OnChange = context.NotifyMethod(v);
+  else return TWinControl::SetProperty(name, v, context);
+  return true;
+}
+
+}  // namespace ui

@@ -1,0 +1,30 @@
+#pragma once
+#include <stdexcept>
+#include <string>
+
+namespace ui {
+
+// Every failure the program reports is an Exception; the application's error box shows its
+// message followed by a full stop.
+class Exception : public std::runtime_error {
+ public:
+  explicit Exception(const std::string& message) : std::runtime_error(message) {}
+};
+
+// A failed text-file operation; the message depends on the system error code.
+class EInOutError : public Exception {
+ public:
+  explicit EInOutError(int errorCode);
+  int ErrorCode() const { return errorCode_; }
+
+ private:
+  int errorCode_;
+};
+
+// A file stream that could not be opened: "Cannot open file <name>".
+class EFOpenError : public Exception {
+ public:
+  explicit EFOpenError(const std::string& fileName) : Exception("Cannot open file " + fileName) {}
+};
+
+}  // namespace ui

@@ -1,0 +1,242 @@
+#include "framework/Exceptions.h"
+#include "framework/Form.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "framework/Application.h"
+#include "framework/DefinitionLoader.h"
+#include "framework/Menu.h"
+#include "framework/Screen.h"
+
+namespace ui {
+
+namespace {
+template <typename E>
+E EnumValue(const core::PropertyValue& v, std::initializer_list<const char*> names) {
+  const std::string& name = IdentValue(v);
+  int i = 0;
+  for (const char* n : names) {
+    if (name == n) return static_cast<E>(i);
+    ++i;
+  }
+  throw Exception("Invalid property value");
+}
+}  // namespace
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+  visible_ = false;
+  SetColor(clBtnFace);
+}
+
+TForm::~TForm() {
+  BeginDestroy();
+  if (Application) Application->FormDestroyed(this);
+  DestroyComponents();
+  DestroyWnd();
+}
+
+void TForm::LoadFromDefinition() {
+  std::string resource = ClassName();
+  std::transform(resource.begin(), resource.end(), resource.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  DefinitionLoader::Load(*this, DefinitionLoader::ReadResource(resource));
+  HandleNeeded();
+  if (OnCreate) OnCreate(this);
+}
+
+TNotifyEvent TForm::FindNotifyMethod(std::string_view name) const {
+  auto it = notifyMethods_.find(name);
+  return it == notifyMethods_.end() ? nullptr : it->second;
+}
+
+TCloseEvent TForm::FindCloseMethod(std::string_view name) const {
+  auto it = closeMethods_.find(name);
+  return it == closeMethods_.end() ? nullptr : it->second;
+}
+
+bool TForm::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
+  if (name == "BorderStyle")
+    borderStyle_ = EnumValue<TBorderStyle>(v, {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"});
+  else if (name == "BorderIcons") {
+    if (v.type != core::ValueType::Set) throw Exception("Invalid property value");
+    borderIcons_ = 0;
+    for (const std::string& s : v.items) {
+      if (s == "biSystemMenu") borderIcons_ |= biSystemMenu;
+      else if (s == "biMinimize") borderIcons_ |= biMinimize;
+      else if (s == "biMaximize") borderIcons_ |= biMaximize;
+    }
+  } else if (name == "Position")
+    position_ = EnumValue<TPosition>(v, {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
+                                         "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"});
+  else if (name == "ClientWidth") clientWidth_ = IntValue(v);
+  else if (name == "ClientHeight") clientHeight_ = IntValue(v);
+  else if (name == "Menu") context.Reference(v, [this](TComponent* c) { menu_ = dynamic_cast<TMainMenu*>(c); });
+  else if (name == "OnCreate") OnCreate = context.NotifyMethod(v);
+  else if (name == "OnShow") OnShow = context.NotifyMethod(v);
+  else if (name == "OnHide") OnHide = context.NotifyMethod(v);
+  else if (name == "OnActivate") OnActivate = context.NotifyMethod(v);
+  else if (name == "OnClose") OnClose = context.CloseMethod(v);
+  else return TWinControl::SetProperty(name, v, context);
+  return true;
+}
+
+void TForm::Notification(TComponent* component) {
+  if (component == activeControl_) activeControl_ = nullptr;
+  if (component == menu_) menu_ = nullptr;
+}
+
+void TForm::CreateParams(TCreateParams& p) {
+  TWinControl::CreateParams(p);
+  p.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  p.exStyle = 0;
+  switch (borderStyle_) {
+    case TBorderStyle::bsNone: p.style |= WS_POPUP; break;
+    case TBorderStyle::bsSingle: p.style |= WS_CAPTION | WS_BORDER; break;
+    case TBorderStyle::bsSizeable: p.style |= WS_CAPTION | WS_THICKFRAME; break;
+    case TBorderStyle::bsDialog: p.style |= WS_CAPTION | DS_MODALFRAME; p.exStyle |= WS_EX_DLGMODALFRAME; break;
+    case TBorderStyle::bsToolWindow: p.style |= WS_CAPTION; p.exStyle |= WS_EX_TOOLWINDOW; break;
+    case TBorderStyle::bsSizeToolWin: p.style |= WS_CAPTION | WS_THICKFRAME; p.exStyle |= WS_EX_TOOLWINDOW; break;
+  }
+  if (borderStyle_ != TBorderStyle::bsNone) {
+    if (borderIcons_ & biSystemMenu) p.style |= WS_SYSMENU;
+    if (borderIcons_ & biMinimize) p.style |= WS_MINIMIZEBOX;
+    if ((borderIcons_ & biMaximize) && (borderStyle_ == TBorderStyle::bsSizeable)) p.style |= WS_MAXIMIZEBOX;
+  }
+  if (!Enabled()) p.style |= WS_DISABLED;
+  p.parent = nullptr;
+  if (Application && Application->MainForm() && Application->MainForm() != this)
+    p.parent = Application->MainForm()->Handle();  // secondary windows stay in front of the main one
+  p.menu = menu_ ? menu_->Handle() : nullptr;
+  if (clientWidth_ >= 0 && clientHeight_ >= 0) {
+    RECT r{0, 0, clientWidth_, clientHeight_};
+    AdjustWindowRectEx(&r, p.style, p.menu != nullptr, p.exStyle);
+    p.width = r.right - r.left;
+    p.height = r.bottom - r.top;
+  }
+}
+
+void TForm::CreateWnd() {
+  TWinControl::CreateWnd();
+  if (clientWidth_ >= 0 && clientHeight_ >= 0) SetClientSize(clientWidth_, clientHeight_);
+  UpdateBoundsFromWindow();
+}
+
+void TForm::SetClientSize(int width, int height) {
+  clientWidth_ = width;
+  clientHeight_ = height;
+  if (!HandleAllocated()) return;
+  RECT client{}, window{};
+  GetClientRect(Handle(), &client);
+  GetWindowRect(Handle(), &window);
+  int w = (window.right - window.left) + (width - client.right);
+  int h = (window.bottom - window.top) + (height - client.bottom);
+  SetWindowPos(Handle(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int TForm::ClientWidth() const { return ClientRect().right; }
+int TForm::ClientHeight() const { return ClientRect().bottom; }
+
+bool TForm::Active() const { return HandleAllocated() && GetActiveWindow() == Handle(); }
+
+void TForm::PlaceOnFirstShow() {
+  if (placed_) return;
+  placed_ = true;
+  if (position_ != TPosition::poScreenCenter && position_ != TPosition::poDesktopCenter &&
+      position_ != TPosition::poMainFormCenter)
+    return;
+  RECT r{};
+  GetWindowRect(Handle(), &r);
+  int w = r.right - r.left, h = r.bottom - r.top;
+  int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+  SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm::CMVisibleChanged(TMessage&) {
+  if (Visible()) {
+    HandleNeeded();
+    PlaceOnFirstShow();
+    if (OnShow) OnShow(this);
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+    return;
+  }
+  if (!HandleAllocated()) return;
+  bool wasActive = GetActiveWindow() == Handle();
+  ShowWindow(Handle(), SW_HIDE);
+  if (OnHide) OnHide(this);
+  if (wasActive && Application) Application->ActivateMainFormIfUsable();
+}
+
+void TForm::Close() {
+  bool isMain = Application && Application->MainForm() == this;
+  TCloseAction action = isMain ? caFree : caHide;
+  DoClose(action);
+  if (action == caNone) return;
+  if (isMain) {
+    Application->Terminate();
+    return;
+  }
+  if (action == caMinimize) ShowWindow(Handle(), SW_MINIMIZE);
+  else Hide();
+}
+
+void TForm::DoClose(TCloseAction& action) {
+  if (OnClose) OnClose(this, action);
+}
+
+void TForm::WMClose(TMessage& m) {
+  Close();
+  m.result = 0;
+}
+
+void TForm::WMActivate(TMessage& m) {
+  DefaultHandler(m);
+  if (LOWORD(m.wParam) == WA_INACTIVE) return;
+  bool fire = Application ? Application->FormActivated(this) : true;
+  if (activeControl_ && activeControl_->CanFocus()) activeControl_->SetFocus();
+  else SelectNext(true);
+  if (fire && OnActivate) OnActivate(this);
+}
+
+void TForm::WMCommand(TMessage& m) {
+  if (m.lParam == 0 && HIWORD(m.wParam) == 0 && menu_) {
+    menu_->DispatchCommand(LOWORD(m.wParam));
+    m.result = 0;
+    return;
+  }
+  TWinControl::WMCommand(m);
+}
+
+void TForm::FocusControlChanged(TWinControl* control) {
+  if (control == this || activeControl_ == control) return;
+  TWinControl* old = activeControl_;
+  activeControl_ = control;
+  if (old) old->Perform(CM_EXIT);
+  control->Perform(CM_ENTER);
+}
+
+static void CollectTabStops(TWinControl* container, std::vector<TWinControl*>& out) {
+  for (TWinControl* c : container->TabList()) {
+    if (!c->Visible() || !c->Enabled()) continue;
+    if (c->TabStop()) out.push_back(c);
+    CollectTabStops(c, out);
+  }
+}
+
+void TForm::SelectNext(bool forward) {
+  std::vector<TWinControl*> stops;
+  CollectTabStops(this, stops);
+  if (stops.empty()) return;
+  TWinControl* current = Screen().ActiveControl();
+  auto it = std::find(stops.begin(), stops.end(), current);
+  std::size_t index;
+  if (it == stops.end()) index = forward ? 0 : stops.size() - 1;
+  else {
+    std::size_t at = static_cast<std::size_t>(it - stops.begin());
+    index = forward ? (at + 1) % stops.size() : (at + stops.size() - 1) % stops.size();
+  }
+  stops[index]->SetFocus();
+}
+
+}  // namespace ui

@@ -1,0 +1,103 @@
+#pragma once
+#include <map>
+#include <string>
+
+#include "framework/Exceptions.h"
+#include "framework/WinControl.h"
+
+namespace ui {
+
+class TMainMenu;
+
+enum class TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum BorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
+enum class TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
+                       poMainFormCenter, poOwnerFormCenter };
+using TModalResult = int;
+
+// A top-level window built from its stored definition. Handlers of the window are its published
+// methods, which the definition binds to events by name.
+class TForm : public TWinControl {
+ public:
+  explicit TForm(TComponent* owner);
+  ~TForm() override;
+  const char* ClassName() const override { return "TForm"; }
+
+  // Creates the components from the definition stored under the class name, applies the stored
+  // values, runs the after-loading steps, makes the windows and fires OnCreate.
+  void LoadFromDefinition();
+
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  void Close();
+  bool Active() const;
+
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  unsigned BorderIcons() const { return borderIcons_; }
+  TPosition Position() const { return position_; }
+  void SetClientSize(int width, int height);
+  int ClientWidth() const;
+  int ClientHeight() const;
+  TMainMenu* Menu() const { return menu_; }
+  TModalResult ModalResult() const { return modalResult_; }
+  void SetModalResult(TModalResult value) { modalResult_ = value; }
+  TWinControl* ActiveControl() const { return activeControl_; }
+
+  // The focus moved to control: exit and enter notifications, in that order.
+  void FocusControlChanged(TWinControl* control);
+  // Moves the focus to the next (or previous) tab stop, as the Tab key does.
+  void SelectNext(bool forward);
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnActivate;
+  TCloseEvent OnClose;
+
+  TNotifyEvent FindNotifyMethod(std::string_view name) const override;
+  TCloseEvent FindCloseMethod(std::string_view name) const override;
+  bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context) override;
+  void Notification(TComponent* component) override;
+
+ protected:
+  template <typename Form>
+  void Publish(const char* name, void (Form::*method)(TObject*)) {
+    Form* self = static_cast<Form*>(this);
+    notifyMethods_[name] = [self, method](TObject* sender) { (self->*method)(sender); };
+  }
+  template <typename Form>
+  void Publish(const char* name, void (Form::*method)(TObject*, TCloseAction&)) {
+    Form* self = static_cast<Form*>(this);
+    closeMethods_[name] = [self, method](TObject* sender, TCloseAction& action) { (self->*method)(sender, action); };
+  }
+  // A published field: the component of that name and class, or an exception.
+  template <typename T>
+  void Bind(T*& field, const char* name) {
+    field = dynamic_cast<T*>(FindComponent(name));
+    if (!field) throw Exception(std::string(ClassName()) + ": component " + name + " is missing");
+  }
+
+  virtual void DoClose(TCloseAction& action);
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void WMClose(TMessage& m) override;
+  void WMActivate(TMessage& m) override;
+  void WMCommand(TMessage& m) override;
+  void CMVisibleChanged(TMessage& m) override;
+
+ private:
+  void PlaceOnFirstShow();
+
+  TBorderStyle borderStyle_ = TBorderStyle::bsSizeable;
+  unsigned borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+  TPosition position_ = TPosition::poDesigned;
+  int clientWidth_ = -1, clientHeight_ = -1;
+  TMainMenu* menu_ = nullptr;
+  TModalResult modalResult_ = 0;
+  TWinControl* activeControl_ = nullptr;
+  bool placed_ = false;
+  std::map<std::string, TNotifyEvent, std::less<>> notifyMethods_;
+  std::map<std::string, TCloseEvent, std::less<>> closeMethods_;
+};
+
+}  // namespace ui

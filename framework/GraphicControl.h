@@ -1,0 +1,24 @@
+#pragma once
+#include "framework/Canvas.h"
+#include "framework/Control.h"
+
+namespace ui {
+
+// A control without a window: it paints on its parent's surface, inside its own bounds.
+class TGraphicControl : public TControl {
+ public:
+  explicit TGraphicControl(TComponent* owner) : TControl(owner) {}
+  const char* ClassName() const override { return "TGraphicControl"; }
+
+  // Called by the parent with a context whose origin and clip are this control's area.
+  void PaintTo(HDC dc);
+  TCanvas& Canvas() { return canvas_; }
+
+ protected:
+  virtual void Paint() {}
+
+ private:
+  TCanvas canvas_;
+};
+
+}  // namespace ui

@@ -1,0 +1,44 @@
+#include "framework/Exceptions.h"
+#include "framework/Image.h"
+
+namespace ui {
+
+TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
+  SetBounds(0, 0, 105, 105);
+}
+
+void TImage::SetStretch(bool value) {
+  stretch_ = value;
+  Invalidate();
+}
+
+void TImage::SetCenter(bool value) {
+  center_ = value;
+  Invalidate();
+}
+
+void TImage::Paint() {
+  if (picture_.Empty()) return;
+  RECT r = ClientRect();
+  if (stretch_) {
+    Canvas().StretchDraw(r, picture_.Handle());
+    return;
+  }
+  int x = center_ ? (r.right - picture_.Width()) / 2 : 0;
+  int y = center_ ? (r.bottom - picture_.Height()) / 2 : 0;
+  Canvas().Draw(x, y, picture_.Handle());
+}
+
+bool TImage::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
+  if (name == "Picture.Data") {
+    if (v.type != core::ValueType::Binary) throw Exception("Invalid property value");
+    picture_.LoadFromBmpBytes(v.bytes);
+    Invalidate();
+  } else if (name == "Stretch") SetStretch(BoolValue(v));
+  else if (name == "Center") SetCenter(BoolValue(v));
+  else if (name == "Transparent") BoolValue(v);
+  else return TGraphicControl::SetProperty(name, v, context);
+  return true;
+}
+
+}  // namespace ui

@@ -1,0 +1,120 @@
+#include "framework/Label.h"
+
+#include "framework/Gdi.h"
+
+namespace ui {
+
+TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
+  SetBounds(0, 0, 65, 17);
+  SetParentColor(true);
+}
+
+UINT TLabel::TextFlags() const {
+  UINT flags = DT_EXPANDTABS;
+  if (alignment_ == TAlignment::taRightJustify) flags |= DT_RIGHT;
+  else if (alignment_ == TAlignment::taCenter) flags |= DT_CENTER;
+  if (wordWrap_) flags |= DT_WORDBREAK;
+  if (!showAccelChar_) flags |= DT_NOPREFIX;
+  return flags;
+}
+
+void TLabel::Paint() {
+  TCanvas& canvas = Canvas();
+  RECT r = ClientRect();
+  if (!transparent_) {
+    canvas.SetBrushColor(Color());
+    canvas.FillRect(r);
+  }
+  canvas.SetBrushStyle(BrushStyle::Clear);
+  std::string text = Caption();
+  UINT flags = TextFlags();
+  if (layout_ != TTextLayout::tlTop) {
+    RECT measured = r;
+    canvas.DrawText(text, measured, flags | DT_CALCRECT);
+    int offset = (r.bottom - r.top) - (measured.bottom - measured.top);
+    r.top += layout_ == TTextLayout::tlCenter ? offset / 2 : offset;
+  }
+  if (!Enabled()) {
+    RECT shifted = r;
+    OffsetRect(&shifted, 1, 1);
+    canvas.Font().SetColor(clBtnHighlight);
+    canvas.DrawText(text, shifted, flags);
+    canvas.Font().SetColor(clBtnShadow);
+  }
+  canvas.DrawText(text, r, flags);
+}
+
+void TLabel::AdjustBounds() {
+  if (!autoSize_ || Loading()) return;
+  WindowDC screen(nullptr);
+  SelectedObject font(screen.Get(), Font().Handle());
+  std::string text = Caption();
+  if (text.empty()) text = " ";
+  RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
+  DrawTextA(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r, TextFlags() | DT_CALCRECT);
+  int width = wordWrap_ ? Width() : r.right;
+  int left = Left();
+  if (alignment_ == TAlignment::taRightJustify) left += Width() - width;
+  SetBounds(left, Top(), width, r.bottom);
+}
+
+void TLabel::Loaded() {
+  TGraphicControl::Loaded();
+  AdjustBounds();
+}
+
+void TLabel::CMTextChanged(TMessage& m) {
+  TGraphicControl::CMTextChanged(m);
+  AdjustBounds();
+}
+
+void TLabel::CMFontChanged(TMessage& m) {
+  TGraphicControl::CMFontChanged(m);
+  AdjustBounds();
+}
+
+void TLabel::SetAlignment(TAlignment value) {
+  alignment_ = value;
+  Invalidate();
+}
+void TLabel::SetAutoSize(bool value) {
+  autoSize_ = value;
+  AdjustBounds();
+}
+void TLabel::SetWordWrap(bool value) {
+  wordWrap_ = value;
+  AdjustBounds();
+  Invalidate();
+}
+void TLabel::SetTransparent(bool value) {
+  transparent_ = value;
+  Invalidate();
+}
+void TLabel::SetLayout(TTextLayout value) {
+  layout_ = value;
+  Invalidate();
+}
+void TLabel::SetShowAccelChar(bool value) {
+  showAccelChar_ = value;
+  AdjustBounds();
+  Invalidate();
+}
+
+bool TLabel::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
+  if (name == "Alignment") {
+    const std::string& s = IdentValue(v);
+    SetAlignment(s == "taRightJustify" ? TAlignment::taRightJustify
+                 : s == "taCenter"     ? TAlignment::taCenter
+                                       : TAlignment::taLeftJustify);
+  } else if (name == "AutoSize") SetAutoSize(BoolValue(v));
+  else if (name == "WordWrap") SetWordWrap(BoolValue(v));
+  else if (name == "Transparent") SetTransparent(BoolValue(v));
+  else if (name == "Layout") {
+    const std::string& s = IdentValue(v);
+    SetLayout(s == "tlCenter" ? TTextLayout::tlCenter : s == "tlBottom" ? TTextLayout::tlBottom : TTextLayout::tlTop);
+  } else if (name == "ShowAccelChar") SetShowAccelChar(BoolValue(v));
+  else return TGraphicControl::SetProperty(name, v, context);
+  return true;
+}
+
+}  // namespace ui

@@ -1,0 +1,48 @@
+#pragma once
+#include "framework/GraphicControl.h"
+
+namespace ui {
+
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum class TTextLayout { tlTop, tlCenter, tlBottom };
+
+// A caption drawn on the parent's surface.
+class TLabel : public TGraphicControl {
+ public:
+  explicit TLabel(TComponent* owner);
+  const char* ClassName() const override { return "TLabel"; }
+
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment value);
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool value);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool value);
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool value);
+  TTextLayout Layout() const { return layout_; }
+  void SetLayout(TTextLayout value);
+  bool ShowAccelChar() const { return showAccelChar_; }
+  void SetShowAccelChar(bool value);
+
+  bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context) override;
+  void Loaded() override;
+
+ protected:
+  void Paint() override;
+  void CMTextChanged(TMessage& m) override;
+  void CMFontChanged(TMessage& m) override;
+  // DrawText flags for the caption, without DT_CALCRECT.
+  UINT TextFlags() const;
+  void AdjustBounds();
+
+ private:
+  TAlignment alignment_ = TAlignment::taLeftJustify;
+  bool autoSize_ = true;
+  bool wordWrap_ = false;
+  bool transparent_ = false;
+  TTextLayout layout_ = TTextLayout::tlTop;
+  bool showAccelChar_ = true;
+};
+
+}  // namespace ui

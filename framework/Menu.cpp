@@ -1,0 +1,90 @@
+#include "framework/Menu.h"
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+UINT nextCommand = 100;
+}
+
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(nextCommand++) {}
+
+TMenuItem::~TMenuItem() {
+  for (TMenuItem* item : items_) item->parentItem_ = nullptr;
+  if (parentItem_) {
+    auto& siblings = parentItem_->items_;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+  }
+}
+
+void TMenuItem::Add(TMenuItem* item) {
+  item->parentItem_ = this;
+  items_.push_back(item);
+}
+
+TMenuItem* TMenuItem::Find(UINT command) {
+  if (command == command_) return this;
+  for (TMenuItem* item : items_)
+    if (TMenuItem* found = item->Find(command)) return found;
+  return nullptr;
+}
+
+void TMenuItem::SetParentComponent(TComponent* parent) {
+  if (auto* menu = dynamic_cast<TMainMenu*>(parent)) menu->Items().Add(this);
+  else if (auto* item = dynamic_cast<TMenuItem*>(parent)) item->Add(this);
+}
+
+void TMenuItem::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  if (menu_) EnableMenuItem(menu_, command_, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void TMenuItem::Click() {
+  if (OnClick) OnClick(this);
+}
+
+void TMenuItem::AppendTo(HMENU menu) {
+  if (!visible_) return;
+  menu_ = menu;
+  UINT flags = MF_STRING | (enabled_ ? MF_ENABLED : MF_GRAYED);
+  if (items_.empty()) {
+    AppendMenuA(menu, flags, command_, caption_.c_str());
+    return;
+  }
+  HMENU popup = CreatePopupMenu();
+  for (TMenuItem* item : items_) item->AppendTo(popup);
+  AppendMenuA(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(popup), caption_.c_str());
+}
+
+bool TMenuItem::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
+  if (name == "Caption") caption_ = StringValue(v);
+  else if (name == "Enabled") enabled_ = BoolValue(v);
+  else if (name == "Visible") visible_ = BoolValue(v);
+  else if (name == "OnClick") OnClick = context.NotifyMethod(v);
+  else return TComponent::SetProperty(name, v, context);
+  return true;
+}
+
+TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner), root_(nullptr) {}
+
+TMainMenu::~TMainMenu() {
+  // A menu attached to a window is destroyed with the window; only a detached one is freed here.
+  if (handle_ && !IsMenu(handle_)) handle_ = nullptr;
+}
+
+HMENU TMainMenu::Handle() {
+  if (handle_ && IsMenu(handle_)) return handle_;
+  handle_ = CreateMenu();
+  for (TMenuItem* item : root_.Items()) item->AppendTo(handle_);
+  return handle_;
+}
+
+bool TMainMenu::DispatchCommand(UINT command) {
+  TMenuItem* item = root_.Find(command);
+  if (!item || item == &root_) return false;
+  item->Click();
+  return true;
+}
+
+}  // namespace ui

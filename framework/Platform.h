@@ -1,0 +1,40 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace ui {
+
+// The platform calls that tests must observe or steer. The program uses the real Win32
+// functions; a test installs a recorder with ScopedPlatform and restores the real one after.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+  virtual HINSTANCE ShellOpen(HWND owner, const std::string& verb, const std::string& file, const std::string& parameters,
+                              const std::string& directory, int showCommand);
+  virtual bool CopyFile(const std::string& source, const std::string& destination, bool failIfExists);
+  virtual void Beep(UINT type);
+  virtual POINT CursorPos();
+  virtual HWND ActiveWindow();
+  virtual std::string TempPath();
+  virtual SYSTEMTIME TimeOfDay();
+
+  static Platform& Current();
+
+ private:
+  friend class ScopedPlatform;
+  static Platform* current_;
+};
+
+class ScopedPlatform {
+ public:
+  explicit ScopedPlatform(Platform& replacement) : previous_(Platform::current_) { Platform::current_ = &replacement; }
+  ~ScopedPlatform() { Platform::current_ = previous_; }
+  ScopedPlatform(const ScopedPlatform&) = delete;
+  ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+
+ private:
+  Platform* previous_;
+};
+
+}  // namespace ui

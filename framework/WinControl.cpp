@@ -1,0 +1,517 @@
+#include "framework/Exceptions.h"
+#include "framework/WinControl.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "framework/Application.h"
+#include "framework/Form.h"
+#include "framework/GraphicControl.h"
+#include "framework/Platform.h"
+#include "framework/Screen.h"
+
+namespace ui {
+
+namespace {
+const char kObjectProperty[] = "SkylatchControl";
+thread_local TWinControl* creatingControl = nullptr;
+}  // namespace
+
+LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* control = static_cast<TWinControl*>(GetPropA(window, kObjectProperty));
+  if (!control && creatingControl) {
+    control = creatingControl;
+    creatingControl = nullptr;
+    control->Attach(window);
+  }
+  if (!control) return DefWindowProcA(window, msg, wParam, lParam);
+  if (msg == WM_DESTROY) control->text_ = control->Text();  // natives keep their text in the window
+  TMessage m{msg, wParam, lParam, 0};
+  try {
+    control->WndProc(m);
+  } catch (const std::exception& e) {
+    if (Application) Application->HandleException(e);
+    m.result = 0;
+  }
+  if (msg == WM_NCDESTROY) control->Detach();
+  return m.result;
+}
+
+TWinControl* TWinControl::FromHandle(HWND window) {
+  return window ? static_cast<TWinControl*>(GetPropA(window, kObjectProperty)) : nullptr;
+}
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+  BeginDestroy();
+  while (!controls_.empty()) delete controls_.back();
+  DestroyWnd();
+}
+
+void TWinControl::Attach(HWND window) {
+  handle_ = window;
+  SetPropA(window, kObjectProperty, this);
+}
+
+void TWinControl::Detach() {
+  if (handle_) RemovePropA(handle_, kObjectProperty);
+  handle_ = nullptr;
+}
+
+void TWinControl::CreateParams(TCreateParams& params) {
+  params.windowClass = ClassName();
+  params.style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+  if (Visible()) params.style |= WS_VISIBLE;
+  if (!Enabled()) params.style |= WS_DISABLED;
+  if (tabStop_) params.style |= WS_TABSTOP;
+  params.x = left_;
+  params.y = top_;
+  params.width = width_;
+  params.height = height_;
+  params.parent = Parent() ? Parent()->Handle() : nullptr;
+}
+
+void TWinControl::CreateSubClass(TCreateParams& params, const char* nativeClass) {
+  params.windowClass = nativeClass;
+  params.nativeClass = true;
+  params.style &= ~WS_CLIPCHILDREN;
+}
+
+void TWinControl::CreateWindowHandle(const TCreateParams& p) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  if (p.nativeClass) {
+    HWND window = CreateWindowExA(p.exStyle, p.windowClass.c_str(), text_.c_str(), p.style, p.x, p.y, p.width,
+                                  p.height, p.parent, p.menu, instance, nullptr);
+    if (!window) throw Exception("Error creating window");
+    Attach(window);
+    defWndProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc)));
+    return;
+  }
+  WNDCLASSA existing{};
+  if (!GetClassInfoA(instance, p.windowClass.c_str(), &existing)) {
+    WNDCLASSA wc{};
+    wc.style = p.classStyle;
+    wc.lpfnWndProc = &StdWndProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = p.windowClass.c_str();
+    HICON icon = LoadIconA(instance, "MAINICON");
+    wc.hIcon = icon;
+    if (!RegisterClassA(&wc)) throw Exception("Error creating window class");
+  }
+  defWndProc_ = &DefWindowProcA;
+  creatingControl = this;
+  HWND window = CreateWindowExA(p.exStyle, p.windowClass.c_str(), text_.c_str(), p.style, p.x, p.y, p.width,
+                                p.height, p.parent, p.menu, instance, nullptr);
+  creatingControl = nullptr;
+  if (!window) throw Exception("Error creating window");
+}
+
+void TWinControl::CreateWnd() {
+  TCreateParams params;
+  CreateParams(params);
+  CreateWindowHandle(params);
+  SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+  for (TControl* child : controls_)
+    if (child->IsWindowed()) static_cast<TWinControl*>(child)->HandleNeeded();
+}
+
+void TWinControl::DestroyWnd() {
+  if (handle_) DestroyWindow(handle_);
+  handle_ = nullptr;
+}
+
+void TWinControl::HandleNeeded() {
+  if (handle_ || Loading() || Destroying()) return;
+  if (Parent() && !Parent()->HandleAllocated()) {
+    Parent()->HandleNeeded();
+    return;  // the parent makes its children's windows
+  }
+  CreateWnd();
+}
+
+void TWinControl::RecreateWnd() {
+  if (!handle_) return;
+  std::string text = Text();
+  for (TControl* child : controls_)
+    if (child->IsWindowed()) static_cast<TWinControl*>(child)->DestroyWnd();
+  DestroyWnd();
+  text_ = text;
+  HandleNeeded();
+}
+
+void TWinControl::SetParent(TWinControl* parent) {
+  if (parent == Parent()) return;
+  if (handle_ && !parent) DestroyWnd();
+  TControl::SetParent(parent);
+  if (parent) {
+    if (handle_) ::SetParent(handle_, parent->Handle());
+    else if (parent->HandleAllocated() && !Loading()) HandleNeeded();
+  }
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  if (handle_) SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  BoundsChanged();
+}
+
+void TWinControl::UpdateBoundsFromWindow() {
+  RECT r{};
+  GetWindowRect(handle_, &r);
+  HWND parent = GetParent(handle_);
+  if (parent && (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD)) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  bool changed = r.left != left_ || r.top != top_ || r.right - r.left != width_ || r.bottom - r.top != height_;
+  left_ = r.left;
+  top_ = r.top;
+  width_ = r.right - r.left;
+  height_ = r.bottom - r.top;
+  if (changed) BoundsChanged();
+}
+
+RECT TWinControl::ClientRect() const {
+  RECT r{0, 0, width_, height_};
+  if (handle_) GetClientRect(handle_, &r);
+  return r;
+}
+
+std::string TWinControl::Text() const {
+  if (!handle_) return text_;
+  int n = GetWindowTextLengthA(handle_);
+  std::string s(static_cast<std::size_t>(n) + 1, '\0');
+  n = GetWindowTextA(handle_, s.data(), n + 1);
+  s.resize(static_cast<std::size_t>(std::max(n, 0)));
+  return s;
+}
+
+void TWinControl::TextToWindow() {
+  if (handle_) SetWindowTextA(handle_, text_.c_str());
+}
+
+void TWinControl::InsertControl(TControl* control) {
+  controls_.push_back(control);
+  if (control->IsWindowed()) tabList_.push_back(static_cast<TWinControl*>(control));
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+  tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), control), tabList_.end());
+  if (handle_ && !control->IsWindowed() && !Destroying()) {
+    RECT r = control->BoundsRect();
+    InvalidateRect(handle_, &r, TRUE);
+  }
+}
+
+void TWinControl::NotifyControls(UINT msg) {
+  std::vector<TControl*> copy = controls_;
+  for (TControl* c : copy) c->Perform(msg);
+}
+
+TControl* TWinControl::ControlAtPos(POINT p, bool allowDisabled) const {
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    TControl* c = *it;
+    if (c->IsWindowed() || !c->Visible() || (!allowDisabled && !c->Enabled())) continue;
+    RECT r = c->BoundsRect();
+    if (PtInRect(&r, p)) return c;
+  }
+  return nullptr;
+}
+
+int TWinControl::TabOrder() const {
+  if (!Parent()) return -1;
+  const auto& list = Parent()->tabList_;
+  auto it = std::find(list.begin(), list.end(), this);
+  return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int order) {
+  requestedTabOrder_ = order;
+  if (!Parent() || order < 0 || Loading()) return;
+  auto& list = Parent()->tabList_;
+  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  list.insert(list.begin() + std::min<std::size_t>(static_cast<std::size_t>(order), list.size()), this);
+}
+
+void TWinControl::SetTabStop(bool value) {
+  tabStop_ = value;
+  if (handle_) {
+    LONG style = GetWindowLongA(handle_, GWL_STYLE);
+    SetWindowLongA(handle_, GWL_STYLE, value ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+  }
+}
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  // Stored tab orders are applied once all siblings exist.
+  std::stable_sort(tabList_.begin(), tabList_.end(), [](TWinControl* a, TWinControl* b) {
+    auto key = [](TWinControl* c) { return c->requestedTabOrder_ < 0 ? 1 << 30 : c->requestedTabOrder_; };
+    return key(a) < key(b);
+  });
+}
+
+bool TWinControl::CanFocus() const {
+  for (const TControl* c = this; c; c = c->Parent())
+    if (!c->Visible() || !c->Enabled()) return false;
+  return true;
+}
+
+bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
+
+void TWinControl::SetFocus() {
+  HandleNeeded();
+  if (handle_) ::SetFocus(handle_);
+}
+
+void TWinControl::Invalidate() {
+  if (handle_) InvalidateRect(handle_, nullptr, (Style() & csOpaque) ? FALSE : TRUE);
+}
+
+void TWinControl::Repaint() {
+  if (!handle_) return;
+  Invalidate();
+  UpdateWindow(handle_);
+}
+
+void TWinControl::PaintControls(HDC dc) {
+  for (TControl* c : controls_) {
+    if (c->IsWindowed() || !c->Visible()) continue;
+    RECT r = c->BoundsRect();
+    if (!RectVisible(dc, &r)) continue;
+    SavedDCState saved(dc);
+    POINT origin{};
+    GetViewportOrgEx(dc, &origin);
+    SetViewportOrgEx(dc, origin.x + r.left, origin.y + r.top, nullptr);
+    IntersectClipRect(dc, 0, 0, r.right - r.left, r.bottom - r.top);
+    static_cast<TGraphicControl*>(c)->PaintTo(dc);
+  }
+}
+
+HBRUSH TWinControl::ColorBrush() {
+  if (!brush_) brush_.Reset(CreateSolidBrush(ColorToRGB(Color())));
+  return brush_.Get();
+}
+
+void TWinControl::DefaultHandler(TMessage& m) {
+  if (handle_ && defWndProc_) m.result = CallWindowProcA(defWndProc_, handle_, m.msg, m.wParam, m.lParam);
+  else m.result = 0;
+}
+
+void TWinControl::WndProc(TMessage& m) {
+  if (m.msg >= WM_MOUSEFIRST && m.msg <= WM_MOUSELAST && m.msg != WM_MOUSEWHEEL) {
+    // Mouse messages over a windowless child, or while one holds the capture, are its own.
+    POINT p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+    TControl* target = CaptureControl();
+    if (target && (target->IsWindowed() || target->Parent() != this)) target = nullptr;
+    if (!target && !CaptureControl()) target = ControlAtPos(p, false);
+    if (target) {
+      m.result = target->Perform(m.msg, m.wParam, MAKELPARAM(p.x - target->Left(), p.y - target->Top()));
+      return;
+    }
+  }
+  Dispatch(m);
+}
+
+void TWinControl::WMPaint(TMessage& m) {
+  if (defWndProc_ != &DefWindowProcA) {
+    DefaultHandler(m);
+    return;
+  }
+  PaintSession paint(handle_);
+  PaintControls(paint.Get());
+}
+
+void TWinControl::WMEraseBkgnd(TMessage& m) {
+  if (Style() & csOpaque) {
+    m.result = 1;
+    return;
+  }
+  if (defWndProc_ != &DefWindowProcA) {
+    DefaultHandler(m);
+    return;
+  }
+  RECT r;
+  GetClientRect(handle_, &r);
+  FillRect(reinterpret_cast<HDC>(m.wParam), &r, ColorBrush());
+  m.result = 1;
+}
+
+void TWinControl::WMSetCursor(TMessage& m) {
+  if (LOWORD(m.lParam) == HTCLIENT && reinterpret_cast<HWND>(m.wParam) == handle_) {
+    POINT p = ScreenToClient(Platform::Current().CursorPos());
+    TControl* c = ControlAtPos(p, false);
+    int cursor = c ? c->Cursor() : Cursor();
+    if (cursor != 0) {
+      if (HCURSOR h = Screen().CursorHandle(cursor)) {
+        ::SetCursor(h);
+        m.result = TRUE;
+        return;
+      }
+    }
+  }
+  DefaultHandler(m);
+}
+
+void TWinControl::WMSetFocus(TMessage& m) {
+  DefaultHandler(m);
+  if (TForm* form = ParentForm()) form->FocusControlChanged(this);
+}
+
+void TWinControl::WMKillFocus(TMessage& m) { DefaultHandler(m); }
+
+void TWinControl::KeyDown(WORD& key, TShiftState shift) {
+  if (OnKeyDown) OnKeyDown(this, key, shift);
+}
+void TWinControl::KeyUp(WORD& key, TShiftState shift) {
+  if (OnKeyUp) OnKeyUp(this, key, shift);
+}
+void TWinControl::KeyPress(char& key) {
+  if (OnKeyPress) OnKeyPress(this, key);
+}
+
+static TShiftState KeyShift() {
+  TShiftState s = 0;
+  if (GetKeyState(VK_SHIFT) < 0) s |= ssShift;
+  if (GetKeyState(VK_CONTROL) < 0) s |= ssCtrl;
+  if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+  return s;
+}
+
+void TWinControl::WMKeyDown(TMessage& m) {
+  WORD key = static_cast<WORD>(m.wParam);
+  KeyDown(key, KeyShift());
+  if (key != 0) {
+    m.wParam = key;
+    DefaultHandler(m);
+  }
+}
+
+void TWinControl::WMKeyUp(TMessage& m) {
+  WORD key = static_cast<WORD>(m.wParam);
+  KeyUp(key, KeyShift());
+  if (key != 0) {
+    m.wParam = key;
+    DefaultHandler(m);
+  }
+}
+
+void TWinControl::WMChar(TMessage& m) {
+  char c = static_cast<char>(m.wParam);
+  KeyPress(c);
+  if (c == 0) return;
+  m.wParam = static_cast<unsigned char>(c);
+  if (!WantsChars()) {
+    if (TForm* form = ParentForm())
+      if (form->Perform(CM_DIALOGCHAR, m.wParam, 0)) return;
+  }
+  DefaultHandler(m);
+}
+
+void TWinControl::WMCommand(TMessage& m) {
+  if (m.lParam) {
+    if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(m.lParam))) {
+      m.result = child->Perform(CN_COMMAND, m.wParam, m.lParam);
+      return;
+    }
+  }
+  DefaultHandler(m);
+}
+
+void TWinControl::WMCtlColor(TMessage& m) {
+  if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(m.lParam))) {
+    m.result = child->Perform(CN_BASE + m.msg, m.wParam, m.lParam);
+    return;
+  }
+  DefaultHandler(m);
+}
+
+void TWinControl::CNCtlColor(TMessage& m) {
+  HDC dc = reinterpret_cast<HDC>(m.wParam);
+  SetTextColor(dc, ColorToRGB(Font().Color()));
+  SetBkColor(dc, ColorToRGB(Color()));
+  m.result = reinterpret_cast<LRESULT>(ColorBrush());
+}
+
+void TWinControl::WMWindowPosChanged(TMessage& m) {
+  DefaultHandler(m);
+  UpdateBoundsFromWindow();
+}
+
+void TWinControl::CMEnabledChanged(TMessage& m) {
+  if (handle_) EnableWindow(handle_, Enabled());
+  TControl::CMEnabledChanged(m);
+}
+
+void TWinControl::CMVisibleChanged(TMessage&) {
+  if (Visible()) {
+    HandleNeeded();
+    if (handle_) ShowWindow(handle_, SW_SHOWNA);
+  } else if (handle_) {
+    ShowWindow(handle_, SW_HIDE);
+  }
+}
+
+void TWinControl::CMColorChanged(TMessage& m) {
+  brush_.Reset();
+  TControl::CMColorChanged(m);
+  NotifyControls(CM_PARENTCOLORCHANGED);
+}
+
+void TWinControl::CMFontChanged(TMessage& m) {
+  if (handle_) SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
+  TControl::CMFontChanged(m);
+  NotifyControls(CM_PARENTFONTCHANGED);
+}
+
+// Offers a dialog character to the controls inside until one takes it.
+void TWinControl::CMDialogChar(TMessage& m) {
+  std::vector<TControl*> copy = controls_;
+  for (TControl* c : copy) {
+    m.result = c->Perform(CM_DIALOGCHAR, m.wParam, m.lParam);
+    if (m.result) return;
+  }
+}
+
+void TWinControl::CMEnter(TMessage&) {
+  if (OnEnter) OnEnter(this);
+}
+
+void TWinControl::CMExit(TMessage&) {
+  if (OnExit) OnExit(this);
+}
+
+bool TWinControl::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
+  if (name == "TabOrder") SetTabOrder(IntValue(v));
+  else if (name == "TabStop") SetTabStop(BoolValue(v));
+  else if (name == "OnEnter") OnEnter = context.NotifyMethod(v);
+  else if (name == "OnExit") OnExit = context.NotifyMethod(v);
+  else return TControl::SetProperty(name, v, context);
+  return true;
+}
+
+TControl* FindControlAtScreenPoint(POINT screen, bool allowDisabled) {
+  HWND window = WindowFromPoint(screen);
+  if (!window) return nullptr;
+  for (;;) {
+    POINT p = screen;
+    ScreenToClient(window, &p);
+    HWND child = ChildWindowFromPointEx(window, p, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (!child || child == window) break;
+    window = child;
+  }
+  TWinControl* control = nullptr;
+  for (HWND w = window; w && !control; w = GetParent(w)) control = TWinControl::FromHandle(w);
+  if (!control) return nullptr;
+  if (!allowDisabled && !control->Enabled()) return nullptr;
+  POINT p = control->ScreenToClient(screen);
+  TControl* graphic = control->ControlAtPos(p, allowDisabled);
+  return graphic ? graphic : control;
+}
+
+}  // namespace ui
