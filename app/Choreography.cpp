@@ -1,0 +1,39 @@
+#include "app/Choreography.h"
+
+#include <windows.h>
+
+#include "core/CommandLine.h"
+#include "framework/Application.h"
+#include "framework/Form.h"
+
+namespace app {
+
+std::string FirstArgument() {
+  std::vector<std::string> arguments = core::SplitCommandLine(GetCommandLineA());
+  return arguments.size() > 1 ? arguments[1] : std::string();
+}
+
+bool OrderMode() {
+  std::vector<std::string> arguments = core::SplitCommandLine(GetCommandLineA());
+  if (!arguments.empty()) arguments.erase(arguments.begin());
+  return core::IsOrderMode(arguments);
+}
+
+void ReleaseMainWindow() {
+  if (ui::TForm* main = ui::Application->MainForm()) main->SetEnabled(true);
+}
+
+void OpenSecondary(ui::TForm& window) {
+  if (ui::TForm* main = ui::Application->MainForm()) main->SetEnabled(false);
+  window.Show();
+}
+
+void WizardWindowClosed() {
+  if (OrderMode()) {
+    ui::Application->Halt(0);
+    return;
+  }
+  ReleaseMainWindow();
+}
+
+}  // namespace app

@@ -1,0 +1,21 @@
+#pragma once
+
+// The program-wide reference of each window, set once at start-up. Windows reach each other only
+// through these.
+class TForm1;
+class TForm3;
+class TMain;
+class TCCOrders;
+class Tfaxorders;
+class Tmailorders;
+class TPhoneorders;
+class TPOOrders;
+
+extern TForm1* Form1;
+extern TForm3* Form3;
+extern TMain* Main;
+extern TCCOrders* CCOrders;
+extern Tfaxorders* faxorders;
+extern Tmailorders* mailorders;
+extern TPhoneorders* Phoneorders;
+extern TPOOrders* POOrders;

@@ -1,0 +1,176 @@
+#include "generator/Unit1.h"
+
+#include <windows.h>
+
+#include "app/Choreography.h"
+#include "app/WindowReferences.h"
+#include "core/PreviewPage.h"
+#include "core/ProductSite.h"
+#include "core/ProgramFolder.h"
+#include "filesource/TFileSource.h"
+#include "flatctrls/TFlatButton.h"
+#include "flatctrls/TFlatCheckBox.h"
+#include "flatctrls/TFlatComboBox.h"
+#include "flatctrls/TFlatEdit.h"
+#include "flatctrls/TFlatGroupBox.h"
+#include "flatctrls/TFlatSpinEditInteger.h"
+#include "framework/Application.h"
+#include "framework/Label.h"
+#include "framework/Menu.h"
+#include "framework/Platform.h"
+#include "framework/TextFile.h"
+#include "generator/Unit3.h"
+#include "orders/pur1.h"
+
+TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner) {
+  Publish("FlatButton2Click", &TForm1::FlatButton2Click);
+  Publish("FlatCheckBox1Click", &TForm1::FlatCheckBox1Click);
+  Publish("Salir1Click", &TForm1::Salir1Click);
+  Publish("Guardar1Click", &TForm1::Guardar1Click);
+  Publish("Vistaprevia1Click", &TForm1::Vistaprevia1Click);
+  Publish("AcercadeSkylatch1Click", &TForm1::AcercadeSkylatch1Click);
+  Publish("Contenidos1Click", &TForm1::Contenidos1Click);
+  Publish("Soporteonline1Click", &TForm1::Soporteonline1Click);
+  Publish("DetallesdeLicencia1Click", &TForm1::DetallesdeLicencia1Click);
+  Publish("Registrar1Click", &TForm1::Registrar1Click);
+  Publish("FlatButton1Click", &TForm1::FlatButton1Click);
+  Publish("FormActivate", &TForm1::FormActivate);
+  Publish("FlatButton3Click", &TForm1::FlatButton3Click);
+}
+
+void TForm1::Loaded() {
+  ui::TForm::Loaded();
+  Bind(FlatGroupBox1, "FlatGroupBox1");
+  Bind(Label1, "Label1");
+  Bind(FlatEdit1, "FlatEdit1");
+  Bind(Label2, "Label2");
+  Bind(FlatEdit2, "FlatEdit2");
+  Bind(FlatGroupBox2, "FlatGroupBox2");
+  Bind(Label3, "Label3");
+  Bind(Label4, "Label4");
+  Bind(alto, "alto");
+  Bind(ancho, "ancho");
+  Bind(Label5, "Label5");
+  Bind(Label6, "Label6");
+  Bind(top, "top");
+  Bind(left, "left");
+  Bind(FlatCheckBox1, "FlatCheckBox1");
+  Bind(Url, "Url");
+  Bind(FlatButton1, "FlatButton1");
+  Bind(FlatButton2, "FlatButton2");
+  Bind(MainMenu1, "MainMenu1");
+  Bind(Archivo1, "Archivo1");
+  Bind(Ayuda1, "Ayuda1");
+  Bind(Salir1, "Salir1");
+  Bind(Guardar1, "Guardar1");
+  Bind(Vistaprevia1, "Vistaprevia1");
+  Bind(Contenidos1, "Contenidos1");
+  Bind(Soporteonline1, "Soporteonline1");
+  Bind(AcercadeSkylatch1, "AcercadeSkylatch1");
+  Bind(DetallesdeLicencia1, "DetallesdeLicencia1");
+  Bind(Registrar1, "Registrar1");
+  Bind(Label8, "Label8");
+  Bind(FlatButton3, "FlatButton3");
+  Bind(enscript, "enscript");
+  Bind(enpreview, "enpreview");
+  Bind(FlatGroupBox3, "FlatGroupBox3");
+  Bind(Label9, "Label9");
+  Bind(location, "location");
+  Bind(resizable, "resizable");
+  Bind(scrollbars, "scrollbars");
+  Bind(status, "status");
+  Bind(directories, "directories");
+  Bind(menubar, "menubar");
+  Bind(toolbar, "toolbar");
+  Bind(event, "event");
+}
+
+core::PopupSettings TForm1::PopupSettings() const {
+  core::PopupSettings s;
+  s.functionName = FlatEdit1->Text();
+  s.windowName = FlatEdit2->Text();
+  s.widthText = alto->Text();
+  s.heightText = ancho->Text();
+  s.leftText = left->Text();
+  s.topText = top->Text();
+  s.fullScreen = FlatCheckBox1->Checked();
+  s.toolbar = toolbar->Checked();
+  s.status = status->Checked();
+  s.menubar = menubar->Checked();
+  s.location = location->Checked();
+  s.directories = directories->Checked();
+  s.resizable = resizable->Checked();
+  s.scrollbars = scrollbars->Checked();
+  return s;
+}
+
+void TForm1::Preview() {
+  core::PopupSettings settings = PopupSettings();
+  ui::TextFile script;
+  ui::TextFile page;
+  script.Assign(kScriptFile);
+  page.Assign(kPageFile);
+  // Both files exist, empty, before anything is written; the first failure ends Preview.
+  page.Rewrite();
+  script.Rewrite();
+  core::PopupScript::WriteTo(script, settings);
+  script.Close();
+  core::PreviewPage::WriteTo(page, FlatEdit1->Text(), Url->Text());
+  page.Close();
+  // Copies that fail (the companions are there already, a temporary file has vanished) pass
+  // silently, and so does a shell without a browser.
+  ui::Platform& platform = ui::Platform::Current();
+  platform.CopyFile(enscript->FileName(), kCompanionScript, true);
+  platform.CopyFile(enpreview->FileName(), kPreviewPage, true);
+  ShellOpen(kPreviewPage);
+}
+
+void TForm1::ShellOpen(const std::string& file) {
+  ui::Platform::Current().ShellOpen(Handle(), "open", file, "", "", SW_SHOWNORMAL);
+}
+
+void TForm1::OpenBesideProgram(const char* fileName) {
+  char path[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  ShellOpen(core::ProgramFolder(path) + fileName);
+}
+
+void TForm1::FlatButton2Click(ui::TObject*) { Preview(); }
+
+void TForm1::Vistaprevia1Click(ui::TObject*) { Preview(); }
+
+// The check box calls this once more with the old state before a mouse click changes it, so
+// the state is read each time and the last call decides.
+void TForm1::FlatCheckBox1Click(ui::TObject*) {
+  bool enabled = !FlatCheckBox1->Checked();
+  for (ui::TControl* control : std::initializer_list<ui::TControl*>{
+           ancho, alto, top, left, status, location, toolbar, resizable, directories, menubar, scrollbars})
+    control->SetEnabled(enabled);
+}
+
+void TForm1::Salir1Click(ui::TObject*) { ui::Application->Halt(0); }
+
+void TForm1::Guardar1Click(ui::TObject*) {}
+
+void TForm1::FlatButton1Click(ui::TObject*) {}
+
+void TForm1::AcercadeSkylatch1Click(ui::TObject*) { app::OpenSecondary(*Form3); }
+
+void TForm1::Registrar1Click(ui::TObject*) { app::OpenSecondary(*Main); }
+
+void TForm1::FlatButton3Click(ui::TObject*) { app::OpenSecondary(*Main); }
+
+void TForm1::Contenidos1Click(ui::TObject*) { OpenBesideProgram("help.hlp"); }
+
+void TForm1::DetallesdeLicencia1Click(ui::TObject*) { OpenBesideProgram("license.txt"); }
+
+void TForm1::Soporteonline1Click(ui::TObject*) { ShellOpen(std::string(core::ProductSite::kSupportPage)); }
+
+void TForm1::FormActivate(ui::TObject*) {
+  event->SetItemIndex(0);
+  // Started as an order tool: the chooser comes up in front of the disabled main window.
+  if (app::OrderMode()) {
+    Main->Show();
+    SetEnabled(false);
+  }
+}

@@ -1,0 +1,99 @@
+#pragma once
+#include "core/PopupScript.h"
+#include "framework/Form.h"
+
+class TFlatGroupBox;
+class TFlatEdit;
+class TFlatSpinEditInteger;
+class TFlatCheckBox;
+class TFlatButton;
+class TFlatComboBox;
+class TFileSource;
+namespace ui {
+class TLabel;
+class TMainMenu;
+class TMenuItem;
+}  // namespace ui
+
+// The generator window: the pop-up's settings, Preview, and the way to help, About and the
+// order wizard.
+class TForm1 : public ui::TForm {
+ public:
+  explicit TForm1(ui::TComponent* owner);
+  const char* ClassName() const override { return "TForm1"; }
+
+  TFlatGroupBox* FlatGroupBox1 = nullptr;
+  ui::TLabel* Label1 = nullptr;
+  TFlatEdit* FlatEdit1 = nullptr;
+  ui::TLabel* Label2 = nullptr;
+  TFlatEdit* FlatEdit2 = nullptr;
+  TFlatGroupBox* FlatGroupBox2 = nullptr;
+  ui::TLabel* Label3 = nullptr;
+  ui::TLabel* Label4 = nullptr;
+  TFlatSpinEditInteger* alto = nullptr;
+  TFlatSpinEditInteger* ancho = nullptr;
+  ui::TLabel* Label5 = nullptr;
+  ui::TLabel* Label6 = nullptr;
+  TFlatSpinEditInteger* top = nullptr;
+  TFlatSpinEditInteger* left = nullptr;
+  TFlatCheckBox* FlatCheckBox1 = nullptr;
+  TFlatEdit* Url = nullptr;
+  TFlatButton* FlatButton1 = nullptr;
+  TFlatButton* FlatButton2 = nullptr;
+  ui::TMainMenu* MainMenu1 = nullptr;
+  ui::TMenuItem* Archivo1 = nullptr;
+  ui::TMenuItem* Ayuda1 = nullptr;
+  ui::TMenuItem* Salir1 = nullptr;
+  ui::TMenuItem* Guardar1 = nullptr;
+  ui::TMenuItem* Vistaprevia1 = nullptr;
+  ui::TMenuItem* Contenidos1 = nullptr;
+  ui::TMenuItem* Soporteonline1 = nullptr;
+  ui::TMenuItem* AcercadeSkylatch1 = nullptr;
+  ui::TMenuItem* DetallesdeLicencia1 = nullptr;
+  ui::TMenuItem* Registrar1 = nullptr;
+  ui::TLabel* Label8 = nullptr;
+  TFlatButton* FlatButton3 = nullptr;
+  TFileSource* enscript = nullptr;
+  TFileSource* enpreview = nullptr;
+  TFlatGroupBox* FlatGroupBox3 = nullptr;
+  ui::TLabel* Label9 = nullptr;
+  TFlatCheckBox* location = nullptr;
+  TFlatCheckBox* resizable = nullptr;
+  TFlatCheckBox* scrollbars = nullptr;
+  TFlatCheckBox* status = nullptr;
+  TFlatCheckBox* directories = nullptr;
+  TFlatCheckBox* menubar = nullptr;
+  TFlatCheckBox* toolbar = nullptr;
+  TFlatComboBox* event = nullptr;
+
+  void FlatButton2Click(ui::TObject* sender);
+  void FlatCheckBox1Click(ui::TObject* sender);
+  void Salir1Click(ui::TObject* sender);
+  void Guardar1Click(ui::TObject* sender);
+  void Vistaprevia1Click(ui::TObject* sender);
+  void AcercadeSkylatch1Click(ui::TObject* sender);
+  void Contenidos1Click(ui::TObject* sender);
+  void Soporteonline1Click(ui::TObject* sender);
+  void DetallesdeLicencia1Click(ui::TObject* sender);
+  void Registrar1Click(ui::TObject* sender);
+  void FlatButton1Click(ui::TObject* sender);
+  void FormActivate(ui::TObject* sender);
+  void FlatButton3Click(ui::TObject* sender);
+  // Writes the script and the test page into C:\windows\temp, places the two companion files
+  // beside them and hands the preview page to the shell.
+  void Preview();
+
+  // The settings as the controls show them now.
+  core::PopupSettings PopupSettings() const;
+
+  static constexpr const char* kScriptFile = "C:\\windows\\temp\\tmpskt.js";
+  static constexpr const char* kPageFile = "C:\\windows\\temp\\tmphtm.htm";
+  static constexpr const char* kCompanionScript = "c:\\windows\\temp\\endu.js";
+  static constexpr const char* kPreviewPage = "c:\\windows\\temp\\preview.htm";
+
+  void Loaded() override;
+
+ private:
+  void OpenBesideProgram(const char* fileName);
+  void ShellOpen(const std::string& file);
+};

@@ -1,0 +1,29 @@
+#include "generator/Unit3.h"
+
+#include "app/Choreography.h"
+#include "flatctrls/TFlatButton.h"
+#include "framework/Label.h"
+#include "labels/TProUrlImage.h"
+#include "labels/TProUrlLabel.h"
+
+TForm3::TForm3(ui::TComponent* owner) : ui::TForm(owner) {
+  Publish("FlatButton1Click", &TForm3::FlatButton1Click);
+  Publish("FormClose", &TForm3::FormClose);
+}
+
+void TForm3::Loaded() {
+  ui::TForm::Loaded();
+  Bind(Label1, "Label1");
+  Bind(ProUrlLabel1, "ProUrlLabel1");
+  Bind(ProUrlImage1, "ProUrlImage1");
+  Bind(Label2, "Label2");
+  Bind(FlatButton1, "FlatButton1");
+}
+
+void TForm3::FlatButton1Click(ui::TObject*) {
+  app::ReleaseMainWindow();
+  Close();
+}
+
+// Every way of closing the About window comes here: OK, the close box, the system menu.
+void TForm3::FormClose(ui::TObject*, ui::TCloseAction&) { app::ReleaseMainWindow(); }

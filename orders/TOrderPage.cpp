@@ -1,0 +1,50 @@
+#include "orders/TOrderPage.h"
+
+#include <windows.h>
+
+#include "app/Choreography.h"
+#include "app/WindowReferences.h"
+#include "core/OrderAddresses.h"
+#include "core/OrderTexts.h"
+#include "flatctrls/TFlatButton.h"
+#include "flatctrls/TFlatComboBox.h"
+#include "flatctrls/TFlatGroupBox.h"
+#include "framework/Label.h"
+#include "framework/Platform.h"
+#include "orders/pur1.h"
+
+TOrderPage::TOrderPage(ui::TComponent* owner, core::OrderPage page) : ui::TForm(owner), page_(page) {
+  Publish("FormShow", &TOrderPage::FormShow);
+  Publish("nextbutClick", &TOrderPage::nextbutClick);
+  Publish("backbutClick", &TOrderPage::backbutClick);
+  Publish("cancelbutClick", &TOrderPage::cancelbutClick);
+  Publish("FormClose", &TOrderPage::FormClose);
+}
+
+void TOrderPage::Loaded() {
+  ui::TForm::Loaded();
+  Bind(Label1, "Label1");
+  Bind(FlatGroupBox1, "FlatGroupBox1");
+  Bind(info, "info");
+  Bind(nextbut, "nextbut");
+  Bind(cancelbut, "cancelbut");
+  Bind(backbut, "backbut");
+}
+
+int TOrderPage::ChosenProduct() const { return Main->product->ItemIndex(); }
+
+void TOrderPage::FormShow(ui::TObject*) { Label1->SetCaption(core::OrderTexts::Heading(page_, ChosenProduct())); }
+
+void TOrderPage::nextbutClick(ui::TObject*) {
+  ui::Platform::Current().ShellOpen(Handle(), "open", core::OrderAddresses::OrderAddress(page_, ChosenProduct()), "",
+                                    "", SW_SHOWNORMAL);
+}
+
+void TOrderPage::backbutClick(ui::TObject*) {
+  Hide();
+  Main->Show();
+}
+
+void TOrderPage::cancelbutClick(ui::TObject*) { Close(); }
+
+void TOrderPage::FormClose(ui::TObject*, ui::TCloseAction&) { app::WizardWindowClosed(); }

@@ -1,0 +1,69 @@
+#include "orders/pur1.h"
+
+#include "app/Choreography.h"
+#include "app/WindowReferences.h"
+#include "core/OrderTexts.h"
+#include "flatctrls/TFlatButton.h"
+#include "flatctrls/TFlatComboBox.h"
+#include "flatctrls/TFlatGroupBox.h"
+#include "framework/Label.h"
+#include "orders/pur2.h"
+#include "orders/pur3.h"
+#include "orders/pur4.h"
+#include "orders/pur5.h"
+#include "orders/pur6.h"
+
+TMain::TMain(ui::TComponent* owner) : ui::TForm(owner) {
+  Publish("FormCreate", &TMain::FormCreate);
+  Publish("productChange", &TMain::productChange);
+  Publish("metodoChange", &TMain::metodoChange);
+  Publish("nextbutClick", &TMain::nextbutClick);
+  Publish("cancelbutClick", &TMain::cancelbutClick);
+  Publish("FormClose", &TMain::FormClose);
+}
+
+void TMain::Loaded() {
+  ui::TForm::Loaded();
+  Bind(Label2, "Label2");
+  Bind(productlabel, "productlabel");
+  Bind(product, "product");
+  Bind(metodolabel, "metodolabel");
+  Bind(metodo, "metodo");
+  Bind(Label1, "Label1");
+  Bind(FlatGroupBox1, "FlatGroupBox1");
+  Bind(info, "info");
+  Bind(cancelbut, "cancelbut");
+  Bind(backbut, "backbut");
+  Bind(nextbut, "nextbut");
+}
+
+// Selecting from code runs no change handler, so the prompt stays until the user picks.
+void TMain::FormCreate(ui::TObject*) {
+  product->SetItemIndex(0);
+  metodo->SetItemIndex(0);
+  info->SetCaption(std::string(core::OrderTexts::kMethodPrompt));
+}
+
+void TMain::productChange(ui::TObject*) {
+  int position = product->ItemIndex();
+  if (position < 0 || position > 2) return;
+  bool longName = position == 2;
+  Label2->SetTop(longName ? 0 : 8);
+  Label2->Font().SetSize(longName ? 18 : 28);
+  Label2->SetCaption(core::OrderTexts::LongProductName(position));
+}
+
+void TMain::metodoChange(ui::TObject*) {
+  if (std::optional<std::string> text = core::OrderTexts::MethodInfo(metodo->ItemIndex())) info->SetCaption(*text);
+}
+
+void TMain::nextbutClick(ui::TObject*) {
+  Hide();
+  ui::TForm* pages[] = {CCOrders, faxorders, mailorders, Phoneorders, POOrders};
+  int position = metodo->ItemIndex();
+  if (position >= 0 && position < 5) pages[position]->Show();
+}
+
+void TMain::cancelbutClick(ui::TObject*) { Close(); }
+
+void TMain::FormClose(ui::TObject*, ui::TCloseAction&) { app::WizardWindowClosed(); }

@@ -1,0 +1,51 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "framework/Platform.h"
+
+namespace testsupport {
+
+// Records the platform calls the program makes and answers the ones tests steer. Copies and
+// shell requests are recorded, not carried out, unless passThrough is set.
+class RecordingPlatform : public ui::Platform {
+ public:
+  struct ShellCall {
+    HWND owner;
+    std::string verb, file, parameters, directory;
+    int show;
+  };
+  struct CopyCall {
+    std::string source, destination;
+    bool failIfExists;
+  };
+
+  HINSTANCE ShellOpen(HWND owner, const std::string& verb, const std::string& file, const std::string& parameters,
+                      const std::string& directory, int show) override {
+    shellCalls.push_back({owner, verb, file, parameters, directory, show});
+    return reinterpret_cast<HINSTANCE>(42);
+  }
+  bool CopyFile(const std::string& source, const std::string& destination, bool failIfExists) override {
+    copyCalls.push_back({source, destination, failIfExists});
+    return passThroughCopies ? ui::Platform::CopyFile(source, destination, failIfExists) : true;
+  }
+  void Beep(UINT type) override { beeps.push_back(type); }
+  POINT CursorPos() override { return steerCursor ? cursor : ui::Platform::CursorPos(); }
+  HWND ActiveWindow() override { return steerActiveWindow ? activeWindow : ui::Platform::ActiveWindow(); }
+  std::string TempPath() override { return tempPath.empty() ? ui::Platform::TempPath() : tempPath; }
+  SYSTEMTIME TimeOfDay() override { return steerTime ? time : ui::Platform::TimeOfDay(); }
+
+  std::vector<ShellCall> shellCalls;
+  std::vector<CopyCall> copyCalls;
+  std::vector<UINT> beeps;
+  bool passThroughCopies = true;
+  bool steerCursor = false;
+  POINT cursor{};
+  bool steerActiveWindow = false;
+  HWND activeWindow = nullptr;
+  std::string tempPath;
+  bool steerTime = false;
+  SYSTEMTIME time{};
+};
+
+}  // namespace testsupport
