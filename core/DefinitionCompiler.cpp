@@ -163,7 +163,7 @@ bool FindBool(const ComponentDef& c, const std::string& name) {
 }
 
 // A file source whose Store is True carries its file as "FileData" instead of the file's name.
-void StoreFileData(ComponentDef& c, const DefinitionText::FileReader& readFile) {
+void StoreFileData(ComponentDef& c) {
   const bool store = FindBool(c, "Store") || FindBool(c, "Compress");
   if (!store) return;
   const PropertyValue* fileName = c.Find("FileName");
@@ -172,9 +172,7 @@ void StoreFileData(ComponentDef& c, const DefinitionText::FileReader& readFile) 
   std::erase_if(c.properties, [](const auto& p) { return p.first == "FileName"; });
   auto& encode = DefinitionCompiler::FileDataHook();
   if (!encode) Fail(c.name + ": cannot store files: the FileData encoder is not installed");
-  if (!readFile) Fail(c.name + ": cannot read '" + name + "' here");
-  const std::vector<std::uint8_t> file = readFile(name);
-  c.properties.emplace_back("FileData", PropertyValue::Raw(encode(file, FindBool(c, "Compress"))));
+  c.properties.emplace_back("FileData", PropertyValue::Raw(encode(c.name, name, FindBool(c, "Compress"))));
 }
 
 }  // namespace
@@ -211,7 +209,7 @@ ComponentDef DefinitionCompiler::CompileComponent(const ComponentDef& parsed) co
     PropertyValue checked = ValueChecker(*info, parsed.name + "." + name).Check(value);
     out.properties.emplace_back(name, std::move(checked));
   }
-  if (parsed.className == "TFileSource") StoreFileData(out, readFile_);
+  if (parsed.className == "TFileSource") StoreFileData(out);
   std::erase_if(out.properties, [schema](const auto& p) {
     const PropertyInfo* info = schema->Find(p.first);
     return info != nullptr && IsDefault(*info, p.second);

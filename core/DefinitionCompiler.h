@@ -1,7 +1,6 @@
 #pragma once
 #include <cstdint>
 #include <functional>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -20,12 +19,13 @@ class DefinitionCompiler {
   ComponentDef Compile(const ComponentDef& parsed) const;
   std::vector<std::uint8_t> CompileText(std::string_view text) const;
 
-  // FILE-SOURCE HOOK: codes the bytes of a stored file source's file as its "FileData" value
-  // (plain or compressed). The file-source codec installs it; until then compiling a file source
-  // whose Store is True fails. Install it from code the program calls (defc's main), not from a
-  // static initialiser, which a static library may drop.
-  using FileDataEncoder =
-      std::function<std::vector<std::uint8_t>(std::span<const std::uint8_t> file, bool compress)>;
+  // FILE-SOURCE HOOK: saves the file that a stored file source names (as the definition gives
+  // it) as its "FileData" value, plain or compressed, the way the component itself saves it; it
+  // raises the component's own error for a missing file. Until it is installed, compiling a file
+  // source whose Store is True fails. Install it from code the program calls (defc's main), not
+  // from a static initialiser, which a static library may drop.
+  using FileDataEncoder = std::function<std::vector<std::uint8_t>(const std::string& componentName,
+                                                                  const std::string& fileName, bool compress)>;
   static FileDataEncoder& FileDataHook();
 
  private:

@@ -129,9 +129,11 @@ TEST_F(DefinitionCompilerTest, AcceptsCharsetNames) {
 }
 
 TEST_F(DefinitionCompilerTest, StoredFileSourceCarriesFileDataAfterItsProperties) {
-  DefinitionCompiler::FileDataHook() = [](std::span<const std::uint8_t> file, bool compress) {
+  DefinitionCompiler::FileDataHook() = [this](const std::string& component, const std::string& name, bool compress) {
+    auto it = files.find(name);
+    if (it == files.end()) throw std::runtime_error(component + " has no file " + name);
     Bytes out{compress ? std::uint8_t{'C'} : std::uint8_t{'P'}};
-    out.insert(out.end(), file.begin(), file.end());
+    out.insert(out.end(), it->second.begin(), it->second.end());
     return out;
   };
   const ComponentDef c = Compile(R"(object enscript: TFileSource

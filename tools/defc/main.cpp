@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/DefinitionCompiler.h"
+#include "core/FileSourceWriter.h"
 
 namespace {
 
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
   try {
     const std::vector<std::uint8_t> source = ReadAll(input);
     const std::filesystem::path folder = input.parent_path();
+    // A stored file source saves the file it names, beside the definition, as "FileData".
+    core::FileSourceWriter::InstallCompilerHook(folder);
     core::DefinitionCompiler compiler(
         [folder](const std::string& name) { return ReadAll(folder / std::filesystem::path(name)); });
     const std::string text(source.begin(), source.end());
