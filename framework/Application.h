@@ -44,6 +44,8 @@ class TApplication : public TComponent {
   // Ends the program at once with the exit code: the loop stops before the next message.
   void Halt(int exitCode);
   bool Terminated() const { return terminated_; }
+  // Lets the loop run again after it ended (a test that ended it, a program that restarts it).
+  void ClearTerminated() { terminated_ = false; exitCode_ = 0; }
   int ExitCode() const { return exitCode_; }
 
   // The default error box: application title as caption, a stop icon, OK, and the message

@@ -23,6 +23,7 @@ class WindowTest : public testing::Test {
   ~WindowTest() override {
     ui::Application->DestroyForms();
     ui::Application->OnException = nullptr;
+    ui::Application->ClearTerminated();
   }
 
   // Dispatches whatever is waiting (and runs the idle step).

@@ -1,0 +1,123 @@
+// The real program, started as a user starts it, with the "order" switch and its look-alikes.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <set>
+#include <string>
+
+#include "tests/support/ProgramProcess.h"
+
+using testsupport::ProgramProcess;
+
+namespace {
+
+std::set<std::string> TemporaryStoreFiles() {
+  char folder[MAX_PATH + 1] = {};
+  GetTempPathA(MAX_PATH, folder);
+  std::set<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((std::string(folder) + "~fs*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do names.insert(found.cFileName);
+  while (FindNextFileA(search, &found));
+  FindClose(search);
+  return names;
+}
+
+// The main window is up and usable, and the chooser is not shown.
+void ExpectNormalStart(ProgramProcess& program) {
+  HWND main = program.WaitForWindow("TForm1");
+  ASSERT_NE(main, nullptr);
+  Sleep(300);
+  EXPECT_TRUE(IsWindowEnabled(main));
+  HWND chooser = program.FindWindowOfClass("TMain");
+  EXPECT_TRUE(chooser == nullptr || !IsWindowVisible(chooser));
+}
+
+}  // namespace
+
+TEST(Startup, OrderSwitchOpensTheChooserInFrontOfADisabledMainWindowAndCancelEndsWithZero) {
+  std::set<std::string> before = TemporaryStoreFiles();
+  ProgramProcess program("order");
+  HWND chooser = program.WaitForWindow("TMain");
+  ASSERT_NE(chooser, nullptr);
+  HWND main = program.WaitForWindow("TForm1");
+  ASSERT_NE(main, nullptr);
+  Sleep(200);
+  EXPECT_FALSE(IsWindowEnabled(main));
+  EXPECT_EQ(GetWindow(chooser, GW_OWNER), main);
+  HWND cancel = ProgramProcess::FindChild(chooser, "TFlatButton", "Cancel");
+  ASSERT_NE(cancel, nullptr);
+  ProgramProcess::ClickChild(cancel);
+  EXPECT_EQ(program.WaitForExit(), 0);
+  // The file store's temporary files went with the windows.
+  EXPECT_EQ(TemporaryStoreFiles(), before);
+}
+
+TEST(Startup, OrderSwitchEndsFromTheChoosersCloseBox) {
+  ProgramProcess program("order");
+  HWND chooser = program.WaitForWindow("TMain");
+  ASSERT_NE(chooser, nullptr);
+  PostMessageA(chooser, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+TEST(Startup, OrderSwitchEndsFromCancelOnAMethodPageReachedWithNext) {
+  ProgramProcess program("order");
+  HWND chooser = program.WaitForWindow("TMain");
+  ASSERT_NE(chooser, nullptr);
+  ProgramProcess::ClickChild(ProgramProcess::FindChild(chooser, "TFlatButton", "Next"));
+  HWND page = program.WaitForWindow("TCCOrders");
+  ASSERT_NE(page, nullptr);
+  EXPECT_FALSE(IsWindowVisible(chooser));
+  ProgramProcess::ClickChild(ProgramProcess::FindChild(page, "TFlatButton", "Cancel"));
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+TEST(Startup, OnlyTheFirstArgumentCounts) {
+  ProgramProcess program("order extra words");
+  ASSERT_NE(program.WaitForWindow("TMain"), nullptr);
+  PostMessageA(program.FindWindowOfClass("TMain"), WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+class StartupLookAlike : public testing::TestWithParam<const char*> {};
+
+TEST_P(StartupLookAlike, IsANormalStartAndTheWizardGivesTheMainWindowBack) {
+  ProgramProcess program(GetParam());
+  ExpectNormalStart(program);
+  HWND main = program.FindWindowOfClass("TForm1");
+  ProgramProcess::ClickChild(ProgramProcess::FindChild(main, "TFlatButton", "Full version"));
+  HWND chooser = program.WaitForWindow("TMain");
+  ASSERT_NE(chooser, nullptr);
+  Sleep(200);
+  EXPECT_FALSE(IsWindowEnabled(main));
+  PostMessageA(chooser, WM_CLOSE, 0, 0);
+  Sleep(500);
+  EXPECT_TRUE(program.Running());
+  EXPECT_TRUE(IsWindowEnabled(main));
+  EXPECT_FALSE(IsWindowVisible(chooser));
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, StartupLookAlike,
+                         testing::Values("", "Order", "ORDER", "\" order\"", "orders", "/order"));
+
+TEST(Startup, ExitFromTheMenuEndsWithZeroAndLeavesNoTemporaryFiles) {
+  std::set<std::string> before = TemporaryStoreFiles();
+  ProgramProcess program("");
+  HWND main = program.WaitForWindow("TForm1");
+  ASSERT_NE(main, nullptr);
+  EXPECT_GT(TemporaryStoreFiles().size(), before.size());
+  HMENU menu = GetMenu(main);
+  ASSERT_NE(menu, nullptr);
+  ASSERT_EQ(GetMenuItemCount(menu), 3);
+  char caption[32] = {};
+  GetMenuStringA(menu, 2, caption, sizeof caption, MF_BYPOSITION);
+  EXPECT_STREQ(caption, "Exit");
+  PostMessageA(main, WM_COMMAND, GetMenuItemID(menu, 2), 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(TemporaryStoreFiles(), before);
+}

@@ -1,0 +1,117 @@
+#include "tests/support/ProgramProcess.h"
+
+#include <algorithm>
+
+namespace testsupport {
+
+std::string ProgramProcess::ExecutablePath() {
+  std::string path = SKYLATCH_EXE;
+  if (!path.empty() && path[0] == '/') {
+    std::replace(path.begin(), path.end(), '/', '\\');
+    path = "Z:" + path;  // the host's file system as Wine shows it
+  }
+  return path;
+}
+
+ProgramProcess::ProgramProcess(const std::string& arguments) {
+  std::string commandLine = "\"" + ExecutablePath() + "\"";
+  if (!arguments.empty()) commandLine += " " + arguments;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  std::vector<char> buffer(commandLine.begin(), commandLine.end());
+  buffer.push_back('\0');
+  if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_))
+    info_ = PROCESS_INFORMATION{};
+  else
+    WaitForInputIdle(info_.hProcess, 15000);
+}
+
+ProgramProcess::~ProgramProcess() {
+  if (info_.hProcess) {
+    if (Running()) {
+      TerminateProcess(info_.hProcess, 99);
+      WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hProcess);
+    CloseHandle(info_.hThread);
+  }
+}
+
+bool ProgramProcess::Running() const {
+  return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+namespace {
+struct Search {
+  DWORD processId;
+  const char* windowClass;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<Search*>(parameter);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  char name[128] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (pid == search->processId && std::string(name) == search->windowClass) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+}  // namespace
+
+HWND ProgramProcess::FindWindowOfClass(const char* windowClass) const {
+  Search search{info_.dwProcessId, windowClass, nullptr};
+  EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND ProgramProcess::WaitForWindow(const char* windowClass, DWORD timeoutMs) const {
+  DWORD start = GetTickCount();
+  while (GetTickCount() - start < timeoutMs) {
+    HWND window = FindWindowOfClass(windowClass);
+    if (window && IsWindowVisible(window)) return window;
+    if (!Running()) return nullptr;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+HWND ProgramProcess::FindChild(HWND parent, const char* windowClass, const char* text) {
+  struct ChildSearch {
+    const char* windowClass;
+    const char* text;
+    HWND found;
+  } search{windowClass, text, nullptr};
+  EnumChildWindows(
+      parent,
+      [](HWND window, LPARAM parameter) -> BOOL {
+        auto* s = reinterpret_cast<ChildSearch*>(parameter);
+        char name[128] = {}, caption[256] = {};
+        GetClassNameA(window, name, sizeof name);
+        GetWindowTextA(window, caption, sizeof caption);
+        if (std::string(name) == s->windowClass && std::string(caption) == s->text) {
+          s->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void ProgramProcess::ClickChild(HWND child) {
+  PostMessageA(child, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+  PostMessageA(child, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+}
+
+int ProgramProcess::WaitForExit(DWORD timeoutMs) {
+  if (!info_.hProcess || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+  DWORD code = 0;
+  GetExitCodeProcess(info_.hProcess, &code);
+  return static_cast<int>(code);
+}
+
+}  // namespace testsupport

@@ -1,0 +1,35 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// The real skylatch.exe, started with a command line of the test's choosing and driven from
+// outside through its windows, as a user would.
+class ProgramProcess {
+ public:
+  explicit ProgramProcess(const std::string& arguments);
+  ~ProgramProcess();
+  ProgramProcess(const ProgramProcess&) = delete;
+  ProgramProcess& operator=(const ProgramProcess&) = delete;
+
+  // A top-level window of the program with that window class, once it is visible (or nullptr
+  // after the timeout).
+  HWND WaitForWindow(const char* windowClass, DWORD timeoutMs = 15000) const;
+  HWND FindWindowOfClass(const char* windowClass) const;
+  // The child window of a parent with that class and text.
+  static HWND FindChild(HWND parent, const char* windowClass, const char* text);
+  static void ClickChild(HWND child);
+  // Waits for the program to end; returns its exit code, or -1 when it did not end in time.
+  int WaitForExit(DWORD timeoutMs = 15000);
+  bool Running() const;
+
+  static std::string ExecutablePath();
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+
+}  // namespace testsupport
