@@ -1,0 +1,129 @@
+// Drives the real skylatch.exe through its windows and saves a picture of each one, title bar
+// included, as a .bmp file. Run inside a Wine virtual desktop by scripts/screenshots.sh.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tests/support/ProgramProcess.h"
+
+using testsupport::ProgramProcess;
+
+namespace {
+
+bool SaveWindowPicture(HWND window, const std::string& path) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Sleep(400);
+  RECT r{};
+  GetWindowRect(window, &r);
+  int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  DWORD stride = ((w * 3 + 3) / 4) * 4, size = stride * h;
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof(BITMAPINFOHEADER);
+  file.bfSize = file.bfOffBits + size;
+  bool ok = false;
+  if (FILE* out = std::fopen(path.c_str(), "wb")) {
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&info.bmiHeader, sizeof(BITMAPINFOHEADER), 1, out);
+    std::fwrite(bits, 1, size, out);
+    ok = std::fclose(out) == 0;
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  std::printf("%s %s\n", ok ? "saved" : "FAILED", path.c_str());
+  return ok;
+}
+
+void Click(HWND parent, const char* windowClass, const char* text) {
+  ProgramProcess::ClickChild(ProgramProcess::FindChild(parent, windowClass, text));
+  Sleep(500);
+}
+
+UINT MenuCommand(HWND window, int menu, int item) {
+  HMENU bar = GetMenu(window);
+  return item < 0 ? GetMenuItemID(bar, menu) : GetMenuItemID(GetSubMenu(bar, menu), item);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: skylatch_shots <output folder>\n");
+    return 2;
+  }
+  std::string folder = argv[1];
+  if (folder.back() != '\\') folder += '\\';
+  int failures = 0;
+  ProgramProcess program("");
+  HWND generator = program.WaitForWindow("TForm1");
+  if (!generator) {
+    std::fprintf(stderr, "the generator window did not appear\n");
+    return 1;
+  }
+  failures += !SaveWindowPicture(generator, folder + "generator.bmp");
+
+  PostMessageA(generator, WM_COMMAND, MenuCommand(generator, 1, 4), 0);
+  if (HWND about = program.WaitForWindow("TForm3")) {
+    failures += !SaveWindowPicture(about, folder + "about.bmp");
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    Sleep(300);
+  } else {
+    ++failures;
+  }
+
+  Click(generator, "TFlatButton", "Full version");
+  HWND chooser = program.WaitForWindow("TMain");
+  if (chooser) {
+    failures += !SaveWindowPicture(chooser, folder + "chooser.bmp");
+    const char* pages[][2] = {{"TCCOrders", "page-credit-card"}, {"Tfaxorders", "page-fax"},
+                              {"Tmailorders", "page-mail"},      {"TPhoneorders", "page-phone"},
+                              {"TPOOrders", "page-purchase-order"}};
+    HWND metodo = nullptr;
+    std::vector<HWND> combos;
+    EnumChildWindows(
+        chooser,
+        [](HWND w, LPARAM p) -> BOOL {
+          char name[64] = {};
+          GetClassNameA(w, name, sizeof name);
+          if (std::string(name) == "TFlatComboBox") reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&combos));
+    if (combos.size() >= 2) metodo = combos[1];
+    for (int i = 0; i < 5 && metodo; ++i) {
+      SendMessageA(metodo, CB_SETCURSEL, i, 0);
+      SendMessageA(chooser, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(metodo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(metodo));
+      Click(chooser, "TFlatButton", "Next");
+      HWND page = program.WaitForWindow(pages[i][0]);
+      if (!page) {
+        ++failures;
+        continue;
+      }
+      failures += !SaveWindowPicture(page, folder + pages[i][1] + ".bmp");
+      Click(page, "TFlatButton", "Previous");
+    }
+    Click(chooser, "TFlatButton", "Cancel");
+  } else {
+    ++failures;
+  }
+  PostMessageA(generator, WM_COMMAND, MenuCommand(generator, 2, -1), 0);
+  program.WaitForExit(5000);
+  return failures == 0 ? 0 : 1;
+}
