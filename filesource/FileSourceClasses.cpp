@@ -1,0 +1,6 @@
+#include "filesource/FileSourceClasses.h"
+
+#include "filesource/TFileSource.h"
+#include "framework/ClassRegistry.h"
+
+void RegisterFileSource() { ui::ClassRegistry::Register<TFileSource>("TFileSource"); }

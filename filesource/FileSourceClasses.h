@@ -1,0 +1,4 @@
+#pragma once
+
+// Makes TFileSource known to window definitions.
+void RegisterFileSource();

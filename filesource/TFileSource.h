@@ -1,0 +1,48 @@
+#pragma once
+#include <string>
+
+#include "core/ByteStream.h"
+#include "framework/Component.h"
+
+// Carries a whole file inside its window's stored definition ("FileData") and, when the window
+// is loaded, writes it back to a new temporary file that it owns and deletes again.
+class TFileSource : public ui::TComponent {
+ public:
+  explicit TFileSource(ui::TComponent* owner);
+  ~TFileSource() override;
+  const char* ClassName() const override { return "TFileSource"; }
+
+  bool Compress() const { return compress_; }
+  void SetCompress(bool value);
+  const std::string& DisplayLabel() const { return displayLabel_; }
+  void SetDisplayLabel(const std::string& value) { displayLabel_ = value; }
+  const std::string& Extension() const { return extension_; }
+  void SetExtension(const std::string& value) { extension_ = value; }
+  // The current file, or "" when no file of that name exists now.
+  std::string FileName() const;
+  void SetFileName(const std::string& value);
+  bool Store() const { return store_; }
+  void SetStore(bool value) { store_ = value; }
+  bool OwnsFile() const { return ownsFile_; }
+
+  // Loading: writes the stored bytes (exactly the "FileData" value) to a new temporary file.
+  virtual void ReadFileData(core::ByteStream& stream);
+  // Saving: appends the "FileData" value of the current file to stream.
+  virtual void WriteFileData(core::ByteStream& stream);
+
+  bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
+
+ protected:
+  // <temp folder>\~fs<seconds><n><Extension>, created empty so nobody else takes it.
+  std::string NewTempFileName() const;
+
+ private:
+  void DeleteOwnedFile();
+
+  bool compress_ = false;
+  std::string displayLabel_;
+  std::string extension_;
+  std::string fileName_;
+  bool store_ = false;
+  bool ownsFile_ = false;
+};
