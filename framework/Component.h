@@ -1,4 +1,5 @@
 #pragma once
+#include <any>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -6,6 +7,7 @@
 
 #include "core/PropertyValue.h"
 #include "framework/Events.h"
+#include "framework/Exceptions.h"
 
 namespace ui {
 
@@ -20,6 +22,9 @@ struct LoadContext {
 
   TNotifyEvent NotifyMethod(const core::PropertyValue& value) const;
   TCloseEvent CloseMethod(const core::PropertyValue& value) const;
+  // A published method of any other event type (mouse, key, ...), matched by its signature.
+  template <typename Event>
+  Event Method(const core::PropertyValue& value) const;
   // Calls assign with the named component once the whole window exists.
   void Reference(const core::PropertyValue& value, std::function<void(TComponent*)> assign);
 };
@@ -58,6 +63,8 @@ class TComponent : public TObject {
   // Published methods, found by name when a definition binds an event to them.
   virtual TNotifyEvent FindNotifyMethod(std::string_view) const { return nullptr; }
   virtual TCloseEvent FindCloseMethod(std::string_view) const { return nullptr; }
+  // Published methods of other signatures, each held as the std::function of its event type.
+  virtual const std::any* FindMethod(std::string_view) const { return nullptr; }
 
   // The component a definition nests this one in (a control's parent, a menu item's menu).
   virtual void SetParentComponent(TComponent* parent) { (void)parent; }
@@ -80,5 +87,14 @@ class TComponent : public TObject {
   bool loading_ = false;
   bool destroying_ = false;
 };
+
+template <typename Event>
+Event LoadContext::Method(const core::PropertyValue& value) const {
+  const std::string& name = IdentValue(value);
+  const std::any* found = root ? root->FindMethod(name) : nullptr;
+  const Event* method = found ? std::any_cast<Event>(found) : nullptr;
+  if (!method) throw Exception("Method " + name + " not found");
+  return *method;
+}
 
 }  // namespace ui

@@ -374,6 +374,9 @@ bool TControl::SetProperty(std::string_view name, const core::PropertyValue& v, 
   else if (name == "Cursor") cursor_ = IntValue(v);
   else if (name == "OnClick") OnClick = context.NotifyMethod(v);
   else if (name == "OnDblClick") OnDblClick = context.NotifyMethod(v);
+  else if (name == "OnMouseDown") OnMouseDown = context.Method<TMouseEvent>(v);
+  else if (name == "OnMouseMove") OnMouseMove = context.Method<TMouseMoveEvent>(v);
+  else if (name == "OnMouseUp") OnMouseUp = context.Method<TMouseEvent>(v);
   else return TComponent::SetProperty(name, v, context);
   return true;
 }

@@ -55,6 +55,11 @@ TCloseEvent TForm::FindCloseMethod(std::string_view name) const {
   return it == closeMethods_.end() ? nullptr : it->second;
 }
 
+const std::any* TForm::FindMethod(std::string_view name) const {
+  auto it = methods_.find(name);
+  return it == methods_.end() ? nullptr : &it->second;
+}
+
 bool TForm::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
   if (name == "BorderStyle")
     borderStyle_ = EnumValue<TBorderStyle>(v, {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"});

@@ -1,4 +1,5 @@
 #pragma once
+#include <any>
 #include <map>
 #include <string>
 
@@ -56,6 +57,7 @@ class TForm : public TWinControl {
 
   TNotifyEvent FindNotifyMethod(std::string_view name) const override;
   TCloseEvent FindCloseMethod(std::string_view name) const override;
+  const std::any* FindMethod(std::string_view name) const override;
   bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context) override;
   void Notification(TComponent* component) override;
 
@@ -69,6 +71,12 @@ class TForm : public TWinControl {
   void Publish(const char* name, void (Form::*method)(TObject*, TCloseAction&)) {
     Form* self = static_cast<Form*>(this);
     closeMethods_[name] = [self, method](TObject* sender, TCloseAction& action) { (self->*method)(sender, action); };
+  }
+  // Handlers of the other event types (mouse, key, ...), held as std::function<void(Args...)>.
+  template <typename Form, typename... Args>
+  void Publish(const char* name, void (Form::*method)(Args...)) {
+    Form* self = static_cast<Form*>(this);
+    methods_[name] = std::function<void(Args...)>([self, method](Args... args) { (self->*method)(args...); });
   }
   // A published field: the component of that name and class, or an exception.
   template <typename T>
@@ -98,6 +106,7 @@ class TForm : public TWinControl {
   bool placed_ = false;
   std::map<std::string, TNotifyEvent, std::less<>> notifyMethods_;
   std::map<std::string, TCloseEvent, std::less<>> closeMethods_;
+  std::map<std::string, std::any, std::less<>> methods_;
 };
 
 }  // namespace ui

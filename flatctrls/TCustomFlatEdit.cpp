@@ -1,0 +1,200 @@
+#include "flatctrls/TCustomFlatEdit.h"
+
+#include <algorithm>
+
+#include "flatctrls/FlatLook.h"
+#include "flatctrls/TFlatEdit.h"
+#include "framework/Gdi.h"
+#include "framework/Platform.h"
+#include "framework/Screen.h"
+
+namespace {
+constexpr int kFrameWidth = 3;
+}
+
+TCustomFlatEdit::TCustomFlatEdit(ui::TComponent* owner)
+    : ui::TCustomEdit(owner), colorFocused_(kFlatFocusedColor), colorBorder_(kFlatBorderColor),
+      colorFlat_(kFlatFaceColor) {
+  ui::TCustomEdit::SetParentFont(true);
+  SetAutoSize(false);
+  SetBounds(0, 0, 121, 19);
+}
+
+void TCustomFlatEdit::CreateParams(ui::TCreateParams& params) {
+  ui::TCustomEdit::CreateParams(params);
+  params.exStyle &= ~WS_EX_CLIENTEDGE;
+  params.style &= ~WS_BORDER;
+}
+
+// The frame reserved in WM_NCCALCSIZE takes effect only once the frame is recalculated: the
+// first calculation ran inside CreateWindow, before the window was ours.
+void TCustomFlatEdit::CreateWnd() {
+  ui::TCustomEdit::CreateWnd();
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TCustomFlatEdit::SetColorFocused(ui::TColor value) {
+  colorFocused_ = value;
+  PaintFrame();
+}
+
+void TCustomFlatEdit::SetColorBorder(ui::TColor value) {
+  colorBorder_ = value;
+  PaintFrame();
+}
+
+void TCustomFlatEdit::SetColorFlat(ui::TColor value) {
+  colorFlat_ = value;
+  parentColor_ = false;
+  PaintFrame();
+}
+
+void TCustomFlatEdit::SetParentColor(bool value) {
+  if (value == parentColor_) return;
+  parentColor_ = value;
+  if (!value) return;
+  TakeParentColor();
+  PaintFrame();
+}
+
+void TCustomFlatEdit::SetAdvColorFocused(int percent) {
+  advColorFocused_ = std::clamp(percent, 0, 100);
+  if (!useAdvColors_) return;
+  DeriveColors();
+  PaintFrame();
+}
+
+void TCustomFlatEdit::SetAdvColorBorder(int percent) {
+  advColorBorder_ = std::clamp(percent, 0, 100);
+  if (!useAdvColors_) return;
+  DeriveColors();
+  PaintFrame();
+}
+
+void TCustomFlatEdit::SetUseAdvColors(bool value) {
+  if (value == useAdvColors_) return;
+  useAdvColors_ = value;
+  SetParentColor(value);
+  DeriveColors();
+  PaintFrame();
+}
+
+void TCustomFlatEdit::TakeParentColor() {
+  if (Parent()) colorFlat_ = Parent()->Color();
+}
+
+void TCustomFlatEdit::DeriveColors() {
+  if (!useAdvColors_) return;
+  colorFocused_ = DeriveShade(colorFlat_, colorFocused_, advColorFocused_, false);
+  colorBorder_ = DeriveShade(colorFlat_, colorBorder_, advColorBorder_, true);
+}
+
+// The framework only tells a control about its parent's colour when its own ParentColor is set,
+// which the flat edit keeps off; so it asks here.
+void TCustomFlatEdit::SetParent(ui::TWinControl* parent) {
+  ui::TCustomEdit::SetParent(parent);
+  if (parent) Perform(ui::CM_PARENTCOLORCHANGED);
+}
+
+void TCustomFlatEdit::Loaded() {
+  ui::TCustomEdit::Loaded();
+  FitHeightToFont();
+}
+
+void TCustomFlatEdit::FitHeightToFont() {
+  ui::WindowDC screen(nullptr);
+  ui::SelectedObject font(screen.Get(), Font().Handle());
+  TEXTMETRICA tm{};
+  GetTextMetricsA(screen.Get(), &tm);
+  SetHeight(tm.tmHeight + 2 * kFrameWidth);
+}
+
+void TCustomFlatEdit::WMNCCalcSize(ui::TMessage& m) {
+  ui::TCustomEdit::WMNCCalcSize(m);
+  InflateRect(reinterpret_cast<RECT*>(m.lParam), -kFrameWidth, -kFrameWidth);
+}
+
+void TCustomFlatEdit::WMNCPaint(ui::TMessage& m) {
+  ui::TCustomEdit::WMNCPaint(m);
+  PaintFrame();
+}
+
+void TCustomFlatEdit::WMSetFocus(ui::TMessage& m) {
+  ui::TCustomEdit::WMSetFocus(m);
+  PaintFrame();
+}
+
+void TCustomFlatEdit::WMKillFocus(ui::TMessage& m) {
+  ui::TCustomEdit::WMKillFocus(m);
+  PaintFrame();
+}
+
+// The hover look counts only while the application is active at the moment the mouse enters.
+void TCustomFlatEdit::CMMouseEnter(ui::TMessage& m) {
+  ui::TCustomEdit::CMMouseEnter(m);
+  if (!ui::Platform::Current().ActiveWindow()) return;
+  hovered_ = true;
+  PaintFrame();
+}
+
+void TCustomFlatEdit::CMMouseLeave(ui::TMessage& m) {
+  ui::TCustomEdit::CMMouseLeave(m);
+  hovered_ = false;
+  PaintFrame();
+}
+
+void TCustomFlatEdit::CMEnabledChanged(ui::TMessage& m) {
+  ui::TCustomEdit::CMEnabledChanged(m);
+  PaintFrame();
+}
+
+void TCustomFlatEdit::CMFontChanged(ui::TMessage& m) {
+  ui::TCustomEdit::CMFontChanged(m);
+  if (!Loading()) FitHeightToFont();
+}
+
+void TCustomFlatEdit::CMParentColorChanged(ui::TMessage&) {
+  if (useAdvColors_) {
+    TakeParentColor();
+    DeriveColors();
+  } else if (parentColor_) {
+    TakeParentColor();
+  }
+  PaintFrame();
+}
+
+void TCustomFlatEdit::CMSysColorChange(ui::TMessage& m) { CMParentColorChanged(m); }
+
+// Focus always wins; hover shows the focused look only while no flat edit has the focus, so that
+// with the focus in one field the others stay flat under the mouse.
+bool TCustomFlatEdit::ShowsFocusedLook() const {
+  if (Focused()) return true;
+  return hovered_ && !dynamic_cast<TFlatEdit*>(ui::Screen().ActiveControl());
+}
+
+void TCustomFlatEdit::PaintFrame() {
+  if (!HandleAllocated()) return;
+  ui::TColor face = ShowsFocusedLook() ? colorFocused_ : colorFlat_;
+  SetColor(face);
+  ui::WindowDC dc(Handle(), ui::WindowDC::Area::Window);
+  RECT window{};
+  GetWindowRect(Handle(), &window);
+  RECT r{0, 0, window.right - window.left, window.bottom - window.top};
+  FrameWithColor(dc.Get(), r, colorBorder_);
+  InflateRect(&r, -1, -1);
+  FrameWithColor(dc.Get(), r, face);
+  InflateRect(&r, -1, -1);
+  FrameWithColor(dc.Get(), r, face);
+}
+
+bool TCustomFlatEdit::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {
+  if (name == "ColorFocused") SetColorFocused(static_cast<ui::TColor>(ui::IntValue(v)));
+  else if (name == "ColorBorder") SetColorBorder(static_cast<ui::TColor>(ui::IntValue(v)));
+  else if (name == "ColorFlat") SetColorFlat(static_cast<ui::TColor>(ui::IntValue(v)));
+  else if (name == "ParentColor") SetParentColor(ui::BoolValue(v));
+  else if (name == "AdvColorFocused") SetAdvColorFocused(AdvColorValue(v));
+  else if (name == "AdvColorBorder") SetAdvColorBorder(AdvColorValue(v));
+  else if (name == "UseAdvColors") SetUseAdvColors(ui::BoolValue(v));
+  else return ui::TCustomEdit::SetProperty(name, v, context);
+  return true;
+}

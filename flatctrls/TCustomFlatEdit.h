@@ -1,0 +1,67 @@
+#pragma once
+#include "framework/CustomEdit.h"
+
+// The native single-line edit turned flat: no sunken edge, but a three-pixel frame of its own in
+// the non-client area: a one-pixel border and a two-pixel ring in the face colour, ColorFlat at
+// rest and ColorFocused while focused or hovered.
+class TCustomFlatEdit : public ui::TCustomEdit {
+ public:
+  explicit TCustomFlatEdit(ui::TComponent* owner);
+  const char* ClassName() const override { return "TCustomFlatEdit"; }
+
+  ui::TColor ColorFocused() const { return colorFocused_; }
+  void SetColorFocused(ui::TColor value);
+  ui::TColor ColorBorder() const { return colorBorder_; }
+  void SetColorBorder(ui::TColor value);
+  ui::TColor ColorFlat() const { return colorFlat_; }
+  // Also clears ParentColor.
+  void SetColorFlat(ui::TColor value);
+  // The flat edit's own flag: ColorFlat follows the parent's colour. It replaces the framework's.
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool value);
+  int AdvColorFocused() const { return advColorFocused_; }
+  void SetAdvColorFocused(int percent);
+  int AdvColorBorder() const { return advColorBorder_; }
+  void SetAdvColorBorder(int percent);
+  bool UseAdvColors() const { return useAdvColors_; }
+  void SetUseAdvColors(bool value);
+  bool Hovered() const { return hovered_; }
+
+  void SetParent(ui::TWinControl* parent) override;
+  void Loaded() override;
+  bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
+
+  // Paints the frame straight into the window, outside any paint cycle.
+  void PaintFrame();
+
+ protected:
+  void CreateParams(ui::TCreateParams& params) override;
+  void CreateWnd() override;
+  void WMNCCalcSize(ui::TMessage& m) override;
+  void WMNCPaint(ui::TMessage& m) override;
+  void WMSetFocus(ui::TMessage& m) override;
+  void WMKillFocus(ui::TMessage& m) override;
+  void CMMouseEnter(ui::TMessage& m) override;
+  void CMMouseLeave(ui::TMessage& m) override;
+  void CMEnabledChanged(ui::TMessage& m) override;
+  void CMFontChanged(ui::TMessage& m) override;
+  void CMParentColorChanged(ui::TMessage& m) override;
+  void CMSysColorChange(ui::TMessage& m) override;
+
+  // Height of the font's character cell plus the frame.
+  void FitHeightToFont();
+
+ private:
+  void TakeParentColor();
+  void DeriveColors();
+  bool ShowsFocusedLook() const;
+
+  ui::TColor colorFocused_;
+  ui::TColor colorBorder_;
+  ui::TColor colorFlat_;
+  bool parentColor_ = true;
+  int advColorFocused_ = 10;
+  int advColorBorder_ = 50;
+  bool useAdvColors_ = false;
+  bool hovered_ = false;
+};

@@ -1,0 +1,29 @@
+#pragma once
+#include "flatctrls/TFlatButtonBase.h"
+#include "framework/CustomControl.h"
+
+// The flat push button with a window of its own: it takes the focus, clicks on the space key and
+// can be drawn as the window's default button.
+class TFlatButton : public TFlatButtonBase<ui::TCustomControl> {
+ public:
+  explicit TFlatButton(ui::TComponent* owner);
+  const char* ClassName() const override { return "TFlatButton"; }
+
+  bool Default() const { return default_; }
+  void SetDefault(bool value);
+
+  bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
+
+ protected:
+  void CountedPress() override;
+  bool AcceleratorPressesDown() const override { return true; }
+  void WMKeyDown(ui::TMessage& m) override;
+  void WMKeyUp(ui::TMessage& m) override;
+  void WMSetFocus(ui::TMessage& m) override;
+  void WMKillFocus(ui::TMessage& m) override;
+  void WMMove(ui::TMessage& m) override;
+  void WMSize(ui::TMessage& m) override;
+
+ private:
+  bool default_ = false;
+};

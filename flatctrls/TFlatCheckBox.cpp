@@ -1,0 +1,252 @@
+#include "flatctrls/TFlatCheckBox.h"
+
+#include <algorithm>
+
+#include "framework/Platform.h"
+
+TFlatCheckBox::TFlatCheckBox(ui::TComponent* owner) : ui::TCustomControl(owner) {
+  SetParentColor(true);
+  SetParentFont(true);
+  SetTabStop(true);
+  SetBounds(0, 0, 121, 17);
+}
+
+void TFlatCheckBox::SetChecked(bool value) {
+  if (value == checked_) return;
+  checked_ = value;
+  Click();
+  RepaintBox();
+}
+
+void TFlatCheckBox::SetTransparent(bool value) {
+  transparent_ = value;
+  Invalidate();
+}
+
+void TFlatCheckBox::SetLayout(TCheckBoxLayout value) {
+  layout_ = value;
+  Invalidate();
+}
+
+void TFlatCheckBox::StoreColor(ui::TColor& field, ui::TColor value) {
+  field = value;
+  Invalidate();
+}
+
+void TFlatCheckBox::StorePercent(int& field, int percent) {
+  field = std::clamp(percent, 0, 100);
+  DeriveColors();
+  Invalidate();
+}
+
+void TFlatCheckBox::SetUseAdvColors(bool value) {
+  if (value == useAdvColors_) return;
+  useAdvColors_ = value;
+  SetParentColor(value);
+  DeriveColors();
+  Invalidate();
+}
+
+void TFlatCheckBox::DeriveColors() {
+  if (!useAdvColors_) return;
+  colorFocused_ = DeriveShade(Color(), colorFocused_, advColorFocused_, false);
+  colorDown_ = DeriveShade(Color(), colorDown_, advColorDown_, true);
+  colorBorder_ = DeriveShade(Color(), colorBorder_, advColorBorder_, true);
+}
+
+void TFlatCheckBox::FollowParentForAdvColors() {
+  if (useAdvColors_) {
+    SetParentColor(true);
+    DeriveColors();
+  }
+  Invalidate();
+}
+
+// A disabled check box ignores the mouse altogether.
+void TFlatCheckBox::WMLButtonDown(ui::TMessage& m) {
+  if (Enabled()) ui::TCustomControl::WMLButtonDown(m);
+}
+
+void TFlatCheckBox::WMLButtonUp(ui::TMessage& m) {
+  if (Enabled()) ui::TCustomControl::WMLButtonUp(m);
+}
+
+void TFlatCheckBox::WMLButtonDblClk(ui::TMessage& m) {
+  if (Enabled()) ui::TCustomControl::WMLButtonDblClk(m);
+}
+
+// A press means the pointer is over the box, so it counts as the pointer arriving there.
+void TFlatCheckBox::MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
+  if (button != ui::TMouseButton::mbLeft || !Enabled()) return;
+  if (CanFocus()) SetFocus();
+  HoverOn();
+  pressed_ = true;
+  RepaintBox();
+  ui::TCustomControl::MouseDown(button, shift, x, y);
+}
+
+// The framework has already fired the click with the old value when the release is inside.
+void TFlatCheckBox::MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
+  if (button != ui::TMouseButton::mbLeft || !Enabled()) return;
+  pressed_ = false;
+  if (hovered_) SetChecked(!checked_);
+  RepaintBox();
+  ui::TCustomControl::MouseUp(button, shift, x, y);
+}
+
+// Until the class-wide hover timer exists, the pointer moving over the box and the framework's
+// mouse-leave notice stand in for its tracking.
+void TFlatCheckBox::MouseMove(ui::TShiftState shift, int x, int y) {
+  ui::TCustomControl::MouseMove(shift, x, y);
+  RECT r = ClientRect();
+  if (x >= 0 && y >= 0 && x < r.right && y < r.bottom && ui::Platform::Current().ActiveWindow()) HoverOn();
+}
+
+void TFlatCheckBox::CMMouseLeave(ui::TMessage& m) {
+  ui::TCustomControl::CMMouseLeave(m);
+  HoverOff();
+}
+
+void TFlatCheckBox::HoverOn() {
+  if (!Enabled() || hovered_) return;
+  hovered_ = true;
+  RepaintBox();
+}
+
+// Refused while pressed: the box keeps its hover while the button is held, so a release
+// outside still toggles.
+void TFlatCheckBox::HoverOff() {
+  if (!Enabled() || !hovered_ || pressed_) return;
+  hovered_ = false;
+  RepaintBox();
+}
+
+void TFlatCheckBox::WMSetFocus(ui::TMessage& m) {
+  ui::TCustomControl::WMSetFocus(m);
+  if (!Enabled()) return;
+  focused_ = true;
+  RepaintBox();
+}
+
+void TFlatCheckBox::WMKillFocus(ui::TMessage& m) {
+  ui::TCustomControl::WMKillFocus(m);
+  if (!Enabled()) return;
+  hovered_ = false;
+  focused_ = false;
+  RepaintBox();
+}
+
+void TFlatCheckBox::CMEnter(ui::TMessage& m) {
+  ui::TCustomControl::CMEnter(m);
+  focused_ = true;
+  RepaintBox();
+}
+
+void TFlatCheckBox::CMExit(ui::TMessage& m) {
+  ui::TCustomControl::CMExit(m);
+  focused_ = false;
+  RepaintBox();
+}
+
+void TFlatCheckBox::WMMove(ui::TMessage& m) {
+  ui::TCustomControl::WMMove(m);
+  if (transparent_) Invalidate();
+}
+
+void TFlatCheckBox::WMSize(ui::TMessage& m) {
+  ui::TCustomControl::WMSize(m);
+  if (transparent_) Invalidate();
+}
+
+void TFlatCheckBox::CMEnabledChanged(ui::TMessage& m) {
+  ui::TCustomControl::CMEnabledChanged(m);
+  if (!Enabled()) {
+    hovered_ = false;
+    pressed_ = false;
+  }
+  Invalidate();
+}
+
+// The caption's accelerator toggles from anywhere in the window; space toggles only while the
+// box has the focus.
+void TFlatCheckBox::CMDialogChar(ui::TMessage& m) {
+  char c = static_cast<char>(m.wParam);
+  if (IsAccel(c, Caption()) && CanFocus()) {
+    SetFocus();
+    SetChecked(!checked_);
+    m.result = 1;
+  } else if (c != ' ' || !Focused()) {
+    ui::TCustomControl::CMDialogChar(m);
+  } else {
+    SetChecked(!checked_);
+    m.result = 1;
+  }
+}
+
+void TFlatCheckBox::CMParentColorChanged(ui::TMessage& m) {
+  ui::TCustomControl::CMParentColorChanged(m);
+  FollowParentForAdvColors();
+}
+
+void TFlatCheckBox::CMSysColorChange(ui::TMessage&) { FollowParentForAdvColors(); }
+
+RECT TFlatCheckBox::BoxRect() const {
+  if (layout_ == TCheckBoxLayout::checkboxRight) return RECT{Width() - 12, 3, Width() - 1, 14};
+  return RECT{1, 3, 12, 14};
+}
+
+void TFlatCheckBox::RepaintBox() {
+  PaintNow([this](ui::TCanvas& canvas) { PaintBox(canvas); });
+}
+
+// The framework has erased the background with Color.
+void TFlatCheckBox::Paint() {
+  PaintBox(Canvas());
+  PaintCaption(Canvas());
+}
+
+void TFlatCheckBox::PaintBox(ui::TCanvas& canvas) {
+  RECT box = BoxRect();
+  ui::TColor face = !focused_ && !hovered_ ? Color() : pressed_ ? colorDown_ : colorFocused_;
+  canvas.SetPenWidth(1);
+  canvas.SetBrushColor(face);
+  canvas.FillRect(box);
+  if (checked_) {
+    canvas.SetPenColor(Enabled() ? colorCheck_ : ui::clBtnShadow);
+    const int x = box.left, y = box.top;
+    const int lines[6][4] = {{2, 4, 6, 8}, {2, 5, 5, 8}, {2, 6, 5, 9}, {8, 2, 4, 6}, {8, 3, 4, 7}, {8, 4, 5, 7}};
+    for (const auto& l : lines) {
+      canvas.MoveTo(x + l[0], y + l[1]);
+      canvas.LineTo(x + l[2], y + l[3]);
+    }
+  }
+  canvas.SetBrushColor(colorBorder_);
+  canvas.FrameRect(box);
+}
+
+void TFlatCheckBox::PaintCaption(ui::TCanvas& canvas) {
+  RECT r = layout_ == TCheckBoxLayout::checkboxRight ? RECT{1, 1, Width() - 16, Height() - 1}
+                                                     : RECT{16, 1, Width() - 1, Height() - 1};
+  UINT flags = DT_WORDBREAK | (layout_ == TCheckBoxLayout::checkboxRight ? DT_RIGHT : DT_LEFT);
+  canvas.SetBrushStyle(ui::BrushStyle::Clear);
+  canvas.Font().Assign(Font());
+  if (!Enabled()) canvas.Font().SetColor(ui::clGrayText);
+  canvas.DrawText(Caption(), r, flags);
+}
+
+bool TFlatCheckBox::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {
+  auto color = [&v] { return static_cast<ui::TColor>(ui::IntValue(v)); };
+  if (name == "Transparent") SetTransparent(ui::BoolValue(v));
+  else if (name == "Checked") SetChecked(ui::BoolValue(v));
+  else if (name == "ColorFocused") SetColorFocused(color());
+  else if (name == "ColorDown") SetColorDown(color());
+  else if (name == "ColorCheck") SetColorCheck(color());
+  else if (name == "ColorBorder") SetColorBorder(color());
+  else if (name == "AdvColorFocused") SetAdvColorFocused(AdvColorValue(v));
+  else if (name == "AdvColorDown") SetAdvColorDown(AdvColorValue(v));
+  else if (name == "AdvColorBorder") SetAdvColorBorder(AdvColorValue(v));
+  else if (name == "UseAdvColors") SetUseAdvColors(ui::BoolValue(v));
+  else if (name == "Layout") SetLayout(static_cast<TCheckBoxLayout>(EnumIndex(v, {"checkboxLeft", "checkboxRight"})));
+  else return ui::TCustomControl::SetProperty(name, v, context);
+  return true;
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include "flatctrls/TCustomFlatEdit.h"
+
+// The published flat edit.
+class TFlatEdit : public TCustomFlatEdit {
+ public:
+  explicit TFlatEdit(ui::TComponent* owner) : TCustomFlatEdit(owner) {}
+  const char* ClassName() const override { return "TFlatEdit"; }
+};

@@ -1,0 +1,148 @@
+#include "flatctrls/TFlatSpinEditInteger.h"
+
+#include "core/SpinValue.h"
+#include "flatctrls/TSpinButton.h"
+#include "framework/Gdi.h"
+#include "framework/Platform.h"
+
+namespace {
+// The decimal separator of the user's locale as it is now.
+char DecimalSeparator() {
+  char buffer[8] = {};
+  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, buffer, sizeof buffer) < 2) return '.';
+  return buffer[0];
+}
+}  // namespace
+
+TFlatSpinEditInteger::TFlatSpinEditInteger(ui::TComponent* owner) : TCustomFlatEdit(owner) {
+  button_ = new TSpinButton(this);
+  button_->SetParent(this);
+  button_->SetWidth(22);
+  button_->SetHeight(10);
+  button_->SetVisible(true);
+  button_->SetFocusControl(this);
+  button_->OnUpClick = [this](ui::TObject*) { UpClick(); };
+  button_->OnDownClick = [this](ui::TObject*) { DownClick(); };
+  SetValue(0);
+  SetStyle(Style() & ~ui::csSetCaption);
+  increment_ = 1;
+  editorEnabled_ = true;
+}
+
+// Size handling while the framework frees the children must not reach the spin button.
+TFlatSpinEditInteger::~TFlatSpinEditInteger() { button_ = nullptr; }
+
+void TFlatSpinEditInteger::CreateParams(ui::TCreateParams& params) {
+  TCustomFlatEdit::CreateParams(params);
+  params.style |= ES_MULTILINE | WS_CLIPCHILDREN;
+}
+
+void TFlatSpinEditInteger::CreateWnd() {
+  TCustomFlatEdit::CreateWnd();
+  SetEditRect();
+  PlaceButton();
+}
+
+void TFlatSpinEditInteger::Loaded() {
+  SetEditRect();
+  PlaceButton();
+  TCustomFlatEdit::Loaded();
+}
+
+std::int32_t TFlatSpinEditInteger::Value() const { return core::SpinValue::ReadValue(Text(), minValue_); }
+
+void TFlatSpinEditInteger::SetValue(std::int32_t value) { SetText(core::SpinValue::FormatValue(CheckValue(value))); }
+
+std::int32_t TFlatSpinEditInteger::CheckValue(std::int32_t value) const {
+  return core::SpinValue::CheckValue(value, minValue_, maxValue_);
+}
+
+bool TFlatSpinEditInteger::IsValidChar(char c) const {
+  return core::SpinValue::IsValidChar(c, DecimalSeparator(), editorEnabled_);
+}
+
+void TFlatSpinEditInteger::Step(bool up) {
+  if (ReadOnly()) {
+    ui::Platform::Current().Beep(0);
+    return;
+  }
+  SetValue(core::SpinValue::StepValue(Value(), increment_, up));
+}
+
+void TFlatSpinEditInteger::UpClick() { Step(true); }
+void TFlatSpinEditInteger::DownClick() { Step(false); }
+
+int TFlatSpinEditInteger::MinHeight() const {
+  ui::WindowDC screen(nullptr);
+  ui::SelectedObject font(screen.Get(), Font().Handle());
+  TEXTMETRICA tm{};
+  GetTextMetricsA(screen.Get(), &tm);
+  return tm.tmHeight + 7;
+}
+
+// Positions are in the edit's client coordinates, inside its frame.
+void TFlatSpinEditInteger::PlaceButton() {
+  if (!button_) return;
+  button_->SetBounds(Width() - button_->Width() - 5, 0, button_->Width(), Height() - 6);
+}
+
+void TFlatSpinEditInteger::SetEditRect() {
+  if (!button_ || !HandleAllocated()) return;
+  RECT client = ClientRect();
+  RECT r{0, 0, client.right - button_->Width() - 3, client.bottom};
+  SendMessageA(Handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
+}
+
+// A height below MinHeight is raised; the new height brings a new WM_SIZE.
+void TFlatSpinEditInteger::WMSize(ui::TMessage& m) {
+  TCustomFlatEdit::WMSize(m);
+  UpdateBoundsFromWindow();
+  int minHeight = MinHeight();
+  if (minHeight > Height()) {
+    SetHeight(minHeight);
+    return;
+  }
+  if (!button_) return;
+  PlaceButton();
+  SetEditRect();
+}
+
+void TFlatSpinEditInteger::WMCut(ui::TMessage& m) {
+  if (editorEnabled_ && !ReadOnly()) TCustomFlatEdit::WMCut(m);
+}
+
+void TFlatSpinEditInteger::WMPaste(ui::TMessage& m) {
+  if (editorEnabled_ && !ReadOnly()) TCustomFlatEdit::WMPaste(m);
+}
+
+// Leaving the field puts a value outside the limits back inside them.
+void TFlatSpinEditInteger::CMExit(ui::TMessage& m) {
+  TCustomFlatEdit::CMExit(m);
+  std::int32_t value = Value();
+  if (CheckValue(value) != value) SetValue(value);
+}
+
+void TFlatSpinEditInteger::KeyDown(WORD& key, ui::TShiftState shift) {
+  if (key == VK_UP) UpClick();
+  else if (key == VK_DOWN) DownClick();
+  TCustomFlatEdit::KeyDown(key, shift);
+}
+
+void TFlatSpinEditInteger::KeyPress(char& key) {
+  if (!IsValidChar(key)) {
+    key = 0;
+    ui::Platform::Current().Beep(0);
+    return;
+  }
+  TCustomFlatEdit::KeyPress(key);
+}
+
+bool TFlatSpinEditInteger::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {
+  if (name == "EditorEnabled") SetEditorEnabled(ui::BoolValue(v));
+  else if (name == "Increment") SetIncrement(ui::IntValue(v));
+  else if (name == "MinValue") SetMinValue(ui::IntValue(v));
+  else if (name == "MaxValue") SetMaxValue(ui::IntValue(v));
+  else if (name == "Value") SetValue(ui::IntValue(v));
+  else return TCustomFlatEdit::SetProperty(name, v, context);
+  return true;
+}

@@ -1,0 +1,28 @@
+#include "labels/ProUrl.h"
+
+#include <windows.h>
+
+#include "framework/Application.h"
+#include "framework/Platform.h"
+#include "framework/Screen.h"
+
+void OpenLink(const std::string& address) {
+  if (address.empty()) return;
+  HWND owner = ui::Application ? ui::Application->Handle() : nullptr;
+  ui::Platform::Current().ShellOpen(owner, "open", address, "", "", SW_SHOW);
+}
+
+void RegisterHandCursors() {
+  struct Entry {
+    int id;
+    const char* resource;
+  };
+  static const Entry kCursors[] = {{crHandPoint, "PRO_HANDPOINT"},
+                                   {crSmallHandPoint, "PRO_SMALLHANDPOINT"},
+                                   {crGrabHand, "PRO_GRABHAND"},
+                                   {crGrabHandArrow, "PRO_GRABHANDARROW"},
+                                   {crDragHand, "PRO_DRAGHAND"}};
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  for (const Entry& entry : kCursors)
+    if (HCURSOR cursor = LoadCursorA(instance, entry.resource)) ui::Screen().SetCursor(entry.id, cursor);
+}

@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+
+#include "framework/Image.h"
+
+// A picture that opens its URL when clicked; with an empty URL it opens nothing.
+class TProUrlImage : public ui::TImage {
+ public:
+  explicit TProUrlImage(ui::TComponent* owner);
+  const char* ClassName() const override { return "TProUrlImage"; }
+
+  const std::string& URL() const { return url_; }
+  void SetURL(const std::string& value) { url_ = value; }
+
+  void Click() override;
+  bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
+
+ private:
+  std::string url_;
+};

@@ -1,0 +1,92 @@
+#include "labels/TProUrlLabel.h"
+
+#include "labels/ProUrl.h"
+
+TProUrlLabel::TProUrlLabel(ui::TComponent* owner) : TProLabel(owner) {
+  Font().SetColor(ui::clBlue);
+  Font().SetStyle(ui::fsUnderline);
+  unvisitedColor_ = ui::clBlue;
+  activatedColor_ = ui::clRed;
+  visitedColor_ = ui::clNavy;
+  hoveredColor_ = ui::clWhite;
+  SetCursor(crHandPoint);
+}
+
+// Before the first use only the font colour is set; the font-change rule stores it.
+void TProUrlLabel::SetUnvisitedColor(ui::TColor value) {
+  if (value == unvisitedColor_) return;
+  if (visited_) unvisitedColor_ = value;
+  else Font().SetColor(value);
+}
+
+void TProUrlLabel::SetVisitedColor(ui::TColor value) {
+  if (value == visitedColor_) return;
+  if (visited_) Font().SetColor(value);
+  else visitedColor_ = value;
+}
+
+void TProUrlLabel::SetCanHover(bool value) {
+  canHover_ = value;
+  SetUnderline(!value);
+}
+
+void TProUrlLabel::SetUnderline(bool on) {
+  unsigned style = Font().Style();
+  unsigned wanted = on ? (style | ui::fsUnderline) : (style & ~ui::fsUnderline);
+  if (wanted != style) Font().SetStyle(wanted);
+}
+
+void TProUrlLabel::DoMouseEnter() {
+  TProLabel::DoMouseEnter();
+  if (canHover_) SetUnderline(true);
+  if (pressed_) Font().SetColor(activatedColor_);
+  else if (canHover_) Font().SetColor(hoveredColor_);
+}
+
+void TProUrlLabel::DoMouseLeave() {
+  TProLabel::DoMouseLeave();
+  if (canHover_) SetUnderline(false);
+  Font().SetColor(StateColor());
+}
+
+void TProUrlLabel::MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
+  TProLabel::MouseDown(button, shift, x, y);
+  if (button != ui::TMouseButton::mbLeft) return;
+  pressed_ = true;
+  Font().SetColor(activatedColor_);
+}
+
+// The right and bottom edges count as inside.
+void TProUrlLabel::MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
+  TProLabel::MouseUp(button, shift, x, y);
+  if (button != ui::TMouseButton::mbLeft) return;
+  bool outside = x < 0 || y < 0 || x > Width() || y > Height();
+  if (outside) {
+    Font().SetColor(StateColor());
+  } else if (pressed_) {
+    visited_ = true;
+    Font().SetColor(canHover_ ? hoveredColor_ : visitedColor_);
+    OpenLink(url_.empty() ? Caption() : url_);
+  }
+  pressed_ = false;
+}
+
+// A font colour given from outside, not by a state change, becomes the current state's colour.
+void TProUrlLabel::CMFontChanged(ui::TMessage& m) {
+  TProLabel::CMFontChanged(m);
+  if (canHover_ || pressed_) return;
+  if (visited_) visitedColor_ = Font().Color();
+  else unvisitedColor_ = Font().Color();
+}
+
+bool TProUrlLabel::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {
+  auto color = [&v] { return static_cast<ui::TColor>(ui::IntValue(v)); };
+  if (name == "URL") SetURL(ui::StringValue(v));
+  else if (name == "UnvisitedColor") SetUnvisitedColor(color());
+  else if (name == "ActivatedColor") SetActivatedColor(color());
+  else if (name == "VisitedColor") SetVisitedColor(color());
+  else if (name == "HoveredColor") SetHoveredColor(color());
+  else if (name == "CanHover") SetCanHover(ui::BoolValue(v));
+  else return TProLabel::SetProperty(name, v, context);
+  return true;
+}
