@@ -14,7 +14,7 @@ export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
 
 PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64 wine wine64 xvfb xauth
           libz-mingw-w64-dev zlib1g-dev googletest imagemagick
-          chromium chromium-driver curl)
+          chromium chromium-driver python3)
 
 say() { printf '== %s\n' "$*"; }
 

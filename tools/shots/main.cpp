@@ -1,5 +1,6 @@
 // Drives the real skylatch.exe through its windows and saves a picture of each one, title bar
-// included, as a .bmp file. Run inside a Wine virtual desktop by scripts/screenshots.sh.
+// included, as a .bmp file (scripts/screenshots.sh runs it inside a Wine virtual desktop).
+// With --preview it presses Preview instead, for the browser test.
 #include <windows.h>
 
 #include <cstdio>
@@ -63,11 +64,28 @@ UINT MenuCommand(HWND window, int menu, int item) {
 
 }  // namespace
 
+// Presses Preview in the real program and waits until the script file is written.
+int PressPreview() {
+  const char* script = "C:\\windows\\temp\\tmpskt.js";
+  DeleteFileA(script);
+  ProgramProcess program("");
+  HWND generator = program.WaitForWindow("TForm1");
+  if (!generator) return 1;
+  Click(generator, "TFlatButton", "Preview");
+  for (int i = 0; i < 100 && GetFileAttributesA(script) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
+  PostMessageA(generator, WM_COMMAND, MenuCommand(generator, 2, -1), 0);
+  int exitCode = program.WaitForExit(5000);
+  bool written = GetFileAttributesA(script) != INVALID_FILE_ATTRIBUTES;
+  std::printf("Preview %s, program ended with %d\n", written ? "written" : "NOT written", exitCode);
+  return written && exitCode == 0 ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: skylatch_shots <output folder>\n");
+    std::fprintf(stderr, "usage: skylatch_shots <output folder> | --preview\n");
     return 2;
   }
+  if (std::string(argv[1]) == "--preview") return PressPreview();
   std::string folder = argv[1];
   if (folder.back() != '\\') folder += '\\';
   int failures = 0;
