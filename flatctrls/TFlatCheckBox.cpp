@@ -163,6 +163,7 @@ void TFlatCheckBox::CMEnabledChanged(ui::TMessage& m) {
   if (!Enabled()) {
     hovered_ = false;
     pressed_ = false;
+    SetMouseCapture(false);
   }
   Invalidate();
 }

@@ -1,0 +1,146 @@
+// The flat button: clicks from the mouse and the space key, the modal result, groups and glyphs.
+#include "flatctrls/TFlatButton.h"
+#include "tests/flatctrls/FlatTestHost.h"
+
+namespace {
+
+class FlatButton : public FlatControlTest {
+ protected:
+  FlatButton() : button(Make<TFlatButton>(10, 10, 73, 25)) {
+    button->SetCaption("Preview");
+    button->OnClick = [this](ui::TObject*) {
+      ++clicks;
+      resultSeenByHandler = host->ModalResult();
+    };
+  }
+
+  TFlatButton* button;
+  int clicks = 0;
+  int resultSeenByHandler = -1;
+};
+
+TEST_F(FlatButton, StartsUpWithTheDeclaredDefaults) {
+  TFlatButton fresh(nullptr);
+  EXPECT_EQ(fresh.Width(), 25);
+  EXPECT_EQ(fresh.Height(), 25);
+  EXPECT_EQ(fresh.State(), TButtonState::StateUp);
+  EXPECT_EQ(fresh.Layout(), TButtonLayout::blGlyphTop);
+  EXPECT_EQ(fresh.Spacing(), 4);
+  EXPECT_EQ(fresh.Margin(), -1);
+  EXPECT_EQ(fresh.TransparentMode(), TTransparentMode::tmNone);
+  EXPECT_FALSE(fresh.TabStop());
+  EXPECT_TRUE(fresh.ParentColor());
+  EXPECT_TRUE(fresh.ParentFont());
+}
+
+TEST_F(FlatButton, AClickWritesTheModalResultIntoTheWindowBeforeOnClick) {
+  button->SetModalResult(1);
+  Click(*button);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(resultSeenByHandler, 1);
+  button->SetModalResult(0);
+  Click(*button);
+  EXPECT_EQ(host->ModalResult(), 0);
+  EXPECT_EQ(button->State(), TButtonState::StateUp);
+}
+
+TEST_F(FlatButton, APressTakesTheFocusAndAReleaseOutsideClicksNothing) {
+  SendMouse(*button, WM_LBUTTONDOWN, MK_LBUTTON, 3, 3);
+  EXPECT_TRUE(button->Focused());
+  EXPECT_EQ(button->State(), TButtonState::StatePressed);
+  SendMouse(*button, WM_MOUSEMOVE, MK_LBUTTON, 80, 3);
+  EXPECT_EQ(button->State(), TButtonState::StateUp);
+  SendMouse(*button, WM_MOUSEMOVE, MK_LBUTTON, 72, 24);  // the last column and row are inside
+  EXPECT_EQ(button->State(), TButtonState::StatePressed);
+  SendMouse(*button, WM_LBUTTONUP, 0, 73, 3);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_FALSE(button->Pressing());
+}
+
+TEST_F(FlatButton, TheRightButtonDoesNotClick) {
+  SendMouse(*button, WM_RBUTTONDOWN, MK_RBUTTON, 3, 3);
+  SendMouse(*button, WM_RBUTTONUP, 0, 3, 3);
+  EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(FlatButton, SpaceDownPressesAndSpaceUpClicksOnceEnterNothing) {
+  button->SetFocus();
+  Key(*button, WM_KEYDOWN, VK_SPACE);
+  EXPECT_EQ(button->State(), TButtonState::StatePressed);
+  EXPECT_EQ(clicks, 0);
+  Key(*button, WM_KEYUP, VK_SPACE);
+  EXPECT_EQ(button->State(), TButtonState::StateUp);
+  EXPECT_EQ(clicks, 1);
+  Key(*button, WM_KEYDOWN, VK_RETURN);
+  Key(*button, WM_KEYUP, VK_RETURN);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(FlatButton, TheCaptionsAcceleratorClicks) {
+  button->SetCaption("&Next");
+  EXPECT_EQ(host->Perform(ui::CM_DIALOGCHAR, 'n', 0), 1);
+  EXPECT_EQ(clicks, 1);
+  button->SetCaption("Next&");
+  EXPECT_EQ(host->Perform(ui::CM_DIALOGCHAR, 'n', 0), 0);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(FlatButton, ADisabledButtonNeitherPressesNorClicks) {
+  button->SetEnabled(false);
+  SendMouse(*button, WM_LBUTTONDOWN, MK_LBUTTON, 3, 3);
+  SendMouse(*button, WM_LBUTTONUP, 0, 3, 3);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(button->State(), TButtonState::StateDisabled);
+}
+
+TEST_F(FlatButton, AGroupKeepsOneButtonDown) {
+  TFlatButton* group[3];
+  int groupClicks = 0;
+  for (int i = 0; i < 3; ++i) {
+    group[i] = Make<TFlatButton>(10 + 30 * i, 50, 25, 25);
+    group[i]->SetGroupIndex(1);
+    group[i]->OnClick = [&groupClicks](ui::TObject*) { ++groupClicks; };
+  }
+  Click(*group[0]);
+  Click(*group[1]);
+  EXPECT_FALSE(group[0]->Down());
+  EXPECT_TRUE(group[1]->Down());
+  EXPECT_EQ(group[1]->State(), TButtonState::StateExclusive);
+  Click(*group[1]);
+  EXPECT_TRUE(group[1]->Down());  // AllowAllUp is off
+  EXPECT_EQ(groupClicks, 3);
+  group[2]->SetAllowAllUp(true);  // handed to the whole group
+  EXPECT_TRUE(group[1]->AllowAllUp());
+  Click(*group[1]);
+  EXPECT_FALSE(group[1]->Down());
+}
+
+TEST_F(FlatButton, DownNeedsAGroup) {
+  button->SetDown(true);
+  EXPECT_FALSE(button->Down());
+}
+
+TEST_F(FlatButton, AGlyphStripSaysHowManyImagesItHolds) {
+  ui::TBitmap strip;
+  strip.SetSize(64, 16);
+  button->SetGlyph(strip);
+  EXPECT_EQ(button->NumGlyphs(), 4);
+  strip.SetSize(96, 16);
+  button->SetGlyph(strip);
+  EXPECT_EQ(button->NumGlyphs(), 1);
+  button->SetNumGlyphs(2);
+  strip.SetSize(50, 16);
+  button->SetGlyph(strip);
+  EXPECT_EQ(button->NumGlyphs(), 2);
+  EXPECT_EQ(button->Glyph().Width(), 50);
+}
+
+TEST_F(FlatButton, MarginsBelowMinusOneAreIgnored) {
+  button->SetMargin(3);
+  button->SetMargin(-2);
+  EXPECT_EQ(button->Margin(), 3);
+  button->SetMargin(-1);
+  EXPECT_EQ(button->Margin(), -1);
+}
+
+}  // namespace

@@ -1,0 +1,210 @@
+// The integer spin edit: value rules, arrow keys, the character filter and the arrow halves.
+#include <climits>
+
+#include "flatctrls/TFlatButton.h"
+#include "flatctrls/TFlatSpinEditInteger.h"
+#include "flatctrls/TSpinButton.h"
+#include "flatctrls/TTimerSpeedButton.h"
+#include "tests/flatctrls/FlatTestHost.h"
+
+namespace {
+
+class FlatSpinEdit : public FlatControlTest {
+ protected:
+  FlatSpinEdit() : spin(Make<TFlatSpinEditInteger>(10, 10, 57, 20)) {}
+
+  void Press(WPARAM key) { Key(*spin, WM_KEYDOWN, key); }
+
+  TFlatSpinEditInteger* spin;
+};
+
+TEST_F(FlatSpinEdit, StartsAtZeroWithoutLimits) {
+  EXPECT_EQ(spin->Text(), "0");
+  EXPECT_EQ(spin->Value(), 0);
+  EXPECT_EQ(spin->MinValue(), 0);
+  EXPECT_EQ(spin->MaxValue(), 0);
+  EXPECT_EQ(spin->Increment(), 1);
+  EXPECT_TRUE(spin->EditorEnabled());
+  EXPECT_TRUE(spin->TabStop());
+}
+
+TEST_F(FlatSpinEdit, ArrowKeysStepAndWrapAroundAtTheEndsOfTheRange) {
+  Press(VK_UP);
+  Press(VK_UP);
+  EXPECT_EQ(spin->Text(), "2");
+  Press(VK_DOWN);
+  EXPECT_EQ(spin->Text(), "1");
+  spin->SetValue(INT_MAX);
+  Press(VK_UP);
+  EXPECT_EQ(spin->Text(), "-2147483648");
+  Press(VK_DOWN);
+  EXPECT_EQ(spin->Text(), "2147483647");
+  spin->SetIncrement(10);
+  spin->SetValue(5);
+  Press(VK_DOWN);
+  EXPECT_EQ(spin->Value(), -5);
+}
+
+TEST_F(FlatSpinEdit, ArrowKeysStillReachOnKeyDown) {
+  std::vector<WORD> keys;
+  spin->OnKeyDown = [&keys](ui::TObject*, WORD& key, ui::TShiftState) { keys.push_back(key); };
+  Press(VK_UP);
+  EXPECT_EQ(keys, std::vector<WORD>{VK_UP});
+}
+
+TEST_F(FlatSpinEdit, EqualLimitsMeanNoLimits) {
+  spin->SetMinValue(5);
+  spin->SetMaxValue(5);
+  spin->SetValue(7);
+  EXPECT_EQ(spin->Text(), "7");
+  spin->SetValue(-3);
+  EXPECT_EQ(spin->Text(), "-3");
+}
+
+TEST_F(FlatSpinEdit, WritingClampsToTheLimitsLowerFirst) {
+  spin->SetMinValue(0);
+  spin->SetMaxValue(100);
+  spin->SetValue(150);
+  EXPECT_EQ(spin->Text(), "100");
+  spin->SetValue(-5);
+  EXPECT_EQ(spin->Text(), "0");
+  spin->SetMinValue(10);
+  spin->SetMaxValue(5);
+  EXPECT_EQ(spin->CheckValue(7), 10);
+  EXPECT_EQ(spin->CheckValue(12), 5);
+}
+
+TEST_F(FlatSpinEdit, TextThatDoesNotConvertReadsAsMinValue) {
+  spin->SetMinValue(-4);
+  spin->SetMaxValue(40);
+  spin->SetText("");
+  EXPECT_EQ(spin->Value(), -4);
+  spin->SetText("12a");
+  EXPECT_EQ(spin->Value(), -4);
+  spin->SetText("$1F");
+  EXPECT_EQ(spin->Value(), 31);
+  spin->SetText("99");
+  EXPECT_EQ(spin->Value(), 99);  // reading never clamps
+}
+
+TEST_F(FlatSpinEdit, LeavingTheFieldClampsTheTypedValue) {
+  auto* other = Make<TFlatButton>(100, 10, 73, 25);
+  spin->SetMinValue(0);
+  spin->SetMaxValue(100);
+  spin->SetFocus();
+  spin->SetText("150");
+  EXPECT_EQ(spin->Value(), 150);
+  other->SetFocus();
+  EXPECT_EQ(spin->Text(), "100");
+  spin->SetFocus();
+  spin->SetText("");
+  other->SetFocus();
+  EXPECT_EQ(spin->Text(), "");
+}
+
+TEST_F(FlatSpinEdit, TheFilterBeepsAtLettersAndEnterAndLetsDigitsThrough) {
+  spin->SetFocus();
+  Char(*spin, 'a');
+  Char(*spin, '\r');
+  EXPECT_EQ(platform.beeps, (std::vector<UINT>{0, 0}));
+  EXPECT_EQ(spin->Text(), "0");
+  SendMessageA(spin->Handle(), EM_SETSEL, 0, -1);
+  Char(*spin, '-');
+  Char(*spin, '7');
+  EXPECT_EQ(spin->Text(), "-7");
+  EXPECT_EQ(platform.beeps.size(), 2u);
+}
+
+TEST_F(FlatSpinEdit, RefusedCharactersNeverReachOnKeyPress) {
+  std::string passed;
+  spin->OnKeyPress = [&passed](ui::TObject*, char& c) { passed += c; };
+  Char(*spin, 'z');
+  Char(*spin, '4');
+  EXPECT_EQ(passed, "4");
+}
+
+TEST_F(FlatSpinEdit, WithoutTheEditorOnlyTheArrowsChangeTheValue) {
+  spin->SetEditorEnabled(false);
+  spin->SetValue(12);
+  Char(*spin, '5');
+  Char(*spin, '\b');
+  EXPECT_EQ(spin->Text(), "12");
+  EXPECT_EQ(platform.beeps.size(), 2u);
+  Press(VK_UP);
+  EXPECT_EQ(spin->Text(), "13");
+}
+
+TEST_F(FlatSpinEdit, ReadOnlyBeepsAtEveryStep) {
+  spin->SetValue(3);
+  spin->SetReadOnly(true);
+  Press(VK_UP);
+  Press(VK_DOWN);
+  spin->UpClick();
+  EXPECT_EQ(spin->Text(), "3");
+  EXPECT_EQ(platform.beeps, (std::vector<UINT>{0, 0, 0}));
+}
+
+TEST_F(FlatSpinEdit, ThePasteIsIgnoredWithoutTheEditor) {
+  spin->SetValue(12);
+  ASSERT_TRUE(OpenClipboard(host->Handle()));
+  EmptyClipboard();
+  HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, 3);
+  memcpy(GlobalLock(text), "34", 3);
+  GlobalUnlock(text);
+  SetClipboardData(CF_TEXT, text);
+  CloseClipboard();
+  spin->SetEditorEnabled(false);
+  SendMessageA(spin->Handle(), EM_SETSEL, 0, -1);
+  SendMessageA(spin->Handle(), WM_PASTE, 0, 0);
+  EXPECT_EQ(spin->Text(), "12");
+  spin->SetEditorEnabled(true);
+  SendMessageA(spin->Handle(), WM_PASTE, 0, 0);
+  EXPECT_EQ(spin->Text(), "34");
+}
+
+TEST_F(FlatSpinEdit, TheHalvesStepAndHandTheFocusToTheEdit) {
+  auto* other = Make<TFlatButton>(100, 10, 73, 25);
+  other->SetFocus();
+  TSpinButton* button = spin->Button();
+  Click(*button->UpButton());
+  EXPECT_EQ(spin->Text(), "1");
+  EXPECT_TRUE(spin->Focused());
+  Click(*button->DownButton(), 8, 3);
+  Click(*button->DownButton(), 8, 3);
+  EXPECT_EQ(spin->Text(), "-1");
+}
+
+TEST_F(FlatSpinEdit, TheHalvesStandSideBySideInsideTheFrame) {
+  TSpinButton* button = spin->Button();
+  EXPECT_EQ(button->Left(), 30);
+  EXPECT_EQ(button->Top(), 0);
+  EXPECT_EQ(button->Width(), 22);
+  EXPECT_EQ(button->Height(), 14);
+  EXPECT_EQ(button->UpButton()->Left(), 0);
+  EXPECT_EQ(button->DownButton()->Left(), 10);
+  EXPECT_EQ(button->UpButton()->Width(), 11);
+  EXPECT_EQ(button->UpButton()->Height(), 14);
+  EXPECT_TRUE(button->UpButton()->AllowTimer());
+}
+
+TEST_F(FlatSpinEdit, APressedHalfRepeatsWhileHeld) {
+  TTimerSpeedButton* up = spin->Button()->UpButton();
+  SendMouse(*up, WM_LBUTTONDOWN, MK_LBUTTON, 3, 3);
+  ASSERT_NE(up->RepeatTimer(), nullptr);
+  EXPECT_TRUE(up->RepeatTimer()->Running());
+  EXPECT_EQ(up->RepeatTimer()->Interval(), 400u);
+  DWORD until = GetTickCount() + 800;
+  while (GetTickCount() < until) Pump();
+  SendMouse(*up, WM_LBUTTONUP, 0, 3, 3);
+  EXPECT_FALSE(up->RepeatTimer()->Running());
+  // At least the tick at 400 ms and the click of the release.
+  EXPECT_GE(spin->Value(), 2);
+}
+
+TEST_F(FlatSpinEdit, NoSpinEditIsLowerThanItsFontNeeds) {
+  spin->SetHeight(15);
+  EXPECT_EQ(spin->Height(), spin->MinHeight());
+  EXPECT_EQ(spin->MinHeight(), 20);  // 8-point MS Sans Serif: text height 13
+}
+
+}  // namespace
