@@ -20,7 +20,7 @@ HINSTANCE Platform::ShellOpen(HWND owner, const std::string& verb, const std::st
 }
 
 bool Platform::CopyFile(const std::string& source, const std::string& destination, bool failIfExists) {
-  return CopyFileA(source.c_str(), destination.c_str(), failIfExists) != FALSE;
+  return ::CopyFileA(source.c_str(), destination.c_str(), failIfExists) != FALSE;
 }
 
 void Platform::Beep(UINT type) { MessageBeep(type); }
