@@ -16,6 +16,21 @@ namespace ui {
 namespace {
 const char kObjectProperty[] = "SkylatchControl";
 thread_local TWinControl* creatingControl = nullptr;
+
+// The mouse messages whose framework handlers do not pass them on to the window's own procedure.
+bool HandledWithoutDefault(UINT msg) {
+  switch (msg) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: return true;
+    default: return false;
+  }
+}
 }  // namespace
 
 LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -314,6 +329,9 @@ void TWinControl::WndProc(TMessage& m) {
       m.result = target->Perform(m.msg, m.wParam, MAKELPARAM(p.x - target->Left(), p.y - target->Top()));
       return;
     }
+    // A native control places the caret, takes the focus and drops its list on the mouse
+    // itself, so it sees the message before the framework's own handling.
+    if (defWndProc_ && defWndProc_ != &DefWindowProcA && HandledWithoutDefault(m.msg)) DefaultHandler(m);
   }
   Dispatch(m);
 }

@@ -42,4 +42,14 @@ TEST_F(FlatComboBox, APickByTheUserFiresOnChange) {
   EXPECT_EQ(changes, 1);
 }
 
+TEST_F(FlatComboBox, AClickDropsTheListDown) {
+  SendMouse(*combo, WM_LBUTTONDOWN, MK_LBUTTON, 90, 5);
+  SendMouse(*combo, WM_LBUTTONUP, 0, 90, 5);
+  Pump();
+  EXPECT_TRUE(combo->DroppedDown());
+  EXPECT_TRUE(combo->Focused());
+  SendMessageA(combo->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+  EXPECT_EQ(changes, 0);
+}
+
 }  // namespace

@@ -1,4 +1,5 @@
 // The flat edit's own colour flag and its height, and the group box as a container.
+#include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatEdit.h"
 #include "flatctrls/TFlatGroupBox.h"
 #include "tests/flatctrls/FlatTestHost.h"
@@ -34,6 +35,14 @@ TEST_F(FlatEdit, TheFrameLeavesAThreePixelBorderOutsideTheText) {
   RECT client = edit->ClientRect();
   EXPECT_EQ(client.right, 89 - 6);
   EXPECT_EQ(client.bottom, 19 - 6);
+}
+
+TEST_F(FlatEdit, AClickInTheFieldGivesItTheFocus) {
+  auto* button = Make<TFlatButton>(100, 10, 73, 25);
+  auto* edit = Make<TFlatEdit>(10, 10, 89, 19);
+  button->SetFocus();
+  Click(*edit, 20, 5);
+  EXPECT_TRUE(edit->Focused());
 }
 
 TEST_F(FlatEdit, AGroupBoxPlacesItsChildrenInItsOwnCoordinates) {
