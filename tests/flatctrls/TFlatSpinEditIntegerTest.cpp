@@ -208,3 +208,33 @@ TEST_F(FlatSpinEdit, NoSpinEditIsLowerThanItsFontNeeds) {
 }
 
 }  // namespace
+
+namespace {
+
+// Rows of a 5 x 5 glyph, '#' for black and '.' for the transparent dark yellow.
+std::vector<std::string> Picture(const ui::TBitmap& glyph) {
+  std::vector<std::string> rows;
+  for (int y = 0; y < glyph.Height(); ++y) {
+    std::string row;
+    for (int x = 0; x < glyph.Width(); ++x) {
+      std::uint32_t pixel = glyph.Bits()[y * glyph.Width() + x] & 0xFFFFFF;
+      row += pixel == 0 ? '#' : pixel == 0x808000 ? '.' : '?';
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+TEST_F(FlatSpinEdit, TheHalvesCarryTheProgramsArrows) {
+  TTimerSpeedButton* up = spin->Button()->UpButton();
+  TTimerSpeedButton* down = spin->Button()->DownButton();
+  if (up->Glyph().Empty()) GTEST_SKIP() << "the arrow bitmaps are not linked into this program";
+  EXPECT_EQ(Picture(up->Glyph()), (std::vector<std::string>{".....", "..#..", ".###.", "#####", "....."}));
+  EXPECT_EQ(Picture(down->Glyph()), (std::vector<std::string>{".....", "#####", ".###.", "..#..", "....."}));
+  EXPECT_EQ(up->NumGlyphs(), 1);
+  EXPECT_EQ(up->Margin(), 2);
+  EXPECT_EQ(up->Layout(), TButtonLayout::blGlyphTop);
+  EXPECT_EQ(down->Layout(), TButtonLayout::blGlyphBottom);
+}
+
+}  // namespace
