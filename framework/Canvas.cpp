@@ -1,5 +1,7 @@
 #include "framework/Canvas.h"
 
+#include "framework/Bitmap.h"
+
 namespace ui {
 
 TCanvas::TCanvas() {
@@ -145,6 +147,18 @@ void TCanvas::StretchDraw(const RECT& destination, HBITMAP bitmap) {
   SetStretchBltMode(dc_, COLORONCOLOR);
   StretchBlt(dc_, destination.left, destination.top, destination.right - destination.left,
              destination.bottom - destination.top, source.Get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+}
+
+void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
+  if (bitmap.Empty()) return;
+  BitBlt(dc_, x, y, bitmap.Width(), bitmap.Height(), bitmap.DC(), 0, 0, SRCCOPY);
+}
+
+void TCanvas::StretchDraw(const RECT& destination, const TBitmap& bitmap) {
+  if (bitmap.Empty()) return;
+  SetStretchBltMode(dc_, COLORONCOLOR);
+  StretchBlt(dc_, destination.left, destination.top, destination.right - destination.left,
+             destination.bottom - destination.top, bitmap.DC(), 0, 0, bitmap.Width(), bitmap.Height(), SRCCOPY);
 }
 
 }  // namespace ui

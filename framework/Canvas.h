@@ -10,6 +10,8 @@
 
 namespace ui {
 
+class TBitmap;
+
 enum class BrushStyle { Solid, Clear };
 
 // Drawing over a device context that someone else owns (a paint session, a bitmap). Pen, brush
@@ -47,8 +49,12 @@ class TCanvas {
   int TextWidth(const std::string& text) { return TextExtent(text).cx; }
   int TextHeight(const std::string& text) { return TextExtent(text).cy; }
   TEXTMETRICA TextMetrics();
+  // A bitmap that no device context holds.
   void Draw(int x, int y, HBITMAP bitmap);
   void StretchDraw(const RECT& destination, HBITMAP bitmap);
+  // A bitmap with its own context.
+  void Draw(int x, int y, const TBitmap& bitmap);
+  void StretchDraw(const RECT& destination, const TBitmap& bitmap);
   COLORREF Pixel(int x, int y) const { return GetPixel(dc_, x, y); }
 
  private:

@@ -21,12 +21,12 @@ void TImage::Paint() {
   if (picture_.Empty()) return;
   RECT r = ClientRect();
   if (stretch_) {
-    Canvas().StretchDraw(r, picture_.Handle());
+    Canvas().StretchDraw(r, picture_);
     return;
   }
   int x = center_ ? (r.right - picture_.Width()) / 2 : 0;
   int y = center_ ? (r.bottom - picture_.Height()) / 2 : 0;
-  Canvas().Draw(x, y, picture_.Handle());
+  Canvas().Draw(x, y, picture_);
 }
 
 bool TImage::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {

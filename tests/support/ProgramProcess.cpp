@@ -107,6 +107,29 @@ void ProgramProcess::ClickChild(HWND child) {
   PostMessageA(child, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
 }
 
+namespace {
+void PressKey(WORD key) {
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_KEYBOARD;
+  input[0].ki.wVk = input[1].ki.wVk = key;
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
+  Sleep(150);
+}
+}  // namespace
+
+void ProgramProcess::ChooseMenu(HWND window, int barPosition, int itemPosition) {
+  SetForegroundWindow(window);
+  Sleep(200);
+  PressKey(VK_F10);
+  for (int i = 0; i < barPosition; ++i) PressKey(VK_RIGHT);
+  if (itemPosition >= 0) {
+    PressKey(VK_DOWN);
+    for (int i = 0; i < itemPosition; ++i) PressKey(VK_DOWN);
+  }
+  PressKey(VK_RETURN);
+}
+
 int ProgramProcess::WaitForExit(DWORD timeoutMs) {
   if (!info_.hProcess || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
   DWORD code = 0;

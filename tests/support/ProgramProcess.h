@@ -22,6 +22,9 @@ class ProgramProcess {
   // The child window of a parent with that class and text.
   static HWND FindChild(HWND parent, const char* windowClass, const char* text);
   static void ClickChild(HWND child);
+  // Chooses a menu command with the keyboard, as a user would: F10, then the arrow keys to the
+  // entry of the menu bar, then (for an entry of its drop-down) down to the item, then Enter.
+  static void ChooseMenu(HWND window, int barPosition, int itemPosition);
   // Waits for the program to end; returns its exit code, or -1 when it did not end in time.
   int WaitForExit(DWORD timeoutMs = 15000);
   bool Running() const;

@@ -57,10 +57,6 @@ void Click(HWND parent, const char* windowClass, const char* text) {
   Sleep(500);
 }
 
-UINT MenuCommand(HWND window, int menu, int item) {
-  HMENU bar = GetMenu(window);
-  return item < 0 ? GetMenuItemID(bar, menu) : GetMenuItemID(GetSubMenu(bar, menu), item);
-}
 
 }  // namespace
 
@@ -73,7 +69,7 @@ int PressPreview() {
   if (!generator) return 1;
   Click(generator, "TFlatButton", "Preview");
   for (int i = 0; i < 100 && GetFileAttributesA(script) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
-  PostMessageA(generator, WM_COMMAND, MenuCommand(generator, 2, -1), 0);
+  ProgramProcess::ChooseMenu(generator, 2, -1);  // Exit
   int exitCode = program.WaitForExit(5000);
   bool written = GetFileAttributesA(script) != INVALID_FILE_ATTRIBUTES;
   std::printf("Preview %s, program ended with %d\n", written ? "written" : "NOT written", exitCode);
@@ -97,7 +93,7 @@ int main(int argc, char** argv) {
   }
   failures += !SaveWindowPicture(generator, folder + "generator.bmp");
 
-  PostMessageA(generator, WM_COMMAND, MenuCommand(generator, 1, 4), 0);
+  ProgramProcess::ChooseMenu(generator, 1, 4);  // Help > About Skylatch!
   if (HWND about = program.WaitForWindow("TForm3")) {
     failures += !SaveWindowPicture(about, folder + "about.bmp");
     PostMessageA(about, WM_CLOSE, 0, 0);
@@ -120,7 +116,7 @@ int main(int argc, char** argv) {
         [](HWND w, LPARAM p) -> BOOL {
           char name[64] = {};
           GetClassNameA(w, name, sizeof name);
-          if (std::string(name) == "TFlatComboBox") reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
+          if (std::string(name) == "ComboBox" || std::string(name) == "COMBOBOX") reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
           return TRUE;
         },
         reinterpret_cast<LPARAM>(&combos));
@@ -141,7 +137,7 @@ int main(int argc, char** argv) {
   } else {
     ++failures;
   }
-  PostMessageA(generator, WM_COMMAND, MenuCommand(generator, 2, -1), 0);
+  ProgramProcess::ChooseMenu(generator, 2, -1);
   program.WaitForExit(5000);
   return failures == 0 ? 0 : 1;
 }
