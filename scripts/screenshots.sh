@@ -17,6 +17,15 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wineserver -k
   exit $rc' "$WIN_BUILD/tools/shots/skylatch_shots.exe" "$WINOUT"
 rc=$?
+# The preview page as the browser shows it, from the files the program's own Preview wrote.
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'wine "$0" --preview </dev/null; wineserver -k' \
+  "$WIN_BUILD/tools/shots/skylatch_shots.exe" || rc=1
+profile=$(mktemp -d)
+chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run --disable-background-networking \
+  --disable-component-update --disable-sync --allow-file-access-from-files --user-data-dir="$profile" \
+  --hide-scrollbars --window-size=640,200 --screenshot="$OUT/preview-in-browser.png" \
+  "file://$WINEPREFIX/drive_c/windows/temp/preview.htm" >/dev/null 2>&1 || rc=1
+rm -rf "$profile"
 for bmp in "$OUT"/*.bmp; do
   [ -e "$bmp" ] || continue
   convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"

@@ -1,0 +1,122 @@
+// Preview end to end inside the program: the four files in C:\windows\temp, byte for byte, and
+// what happens when the companions are there already or their temporary files have vanished.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "app/Program.h"
+#include "app/WindowReferences.h"
+#include "core/PreviewPage.h"
+#include "core/TextSink.h"
+#include "filesource/TFileSource.h"
+#include "flatctrls/TFlatButton.h"
+#include "flatctrls/TFlatEdit.h"
+#include "generator/Unit1.h"
+#include "tests/support/WindowTest.h"
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string SourceFile(const std::string& relative) {
+  std::string path = std::string(SKYLATCH_SOURCE_DIR) + "/" + relative;
+  if (path[0] == '/') {
+    std::replace(path.begin(), path.end(), '/', '\\');
+    path = "Z:" + path;
+  }
+  return ReadFile(path);
+}
+
+class StringSink : public core::TextSink {
+ public:
+  void Write(std::string_view text) override { bytes.append(text); }
+  void WriteLine(std::string_view text) override { bytes.append(text).append("\r\n"); }
+  void WriteChar(char c) override { bytes.push_back(c); }
+  std::string bytes;
+};
+
+std::string ExpectedPage(const std::string& functionName, const std::string& url) {
+  StringSink sink;
+  core::PreviewPage::WriteTo(sink, functionName, url);
+  return sink.bytes;
+}
+
+class PreviewFiles : public testsupport::WindowTest {
+ protected:
+  void SetUp() override {
+    for (const char* f : {TForm1::kCompanionScript, TForm1::kPreviewPage}) DeleteFileA(f);
+    app::CreateForms(*ui::Application);
+    Form1->Show();
+    Pump();
+  }
+};
+
+TEST_F(PreviewFiles, WritesThePageAndPlacesBothCompanionsByteForByte) {
+  Form1->FlatEdit1->SetText("PopUp");
+  Form1->Url->SetText("page.htm");
+  Click(*Form1->FlatButton2);
+  ASSERT_TRUE(errors.empty());
+  std::string page = ReadFile(TForm1::kPageFile);
+  EXPECT_EQ(page, ExpectedPage("PopUp", "page.htm"));
+  EXPECT_EQ(std::count(page.begin(), page.end(), '\n'), 45);
+  EXPECT_NE(page.find("\r\n<p><A href=\"javascript:PopUp('page.htm')\" alt=\"Latchy!\">click here to preview your "
+                      "PopUp</a></p>\r\n</body></html>\r\n"),
+            std::string::npos);
+  EXPECT_EQ(ReadFile(TForm1::kCompanionScript), SourceFile("resources/endu.js"));
+  EXPECT_EQ(ReadFile(TForm1::kPreviewPage), SourceFile("resources/preview.htm"));
+}
+
+TEST_F(PreviewFiles, ASecondPreviewLeavesTheCompanionsAloneAndStillOpensTheBrowser) {
+  Click(*Form1->FlatButton2);
+  {
+    std::ofstream marker(TForm1::kCompanionScript, std::ios::binary | std::ios::trunc);
+    marker << "kept";
+  }
+  Form1->Url->SetText("it's.htm");
+  Click(*Form1->FlatButton2);
+  EXPECT_EQ(ReadFile(TForm1::kCompanionScript), "kept");
+  // The address goes in unescaped: its apostrophe ends the quoted argument early.
+  EXPECT_NE(ReadFile(TForm1::kPageFile).find("javascript:PopUp('it's.htm')"), std::string::npos);
+  EXPECT_EQ(platform.shellCalls.size(), 2u);
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(PreviewFiles, ADeletedPreviewPageIsRecreatedFromTheWindowsOwnCopy) {
+  Click(*Form1->FlatButton2);
+  ASSERT_TRUE(DeleteFileA(TForm1::kPreviewPage));
+  Click(*Form1->FlatButton2);
+  EXPECT_EQ(ReadFile(TForm1::kPreviewPage), SourceFile("resources/preview.htm"));
+}
+
+TEST_F(PreviewFiles, AVanishedTemporaryFileMakesItsCopyFailSilently) {
+  Click(*Form1->FlatButton2);
+  std::string earlier = ReadFile(TForm1::kPreviewPage);
+  ASSERT_TRUE(DeleteFileA(Form1->enpreview->FileName().c_str()));
+  EXPECT_EQ(Form1->enpreview->FileName(), "");
+  ASSERT_TRUE(DeleteFileA(TForm1::kPreviewPage));
+  Click(*Form1->FlatButton2);
+  EXPECT_TRUE(errors.empty());
+  EXPECT_EQ(GetFileAttributesA(TForm1::kPreviewPage), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(platform.shellCalls.size(), 2u);
+  EXPECT_FALSE(earlier.empty());
+}
+
+TEST_F(PreviewFiles, TheTemporaryFilesAreGoneWhenTheWindowIs) {
+  std::string script = Form1->enscript->FileName(), entry = Form1->enpreview->FileName();
+  ASSERT_FALSE(script.empty());
+  ASSERT_FALSE(entry.empty());
+  EXPECT_EQ(ReadFile(script), SourceFile("resources/endu.js"));
+  ui::Application->DestroyForms();
+  EXPECT_EQ(GetFileAttributesA(script.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(GetFileAttributesA(entry.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace
