@@ -12,7 +12,7 @@ export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
 
-PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64 wine wine64 xvfb xauth
+PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xauth
           libz-mingw-w64-dev zlib1g-dev googletest imagemagick
           chromium chromium-driver python3)
 
@@ -30,7 +30,7 @@ install_packages() {
   if [ ${#missing[@]} -gt 0 ]; then
     say "Installing Debian packages: ${missing[*]}"
     as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
   fi
 }
 
