@@ -18,6 +18,7 @@
 #include "flatctrls/TFlatSpinEditInteger.h"
 #include "framework/Label.h"
 #include "framework/Menu.h"
+#include "framework/Screen.h"
 #include "generator/Unit1.h"
 #include "generator/Unit3.h"
 #include "orders/pur1.h"
@@ -253,6 +254,45 @@ TEST_F(GeneratorWindow, ExitEndsTheLoopWithCodeZero) {
 TEST_F(GeneratorWindow, ErrorBoxTextEndsWithAFullStop) {
   EXPECT_EQ(ui::TApplication::ErrorBoxText(ui::EInOutError(3)), "Invalid filename.");
   EXPECT_EQ(ui::TApplication::ErrorBoxText(ui::EInOutError(32)), "I/O error 32.");
+}
+
+}  // namespace
+
+namespace {
+
+class GeneratorKeyboard : public testsupport::WindowTest {
+ protected:
+  void SetUp() override {
+    app::CreateForms(*ui::Application);
+    Form1->Show();
+    Pump();
+  }
+};
+
+// Tab walks the boxes in the order the window defines: the names, the size and position boxes
+// and Full Screen, the address, then the options; the buttons are not tab stops.
+TEST_F(GeneratorKeyboard, TabVisitsTheControlsInTheirTabOrder) {
+  Form1->FlatEdit1->SetFocus();
+  std::vector<std::string> visited{ui::Screen().ActiveControl()->Name()};
+  for (int i = 0; i < 16; ++i) {
+    Form1->SelectNext(true);
+    Pump();
+    ui::TWinControl* focused = ui::Screen().ActiveControl();
+    visited.push_back(focused ? focused->Name() : "(none)");
+  }
+  std::vector<std::string> expected{"FlatEdit1",  "FlatEdit2", "alto",        "ancho",   "top",     "left",
+                                    "FlatCheckBox1", "Url",   "location",    "resizable", "scrollbars", "status",
+                                    "directories", "menubar",  "toolbar",     "event",   "FlatEdit1"};
+  EXPECT_EQ(visited, expected);
+}
+
+TEST_F(GeneratorKeyboard, SpaceTogglesTheFocusedCheckBox) {
+  Form1->status->SetFocus();
+  Pump();
+  SendMessageA(Form1->status->Handle(), WM_CHAR, ' ', 0);
+  Pump();
+  EXPECT_TRUE(Form1->status->Checked());
+  EXPECT_FALSE(Form1->toolbar->Checked());
 }
 
 }  // namespace
