@@ -177,7 +177,8 @@ void TForm::Close() {
   bool isMain = Application && Application->MainForm() == this;
   TCloseAction action = isMain ? caFree : caHide;
   DoClose(action);
-  if (action == caNone) return;
+  // A close handler that ended the program at once leaves nothing more to do.
+  if (action == caNone || (Application && Application->Terminated())) return;
   if (isMain) {
     Application->Terminate();
     return;
