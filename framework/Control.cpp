@@ -197,7 +197,6 @@ void TControl::SetMouseCapture(bool capture) {
 }
 
 TControl* CaptureControl() { return captureControl; }
-void ClearCaptureControl() { captureControl = nullptr; }
 
 void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
@@ -331,12 +330,13 @@ void TControl::CMParentFontChanged(TMessage&) {
   fontFromParent_ = false;
 }
 
+// Enter and leave are passed on to the parent, naming the control they began at.
 void TControl::CMMouseEnter(TMessage& m) {
-  if (parent_) parent_->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(m.lParam ? m.lParam : reinterpret_cast<LPARAM>(this)));
+  if (parent_) parent_->Perform(CM_MOUSEENTER, 0, m.lParam ? m.lParam : reinterpret_cast<LPARAM>(this));
 }
 
 void TControl::CMMouseLeave(TMessage& m) {
-  if (parent_) parent_->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(m.lParam ? m.lParam : reinterpret_cast<LPARAM>(this)));
+  if (parent_) parent_->Perform(CM_MOUSELEAVE, 0, m.lParam ? m.lParam : reinterpret_cast<LPARAM>(this));
 }
 
 void TControl::Invalidate() {

@@ -74,12 +74,3 @@ register_htm_with_host_browser() {
   wine reg add 'HKCU\Software\Classes\Skylatch.htmfile\shell\open\command' /ve /d 'winebrowser "%1"' /f </dev/null >/dev/null 2>&1
   wineserver -w
 }
-
-# Runs a command on the existing display, or on a virtual one when there is none.
-with_display() {
-  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-    "$@"
-  else
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
-  fi
-}
