@@ -8,11 +8,6 @@
 
 namespace app {
 
-std::string FirstArgument() {
-  std::vector<std::string> arguments = core::SplitCommandLine(GetCommandLineA());
-  return arguments.size() > 1 ? arguments[1] : std::string();
-}
-
 bool OrderMode() {
   std::vector<std::string> arguments = core::SplitCommandLine(GetCommandLineA());
   if (!arguments.empty()) arguments.erase(arguments.begin());

@@ -1,14 +1,10 @@
 #pragma once
-#include <string>
-
 namespace ui {
 class TForm;
 }
 
 namespace app {
 
-// The first command-line argument (empty when there is none).
-std::string FirstArgument();
 // Started as a stand-alone order tool: the first argument is exactly "order".
 bool OrderMode();
 

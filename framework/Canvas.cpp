@@ -86,15 +86,13 @@ void TCanvas::SetBrushStyle(BrushStyle s) {
   ApplyBrush();
 }
 
+// Both use the brush the canvas already holds for its colour.
 void TCanvas::FillRect(const RECT& r) {
-  if (brushStyle_ == BrushStyle::Clear) return;
-  Brush b(CreateSolidBrush(ColorToRGB(brushColor_)));
-  ::FillRect(dc_, &r, b.Get());
+  if (brush_) ::FillRect(dc_, &r, brush_.Get());
 }
 
 void TCanvas::FrameRect(const RECT& r) {
-  Brush b(CreateSolidBrush(ColorToRGB(brushColor_)));
-  ::FrameRect(dc_, &r, b.Get());
+  if (brush_) ::FrameRect(dc_, &r, brush_.Get());
 }
 
 void TCanvas::Rectangle(const RECT& r) { ::Rectangle(dc_, r.left, r.top, r.right, r.bottom); }

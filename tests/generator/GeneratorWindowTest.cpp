@@ -23,14 +23,10 @@
 #include "generator/Unit3.h"
 #include "orders/pur1.h"
 #include "orders/pur2.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/WindowTest.h"
 
 namespace {
-
-std::string ReadFile(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 bool Exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
@@ -92,14 +88,14 @@ TEST_F(GeneratorWindow, SizeCaptionsNameTheOptionTheirBoxFeeds) {
   Form1->alto->SetText("640");
   Form1->ancho->SetText("480");
   Form1->Preview();
-  EXPECT_NE(ReadFile(TForm1::kScriptFile).find("width=640,height=480,"), std::string::npos);
+  EXPECT_NE(testsupport::FileBytes(TForm1::kScriptFile).find("width=640,height=480,"), std::string::npos);
 }
 
 TEST_F(GeneratorWindow, PreviewWritesTheScriptByteForByteAndOpensThePreviewPage) {
   Click(*Form1->FlatButton2);
   EXPECT_TRUE(errors.empty());
-  EXPECT_EQ(ReadFile(TForm1::kScriptFile), kDefaultScript);
-  std::string page = ReadFile(TForm1::kPageFile);
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kScriptFile), kDefaultScript);
+  std::string page = testsupport::FileBytes(TForm1::kPageFile);
   EXPECT_EQ(page.substr(0, 8), "<HTML>\r\n");
   EXPECT_NE(page.find("<p><A href=\"javascript:PopUp('https://www.skylatch.example')\""), std::string::npos);
   ASSERT_EQ(platform.copyCalls.size(), 2u);
@@ -120,7 +116,7 @@ TEST_F(GeneratorWindow, PreviewWritesTheScriptByteForByteAndOpensThePreviewPage)
 TEST_F(GeneratorWindow, PreviewFromTheMenuTruncatesRatherThanAppends) {
   ClickMenu(Form1->Vistaprevia1);
   ClickMenu(Form1->Vistaprevia1);
-  EXPECT_EQ(ReadFile(TForm1::kScriptFile), kDefaultScript);
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kScriptFile), kDefaultScript);
   EXPECT_EQ(platform.shellCalls.size(), 2u);
 }
 
@@ -135,7 +131,7 @@ TEST_F(GeneratorWindow, FullScreenGreysTheSizeAndOptionControlsAndTheScriptStill
   for (ui::TControl* c : std::initializer_list<ui::TControl*>{Form1->FlatEdit1, Form1->FlatEdit2, Form1->Url, Form1->event})
     EXPECT_TRUE(c->Enabled()) << c->Name();
   Form1->Preview();
-  EXPECT_NE(ReadFile(TForm1::kScriptFile)
+  EXPECT_NE(testsupport::FileBytes(TForm1::kScriptFile)
                 .find("Skylatch=window.open(url,'Skylatch','fullscreen=yes','toolbar=no,status=no,menubar=no,"
                       "location=no,directories=no,resizable=no,scrollbars=no,width=300,height=200,left=300,top=100');\r\n"),
             std::string::npos);
@@ -166,7 +162,7 @@ TEST_F(GeneratorWindow, PreviewWithoutTheTempFolderSaysInvalidFilenameAndWritesN
   EXPECT_TRUE(platform.copyCalls.empty());
   // The program goes on: the next Preview works.
   Click(*Form1->FlatButton2);
-  EXPECT_EQ(ReadFile(TForm1::kScriptFile), kDefaultScript);
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kScriptFile), kDefaultScript);
 }
 
 TEST_F(GeneratorWindow, AboutDisablesTheMainWindowAndEveryWayOfClosingItGivesItBack) {

@@ -17,14 +17,10 @@
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatEdit.h"
 #include "generator/Unit1.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/WindowTest.h"
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 std::string SourceFile(const std::string& relative) {
   std::string path = std::string(SKYLATCH_SOURCE_DIR) + "/" + relative;
@@ -32,7 +28,7 @@ std::string SourceFile(const std::string& relative) {
     std::replace(path.begin(), path.end(), '/', '\\');
     path = "Z:" + path;
   }
-  return ReadFile(path);
+  return testsupport::FileBytes(path);
 }
 
 class StringSink : public core::TextSink {
@@ -64,14 +60,14 @@ TEST_F(PreviewFiles, WritesThePageAndPlacesBothCompanionsByteForByte) {
   Form1->Url->SetText("page.htm");
   Click(*Form1->FlatButton2);
   ASSERT_TRUE(errors.empty());
-  std::string page = ReadFile(TForm1::kPageFile);
+  std::string page = testsupport::FileBytes(TForm1::kPageFile);
   EXPECT_EQ(page, ExpectedPage("PopUp", "page.htm"));
   EXPECT_EQ(std::count(page.begin(), page.end(), '\n'), 45);
   EXPECT_NE(page.find("\r\n<p><A href=\"javascript:PopUp('page.htm')\" alt=\"Latchy!\">click here to preview your "
                       "PopUp</a></p>\r\n</body></html>\r\n"),
             std::string::npos);
-  EXPECT_EQ(ReadFile(TForm1::kCompanionScript), SourceFile("resources/endu.js"));
-  EXPECT_EQ(ReadFile(TForm1::kPreviewPage), SourceFile("resources/preview.htm"));
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kCompanionScript), SourceFile("resources/endu.js"));
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), SourceFile("resources/preview.htm"));
 }
 
 TEST_F(PreviewFiles, ASecondPreviewLeavesTheCompanionsAloneAndStillOpensTheBrowser) {
@@ -82,9 +78,9 @@ TEST_F(PreviewFiles, ASecondPreviewLeavesTheCompanionsAloneAndStillOpensTheBrows
   }
   Form1->Url->SetText("it's.htm");
   Click(*Form1->FlatButton2);
-  EXPECT_EQ(ReadFile(TForm1::kCompanionScript), "kept");
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kCompanionScript), "kept");
   // The address goes in unescaped: its apostrophe ends the quoted argument early.
-  EXPECT_NE(ReadFile(TForm1::kPageFile).find("javascript:PopUp('it's.htm')"), std::string::npos);
+  EXPECT_NE(testsupport::FileBytes(TForm1::kPageFile).find("javascript:PopUp('it's.htm')"), std::string::npos);
   EXPECT_EQ(platform.shellCalls.size(), 2u);
   EXPECT_TRUE(errors.empty());
 }
@@ -93,12 +89,12 @@ TEST_F(PreviewFiles, ADeletedPreviewPageIsRecreatedFromTheWindowsOwnCopy) {
   Click(*Form1->FlatButton2);
   ASSERT_TRUE(DeleteFileA(TForm1::kPreviewPage));
   Click(*Form1->FlatButton2);
-  EXPECT_EQ(ReadFile(TForm1::kPreviewPage), SourceFile("resources/preview.htm"));
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), SourceFile("resources/preview.htm"));
 }
 
 TEST_F(PreviewFiles, AVanishedTemporaryFileMakesItsCopyFailSilently) {
   Click(*Form1->FlatButton2);
-  std::string earlier = ReadFile(TForm1::kPreviewPage);
+  std::string earlier = testsupport::FileBytes(TForm1::kPreviewPage);
   ASSERT_TRUE(DeleteFileA(Form1->enpreview->FileName().c_str()));
   EXPECT_EQ(Form1->enpreview->FileName(), "");
   ASSERT_TRUE(DeleteFileA(TForm1::kPreviewPage));
@@ -113,7 +109,7 @@ TEST_F(PreviewFiles, TheTemporaryFilesAreGoneWhenTheWindowIs) {
   std::string script = Form1->enscript->FileName(), entry = Form1->enpreview->FileName();
   ASSERT_FALSE(script.empty());
   ASSERT_FALSE(entry.empty());
-  EXPECT_EQ(ReadFile(script), SourceFile("resources/endu.js"));
+  EXPECT_EQ(testsupport::FileBytes(script), SourceFile("resources/endu.js"));
   ui::Application->DestroyForms();
   EXPECT_EQ(GetFileAttributesA(script.c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(GetFileAttributesA(entry.c_str()), INVALID_FILE_ATTRIBUTES);
