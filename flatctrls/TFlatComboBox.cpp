@@ -1,15 +1,40 @@
 #include "flatctrls/TFlatComboBox.h"
 
 #include <algorithm>
-#include <vector>
+#include <array>
 
 #include "framework/Gdi.h"
+
+namespace {
+
+void FillWithColor(HDC dc, const RECT& r, ui::TColor color) {
+  ui::Brush brush(CreateSolidBrush(ui::ColorToRGB(color)));
+  FillRect(dc, &r, brush.Get());
+}
+
+void FillTriangle(HDC dc, const std::array<POINT, 3>& corners, ui::TColor color) {
+  ui::Brush brush(CreateSolidBrush(ui::ColorToRGB(color)));
+  ui::Pen pen(CreatePen(PS_SOLID, 1, ui::ColorToRGB(color)));
+  ui::SelectedObject b(dc, brush.Get());
+  ui::SelectedObject p(dc, pen.Get());
+  Polygon(dc, corners.data(), static_cast<int>(corners.size()));
+}
+
+std::array<POINT, 3> Moved(std::array<POINT, 3> corners, int dx, int dy) {
+  for (POINT& p : corners) {
+    p.x += dx;
+    p.y += dy;
+  }
+  return corners;
+}
+
+}  // namespace
 
 TFlatComboBox::TFlatComboBox(ui::TComponent* owner)
     : ui::TCustomComboBox(owner), systemArrowWidth_(GetSystemMetrics(SM_CXVSCROLL)) {
   // The native list tracks the mouse with a capture of its own, which the framework's must not
-  // take away.
-  SetStyle(Style() & ~ui::csCaptureMouse);
+  // take away. The control paints its whole client area itself.
+  SetStyle((Style() & ~ui::csCaptureMouse) | ui::csOpaque);
   SetItemHeight(13);
 }
 
@@ -37,29 +62,183 @@ void TFlatComboBox::DeriveColors() {
   colorArrowBackground_ = DeriveShade(Parent()->Color(), colorArrowBackground_, advColorArrowBackground_, true);
 }
 
-// The native control paints first; the flat border and button then cover its 3-D edge and arrow.
+// The native combo window has no non-client area: its window and client sizes are equal.
+SIZE TFlatComboBox::WindowSize() const {
+  RECT r{};
+  GetWindowRect(Handle(), &r);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+bool TFlatComboBox::DrawsSelectionStrip() const {
+  return ComboStyle() != ui::TComboBoxStyle::csDropDown && ComboStyle() != ui::TComboBoxStyle::csSimple;
+}
+
+// A picture of the window (WM_PRINT) takes the same path as the paint cycle, so the native arrow
+// never shows there either.
+void TFlatComboBox::WndProc(ui::TMessage& m) {
+  if (m.msg == WM_PRINTCLIENT && HandleAllocated()) {
+    HDC dc = reinterpret_cast<HDC>(m.wParam);
+    SIZE size = WindowSize();
+    PaintContent(dc, RECT{0, 0, size.cx, size.cy}, dc);
+    PaintFrame(dc);
+    if (ComboStyle() != ui::TComboBoxStyle::csSimple) PaintButton(dc);
+    m.result = 0;
+    return;
+  }
+  ui::TCustomComboBox::WndProc(m);
+}
+
 void TFlatComboBox::WMPaint(ui::TMessage& m) {
-  ui::TCustomComboBox::WMPaint(m);
-  PaintFlatLook();
+  {
+    ui::PaintSession paint(Handle());
+    ui::WindowDC canvas(Handle());
+    PaintContent(paint.Get(), paint.UpdateRect(), canvas.Get());
+  }
+  PaintFrameAndButton();
   m.result = 0;
+}
+
+// The face and flat button first, then the native text with the native arrow clipped away, then
+// the strip that carries the selection up to the flat button.
+void TFlatComboBox::PaintContent(HDC dc, const RECT& update, HDC canvas) {
+  const SIZE size = WindowSize();
+  const int w = size.cx, h = size.cy;
+  RECT face = update;
+  face.right = std::min<LONG>(face.right, w - kButtonWidth - 4);
+  if (face.right > face.left) FillWithColor(dc, face, Color());
+  RECT button{w - 12, 0, w - 1, h}, overlap{};
+  if (ComboStyle() != ui::TComboBoxStyle::csSimple && IntersectRect(&overlap, &button, &update)) {
+    ui::SavedDCState saved(canvas);
+    PaintButton(canvas);
+  }
+  {
+    ui::SavedDCState saved(dc);
+    ExcludeClipRect(dc, w - systemArrowWidth_ - 2, 0, w, h);
+    ui::TMessage native{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
+    DefaultHandler(native);
+  }
+  if (ComboStyle() == ui::TComboBoxStyle::csDropDown && DroppedDown()) {
+    RECT r{2, 2, w - 14, h - 2};
+    FrameWithColor(canvas, r, ui::clWindow);
+  } else if (ComboStyle() != ui::TComboBoxStyle::csDropDown) {
+    ui::SavedDCState saved(canvas);
+    PaintSelectionStrip(canvas);
+  }
+}
+
+void TFlatComboBox::PaintFrameAndButton() {
+  if (!HandleAllocated()) return;
+  {
+    ui::WindowDC windowDC(Handle(), ui::WindowDC::Area::Window);
+    PaintFrame(windowDC.Get());
+  }
+  if (ComboStyle() == ui::TComboBoxStyle::csSimple) return;
+  ui::WindowDC canvas(Handle());
+  PaintButton(canvas.Get());
+}
+
+// A one-pixel border and two rings of the face colour over the native sunken edge.
+void TFlatComboBox::PaintFrame(HDC dc) const {
+  const SIZE size = WindowSize();
+  RECT r{0, 0, size.cx - kButtonWidth - 1, size.cy};
+  FrameWithColor(dc, r, colorBorder_);
+  InflateRect(&r, -1, -1);
+  FrameWithColor(dc, r, Color());
+  InflateRect(&r, -1, -1);
+  FrameWithColor(dc, r, Color());
+}
+
+// A 13-pixel flat button with a small filled triangle, pointing up while the list is open.
+void TFlatComboBox::PaintButton(HDC dc) const {
+  const SIZE size = WindowSize();
+  const int w = size.cx, h = size.cy;
+  RECT r{w - kButtonWidth - 2, 0, w, h};
+  FillWithColor(dc, r, colorArrowBackground_);
+  FrameWithColor(dc, r, colorBorder_);
+  const int x = r.left + (r.right - r.left) / 2 - 6;
+  const int y = h / 2 - 1;
+  const std::array<POINT, 3> triangle =
+      DroppedDown() ? std::array<POINT, 3>{{{x + 4, y + 2}, {x + 8, y + 2}, {x + 6, y}}}
+                    : std::array<POINT, 3>{{{x + 4, y}, {x + 8, y}, {x + 6, y + 2}}};
+  if (Enabled()) {
+    FillTriangle(dc, triangle, colorArrow_);
+  } else {
+    FillTriangle(dc, Moved(triangle, 1, 1), ui::clWhite);
+    FillTriangle(dc, triangle, ui::clGray);
+  }
+  ExcludeClipRect(dc, w - systemArrowWidth_, 0, w, h);
+}
+
+// Carries the selection highlight of a focused drop-down list from the text up to the flat
+// button, with a highlight ring three pixels inside the edge.
+void TFlatComboBox::PaintSelectionStrip(HDC dc) const {
+  const SIZE size = WindowSize();
+  const int w = size.cx, h = size.cy;
+  const bool focused = GetFocus() == Handle() && !DroppedDown();
+  RECT strip{w - 21, 3, w - 16, h - 3};
+  FillWithColor(dc, strip, focused ? ui::clHighlight : Color());
+  if (focused) FrameWithColor(dc, RECT{3, 3, w - 16, h - 3}, ui::clHighlight);
+  ExcludeClipRect(dc, w - systemArrowWidth_ - 2, 0, w, h);
+}
+
+void TFlatComboBox::PaintSelectionStrip() {
+  if (!HandleAllocated()) return;
+  ui::WindowDC canvas(Handle());
+  PaintSelectionStrip(canvas.Get());
+}
+
+void TFlatComboBox::UpdateActive() {
+  if (!HandleAllocated()) return;
+  HWND focus = GetFocus();
+  bool active = DroppedDown() || focus == Handle() || (focus && focus == EditHandle());
+  if (active == active_) return;
+  active_ = active;
+  PaintFrameAndButton();
+}
+
+void TFlatComboBox::WMNCPaint(ui::TMessage& m) {
+  ui::TCustomComboBox::WMNCPaint(m);
+  PaintFrameAndButton();
 }
 
 void TFlatComboBox::WMSetFocus(ui::TMessage& m) {
   ui::TCustomComboBox::WMSetFocus(m);
-  PaintFlatLook();
+  UpdateActive();
+  if (DrawsSelectionStrip()) PaintSelectionStrip();
 }
 
 void TFlatComboBox::WMKillFocus(ui::TMessage& m) {
   ui::TCustomComboBox::WMKillFocus(m);
-  PaintFlatLook();
+  UpdateActive();
+  if (DrawsSelectionStrip()) PaintSelectionStrip();
 }
 
-// The dropped-down list takes the face colour.
-void TFlatComboBox::WMCtlColor(ui::TMessage& m) {
-  if (m.msg != WM_CTLCOLORLISTBOX) {
-    ui::TCustomComboBox::WMCtlColor(m);
-    return;
+void TFlatComboBox::ComboWndProc(ui::TMessage& m, HWND child) {
+  ui::TCustomComboBox::ComboWndProc(m, child);
+  if (m.msg == WM_SETFOCUS || m.msg == WM_KILLFOCUS) UpdateActive();
+}
+
+// A selection made with the keyboard repaints the native text only; the strip follows it.
+void TFlatComboBox::WMKeyDown(ui::TMessage& m) {
+  const std::string before = Text();
+  ui::TCustomComboBox::WMKeyDown(m);
+  if (DrawsSelectionStrip() && Text() != before) PaintSelectionStrip();
+}
+
+// The inner edit of the editable styles stops short of the flat button.
+void TFlatComboBox::WMWindowPosChanging(ui::TMessage& m) {
+  if (HWND edit = EditHandle()) {
+    RECT client = ClientRect();
+    SetWindowPos(edit, nullptr, 0, 0, client.right - kButtonWidth - 8, Height() - 6,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
   }
+  ui::TCustomComboBox::WMWindowPosChanging(m);
+}
+
+// The dropped-down list takes the face colour, with the control's one brush.
+void TFlatComboBox::WMCtlColor(ui::TMessage& m) {
+  ui::TCustomComboBox::WMCtlColor(m);
+  if (m.msg != WM_CTLCOLORLISTBOX) return;
   HDC dc = reinterpret_cast<HDC>(m.wParam);
   SetTextColor(dc, ui::ColorToRGB(Font().Color()));
   SetBkColor(dc, ui::ColorToRGB(Color()));
@@ -71,8 +250,15 @@ void TFlatComboBox::CNCommand(ui::TMessage& m) {
   switch (HIWORD(m.wParam)) {
     case CBN_SELCHANGE:
     case CBN_DROPDOWN:
-    case CBN_CLOSEUP:
-    case CBN_SELENDOK: Invalidate(); break;
+    case CBN_SELENDOK:
+      if (DrawsSelectionStrip()) PaintSelectionStrip();
+      break;
+    case CBN_CLOSEUP: {
+      SIZE size = WindowSize();
+      RECT button{size.cx - 12 - 2, 0, size.cx - 1, size.cy};
+      InvalidateRect(Handle(), &button, FALSE);
+      break;
+    }
     default: break;
   }
 }
@@ -80,6 +266,13 @@ void TFlatComboBox::CNCommand(ui::TMessage& m) {
 void TFlatComboBox::CMEnabledChanged(ui::TMessage& m) {
   ui::TCustomComboBox::CMEnabledChanged(m);
   Invalidate();
+}
+
+// A new font brings the native window back with rows of 13 pixels.
+void TFlatComboBox::CMFontChanged(ui::TMessage& m) {
+  ui::TCustomComboBox::CMFontChanged(m);
+  SetItemHeight(13);
+  RecreateWnd();
 }
 
 void TFlatComboBox::CMParentColorChanged(ui::TMessage&) {
@@ -90,58 +283,6 @@ void TFlatComboBox::CMParentColorChanged(ui::TMessage&) {
 void TFlatComboBox::CMSysColorChange(ui::TMessage&) {
   DeriveColors();
   Invalidate();
-}
-
-void TFlatComboBox::PaintFlatLook() {
-  if (!HandleAllocated()) return;
-  RECT window{};
-  GetWindowRect(Handle(), &window);
-  int w = window.right - window.left, h = window.bottom - window.top;
-  ui::WindowDC dc(Handle(), ui::WindowDC::Area::Window);
-  // The strip between the text and the flat button, where the native arrow was.
-  RECT gap{std::max(2, w - systemArrowWidth_ - 2), 2, w - kButtonWidth - 2, h - 2};
-  if (gap.right > gap.left) {
-    ui::Brush face(CreateSolidBrush(ui::ColorToRGB(Color())));
-    FillRect(dc.Get(), &gap, face.Get());
-  }
-  RECT frame{0, 0, w - kButtonWidth - 1, h};
-  FrameWithColor(dc.Get(), frame, colorBorder_);
-  InflateRect(&frame, -1, -1);
-  FrameWithColor(dc.Get(), frame, Color());
-  InflateRect(&frame, -1, -1);
-  FrameWithColor(dc.Get(), frame, Color());
-  if (ComboStyle() != ui::TComboBoxStyle::csSimple) PaintButton(dc.Get(), w, h);
-}
-
-// A narrow flat button with a filled triangle: down while the list is closed, up while it is open.
-void TFlatComboBox::PaintButton(HDC dc, int w, int h) {
-  RECT r{w - kButtonWidth - 2, 0, w, h};
-  ui::Brush face(CreateSolidBrush(ui::ColorToRGB(colorArrowBackground_)));
-  FillRect(dc, &r, face.Get());
-  FrameWithColor(dc, r, colorBorder_);
-  int x = r.left + (r.right - r.left) / 2 - 6;
-  int y = h / 2 - 1;
-  bool open = DroppedDown();
-  std::vector<POINT> triangle = open ? std::vector<POINT>{{x + 4, y + 2}, {x + 8, y + 2}, {x + 6, y}}
-                                     : std::vector<POINT>{{x + 4, y}, {x + 8, y}, {x + 6, y + 2}};
-  auto draw = [dc](const std::vector<POINT>& points, ui::TColor color) {
-    ui::Brush brush(CreateSolidBrush(ui::ColorToRGB(color)));
-    ui::Pen pen(CreatePen(PS_SOLID, 1, ui::ColorToRGB(color)));
-    ui::SelectedObject b(dc, brush.Get());
-    ui::SelectedObject p(dc, pen.Get());
-    Polygon(dc, points.data(), static_cast<int>(points.size()));
-  };
-  if (Enabled()) {
-    draw(triangle, colorArrow_);
-    return;
-  }
-  std::vector<POINT> shadow = triangle;
-  for (POINT& p : shadow) {
-    ++p.x;
-    ++p.y;
-  }
-  draw(shadow, ui::clWhite);
-  draw(triangle, ui::clGray);
 }
 
 bool TFlatComboBox::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {

@@ -8,8 +8,9 @@ using TDrawItemEvent = std::function<void(ui::TObject* sender, int index, const 
 using TMeasureItemEvent = std::function<void(ui::TObject* sender, int index, int& height)>;
 
 // The native combo box with its sunken edge covered by a one-pixel flat border and its arrow
-// button by a narrow flat button with a small triangle. Setting ItemIndex fires no OnChange; a
-// pick by the user does.
+// button by a narrow flat button with a small triangle. The native control paints only its text
+// area: its own arrow button is clipped away before it paints. Setting ItemIndex fires no
+// OnChange; a pick by the user does.
 class TFlatComboBox : public ui::TCustomComboBox {
  public:
   explicit TFlatComboBox(ui::TComponent* owner);
@@ -33,16 +34,27 @@ class TFlatComboBox : public ui::TCustomComboBox {
   TMeasureItemEvent OnMeasureItem;
 
   bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
+  void WndProc(ui::TMessage& m) override;
+
+  // Whether the list is open or the focus is in the control, as last seen.
+  bool Active() const { return active_; }
+  // The width of the native arrow button that is never let paint.
+  int SystemArrowWidth() const { return systemArrowWidth_; }
 
  protected:
   void WMPaint(ui::TMessage& m) override;
+  void WMNCPaint(ui::TMessage& m) override;
   void WMSetFocus(ui::TMessage& m) override;
   void WMKillFocus(ui::TMessage& m) override;
+  void WMKeyDown(ui::TMessage& m) override;
+  void WMWindowPosChanging(ui::TMessage& m) override;
   void WMCtlColor(ui::TMessage& m) override;
   void CNCommand(ui::TMessage& m) override;
   void CMEnabledChanged(ui::TMessage& m) override;
+  void CMFontChanged(ui::TMessage& m) override;
   void CMParentColorChanged(ui::TMessage& m) override;
   void CMSysColorChange(ui::TMessage& m) override;
+  void ComboWndProc(ui::TMessage& m, HWND child) override;
 
  private:
   static constexpr int kButtonWidth = 11;
@@ -50,8 +62,16 @@ class TFlatComboBox : public ui::TCustomComboBox {
   void StoreColor(ui::TColor& field, ui::TColor value);
   void StorePercent(int& field, int percent);
   void DeriveColors();
-  void PaintFlatLook();
-  void PaintButton(HDC dc, int width, int height);
+  SIZE WindowSize() const;
+  bool DrawsSelectionStrip() const;
+  void UpdateActive();
+  // The whole look into one device context: the paint cycle's steps, then frame and button.
+  void PaintContent(HDC dc, const RECT& update, HDC canvas);
+  void PaintFrameAndButton();
+  void PaintFrame(HDC windowDC) const;
+  void PaintButton(HDC dc) const;
+  void PaintSelectionStrip(HDC dc) const;
+  void PaintSelectionStrip();
 
   ui::TColor colorArrow_ = kFlatMarkColor;
   ui::TColor colorArrowBackground_ = kFlatDownColor;
@@ -60,4 +80,5 @@ class TFlatComboBox : public ui::TCustomComboBox {
   int advColorArrowBackground_ = 10;
   bool useAdvColors_ = false;
   int systemArrowWidth_;
+  bool active_ = false;
 };

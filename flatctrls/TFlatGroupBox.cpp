@@ -1,7 +1,37 @@
 #include "flatctrls/TFlatGroupBox.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
+
+#include "framework/Bitmap.h"
+
+namespace {
+// Stand-ins until the shared flat-look helpers arrive.
+void PaintParentBackground(ui::TControl& control, ui::TCanvas& canvas) {
+  ui::TWinControl* parent = control.Parent();
+  if (!parent || !parent->HandleAllocated()) return;
+  HDC dc = canvas.Handle();
+  ui::SavedDCState saved(dc);
+  POINT origin{};
+  GetViewportOrgEx(dc, &origin);
+  SetViewportOrgEx(dc, origin.x - control.Left(), origin.y - control.Top(), nullptr);
+  RECT client = parent->ClientRect();
+  IntersectClipRect(dc, 0, 0, client.right, client.bottom);
+  SendMessageA(parent->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  SendMessageA(parent->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+}
+
+void DrawEngravedText(ui::TCanvas& canvas, const std::string& text, RECT r, UINT flags) {
+  canvas.SetBrushStyle(ui::BrushStyle::Clear);
+  OffsetRect(&r, 1, 1);
+  canvas.Font().SetColor(ui::clBtnHighlight);
+  canvas.DrawText(text, r, flags);
+  OffsetRect(&r, -1, -1);
+  canvas.Font().SetColor(ui::clBtnShadow);
+  canvas.DrawText(text, r, flags);
+}
+}  // namespace
 
 TFlatGroupBox::TFlatGroupBox(ui::TComponent* owner) : ui::TCustomControl(owner) {
   SetStyle(Style() | ui::csAcceptsControls | ui::csOpaque);
@@ -50,15 +80,26 @@ void TFlatGroupBox::FollowParentForAdvColors() {
   Invalidate();
 }
 
+// Drawn off-screen and copied in one go, so the frame never flickers over the background.
 void TFlatGroupBox::Paint() {
-  ui::TCanvas& canvas = Canvas();
   const int w = Width(), h = Height();
+  if (w <= 0 || h <= 0) return;
+  ui::TBitmap buffer;
+  buffer.SetSize(w, h);
+  ui::TCanvas& canvas = buffer.Canvas();
+  canvas.Font().Assign(Font());
   const std::string caption = Caption();
-  SIZE text = canvas.TextExtent(caption.empty() ? std::string(" ") : caption);
+  // An empty caption still has the height of a line, so the top line keeps its place.
+  const SIZE text = canvas.TextExtent(caption.empty() ? std::string(" ") : caption);
   const int textWidth = caption.empty() ? 0 : text.cx;
   const int y = text.cy / 2;
-  canvas.SetBrushColor(Color());
-  canvas.FillRect(RECT{0, 0, w, h});
+  if (transparent_) {
+    PaintParentBackground(*this, canvas);
+  } else {
+    canvas.SetBrushColor(Color());
+    canvas.SetBrushStyle(ui::BrushStyle::Solid);
+    canvas.FillRect(RECT{0, 0, w, h});
+  }
   canvas.SetPenWidth(1);
   canvas.SetPenColor(colorBorder_);
   if (border_ == TGroupBoxBorder::brFull) {
@@ -71,8 +112,13 @@ void TFlatGroupBox::Paint() {
   }
   RECT r{10, 0, 10 + textWidth, text.cy};
   canvas.SetBrushStyle(ui::BrushStyle::Clear);
-  if (!Enabled()) canvas.Font().SetColor(ui::clGrayText);
-  canvas.DrawText(caption, r, DT_SINGLELINE);
+  if (Enabled()) {
+    canvas.Font().SetColor(Font().Color());
+    canvas.DrawText(caption, r, DT_SINGLELINE);
+  } else {
+    DrawEngravedText(canvas, caption, r, DT_SINGLELINE);
+  }
+  BitBlt(Canvas().Handle(), 0, 0, w, h, buffer.DC(), 0, 0, SRCCOPY);
 }
 
 void TFlatGroupBox::WMMove(ui::TMessage& m) {

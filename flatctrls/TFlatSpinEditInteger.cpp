@@ -2,6 +2,7 @@
 
 #include "core/SpinValue.h"
 #include "flatctrls/TSpinButton.h"
+#include "flatctrls/TTimerSpeedButton.h"
 #include "framework/Gdi.h"
 #include "framework/Platform.h"
 
@@ -120,6 +121,17 @@ void TFlatSpinEditInteger::CMExit(ui::TMessage& m) {
   TCustomFlatEdit::CMExit(m);
   std::int32_t value = Value();
   if (CheckValue(value) != value) SetValue(value);
+}
+
+// A greyed-out field greys out its arrows too: the pair and both halves follow the edit, so they
+// draw disabled arrows and take no clicks.
+void TFlatSpinEditInteger::CMEnabledChanged(ui::TMessage& m) {
+  TCustomFlatEdit::CMEnabledChanged(m);
+  if (!button_) return;
+  const bool enabled = Enabled();
+  button_->SetEnabled(enabled);
+  button_->UpButton()->SetEnabled(enabled);
+  button_->DownButton()->SetEnabled(enabled);
 }
 
 void TFlatSpinEditInteger::KeyDown(WORD& key, ui::TShiftState shift) {

@@ -43,6 +43,7 @@ class TFlatSpinEditInteger : public TCustomFlatEdit {
   void WMCut(ui::TMessage& m) override;
   void WMPaste(ui::TMessage& m) override;
   void CMExit(ui::TMessage& m) override;
+  void CMEnabledChanged(ui::TMessage& m) override;
   void KeyDown(WORD& key, ui::TShiftState shift) override;
   void KeyPress(char& key) override;
 

@@ -1,13 +1,39 @@
 #include "framework/Exceptions.h"
 #include "framework/CustomComboBox.h"
 
+#include "framework/Application.h"
+
 namespace ui {
+
+namespace {
+const char kComboProperty[] = "SkylatchCombo";
+}
+
+LRESULT CALLBACK ComboChildProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* combo = static_cast<TCustomComboBox*>(GetPropA(window, kComboProperty));
+  if (!combo) return DefWindowProcA(window, msg, wParam, lParam);
+  WNDPROC original = combo->editDefProc_;
+  if (msg == WM_NCDESTROY) {
+    combo->ReleaseEdit();
+    return CallWindowProcA(original, window, msg, wParam, lParam);
+  }
+  TMessage m{msg, wParam, lParam, 0};
+  try {
+    combo->ComboWndProc(m, window);
+  } catch (const std::exception& e) {
+    if (Application) Application->HandleException(e);
+    m.result = 0;
+  }
+  return m.result;
+}
 
 TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 145, 21);
   SetTabStop(true);
   SetColor(clWindow);
 }
+
+TCustomComboBox::~TCustomComboBox() { ReleaseEdit(); }
 
 void TCustomComboBox::CreateParams(TCreateParams& p) {
   TWinControl::CreateParams(p);
@@ -28,10 +54,35 @@ void TCustomComboBox::CreateWnd() {
   TWinControl::CreateWnd();
   for (const std::string& item : items_) SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, itemHeight_);
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (GetComboBoxInfo(Handle(), &info) && info.hwndItem && info.hwndItem != Handle()) {
+    editHandle_ = info.hwndItem;
+    SetPropA(editHandle_, kComboProperty, this);
+    editDefProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(editHandle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ComboChildProc)));
+  }
   // The window was made tall enough for the list; the control itself keeps its own height.
   RECT r{};
   GetWindowRect(Handle(), &r);
   height_ = r.bottom - r.top;
+}
+
+void TCustomComboBox::DestroyWnd() {
+  ReleaseEdit();
+  TWinControl::DestroyWnd();
+}
+
+void TCustomComboBox::ReleaseEdit() {
+  if (!editHandle_) return;
+  SetWindowLongPtrA(editHandle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editDefProc_));
+  RemovePropA(editHandle_, kComboProperty);
+  editHandle_ = nullptr;
+}
+
+void TCustomComboBox::ComboWndProc(TMessage& m, HWND child) {
+  m.result = CallWindowProcA(editDefProc_, child, m.msg, m.wParam, m.lParam);
 }
 
 void TCustomComboBox::SetComboStyle(TComboBoxStyle value) {

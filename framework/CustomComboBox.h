@@ -12,6 +12,7 @@ enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFix
 class TCustomComboBox : public TWinControl {
  public:
   explicit TCustomComboBox(TComponent* owner);
+  ~TCustomComboBox() override;
   const char* ClassName() const override { return "TCustomComboBox"; }
   bool WantsChars() const override { return true; }
 
@@ -36,8 +37,14 @@ class TCustomComboBox : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  void DestroyWnd() override;
   void CNCommand(TMessage& m) override;
   virtual void Change();
+
+  // The inner edit of csDropDown and csSimple, or nullptr.
+  HWND EditHandle() const { return editHandle_; }
+  // Every message of the inner edit passes through here; the default hands it to the edit.
+  virtual void ComboWndProc(TMessage& m, HWND child);
 
  private:
   TComboBoxStyle style_ = TComboBoxStyle::csDropDown;
@@ -45,6 +52,11 @@ class TCustomComboBox : public TWinControl {
   int itemIndex_ = -1;
   int itemHeight_ = 13;
   int dropDownCount_ = 8;
+  HWND editHandle_ = nullptr;
+  WNDPROC editDefProc_ = nullptr;
+
+  friend LRESULT CALLBACK ComboChildProc(HWND, UINT, WPARAM, LPARAM);
+  void ReleaseEdit();
 };
 
 }  // namespace ui

@@ -2,11 +2,14 @@
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatEdit.h"
 #include "flatctrls/TFlatGroupBox.h"
+#include "flatctrls/TFlatSpinEditInteger.h"
 #include "tests/flatctrls/FlatTestHost.h"
+#include "tests/support/PixelSurface.h"
 
 namespace {
 
 using FlatEdit = FlatControlTest;
+using testsupport::PixelSurface;
 
 TEST_F(FlatEdit, TakesItsFaceFromTheParentUntilColorFlatIsSet) {
   auto* edit = Make<TFlatEdit>(10, 10, 89, 19);
@@ -54,6 +57,112 @@ TEST_F(FlatEdit, AGroupBoxPlacesItsChildrenInItsOwnCoordinates) {
   EXPECT_EQ(origin.y - groupOrigin.y, 16);
   EXPECT_TRUE(group->ParentColor());
   EXPECT_EQ(group->Color(), host->Color());
+}
+
+// The frame and the text background read back from the screen, state by state.
+class FlatEditLook : public FlatControlTest {
+ protected:
+  static constexpr COLORREF kFlat = 0x00E1EAEB, kFocused = 0x00FFFFFF, kBorder = 0x008396A0;
+
+  FlatEditLook() {
+    one = Make<TFlatEdit>(10, 10, 89, 19);
+    two = Make<TFlatEdit>(10, 40, 89, 19);
+    spin = Make<TFlatSpinEditInteger>(10, 70, 57, 20);
+    button = Make<TFlatButton>(200, 10, 73, 25);
+    for (TCustomFlatEdit* e : std::initializer_list<TCustomFlatEdit*>{one, two, spin}) e->SetColorFlat(kFlat);
+    platform.steerActiveWindow = true;
+    platform.activeWindow = host->Handle();
+    Pump();
+  }
+
+  // Border, both rings and the text background, as (border, face of the rings, text background).
+  struct Look {
+    COLORREF border, ring1, ring2, text;
+  };
+  static Look LookOf(TCustomFlatEdit* edit) {
+    Pump();
+    PixelSurface s(edit->Width(), edit->Height());
+    PixelSurface::Grab(edit->Handle(), s);
+    const int y = edit->Height() / 2;
+    return Look{s.At(0, y), s.At(1, y), s.At(2, y), s.At(edit->Width() - 4, y)};
+  }
+  static void ExpectLook(TCustomFlatEdit* edit, COLORREF face, const char* what) {
+    Look look = LookOf(edit);
+    EXPECT_EQ(look.border, kBorder) << what;
+    EXPECT_EQ(look.ring1, face) << what;
+    EXPECT_EQ(look.ring2, face) << what;
+    if (dynamic_cast<TFlatSpinEditInteger*>(edit)) return;  // the arrows sit at the right
+    EXPECT_EQ(look.text, face) << what << ": the text background changes with the frame";
+  }
+
+  TFlatEdit* one;
+  TFlatEdit* two;
+  TFlatSpinEditInteger* spin;
+  TFlatButton* button;
+};
+
+TEST_F(FlatEditLook, FlatAtRestFocusedWithTheFocusAndKeptWhenTheMouseLeaves) {
+  ExpectLook(one, kFlat, "at rest");
+  one->SetFocus();
+  ExpectLook(one, kFocused, "focused");
+  one->Perform(ui::CM_MOUSEENTER);
+  one->Perform(ui::CM_MOUSELEAVE);
+  ExpectLook(one, kFocused, "focused after the mouse left");
+  button->SetFocus();
+  ExpectLook(one, kFlat, "after the focus left");
+}
+
+TEST_F(FlatEditLook, HoverShowsTheFocusedLookUnlessAFlatEditHasTheFocus) {
+  button->SetFocus();
+  two->Perform(ui::CM_MOUSEENTER);
+  ExpectLook(two, kFocused, "hovered while a button has the focus");
+  two->Perform(ui::CM_MOUSELEAVE);
+  ExpectLook(two, kFlat, "after the mouse left");
+
+  one->SetFocus();
+  two->Perform(ui::CM_MOUSEENTER);
+  ExpectLook(two, kFlat, "hovered while another flat edit has the focus");
+  spin->Perform(ui::CM_MOUSEENTER);
+  ExpectLook(spin, kFlat, "a spin edit under the mouse while a flat edit has the focus");
+  spin->Perform(ui::CM_MOUSELEAVE);
+  two->Perform(ui::CM_MOUSELEAVE);
+
+  // A spin edit is no TFlatEdit: with the focus in it, a flat edit under the mouse lights up.
+  spin->SetFocus();
+  two->Perform(ui::CM_MOUSEENTER);
+  ExpectLook(two, kFocused, "hovered while the focus is in a spin edit");
+  ExpectLook(spin, kFocused, "the focused spin edit");
+}
+
+TEST_F(FlatEditLook, NoHoverWhileTheApplicationIsInactiveButLeavingAlwaysClears) {
+  button->SetFocus();
+  platform.activeWindow = nullptr;
+  two->Perform(ui::CM_MOUSEENTER);
+  EXPECT_FALSE(two->Hovered());
+  ExpectLook(two, kFlat, "entered while inactive");
+  platform.activeWindow = host->Handle();
+  two->Perform(ui::CM_MOUSEENTER);
+  EXPECT_TRUE(two->Hovered());
+  platform.activeWindow = nullptr;
+  two->Perform(ui::CM_MOUSELEAVE);
+  EXPECT_FALSE(two->Hovered());
+  ExpectLook(two, kFlat, "left while inactive");
+}
+
+TEST_F(FlatEditLook, ADisabledFieldStillLightsUpUnderTheMouse) {
+  button->SetFocus();
+  two->SetEnabled(false);
+  ExpectLook(two, kFlat, "disabled at rest");
+  two->Perform(ui::CM_MOUSEENTER);
+  ExpectLook(two, kFocused, "disabled and hovered");
+}
+
+TEST_F(FlatEditLook, TheFrameSurvivesARepaintAndFollowsItsColours) {
+  one->SetColorBorder(0x00000080);
+  RedrawWindow(one->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+  Look look = LookOf(one);
+  EXPECT_EQ(look.border, 0x00000080u);
+  EXPECT_EQ(look.ring1, kFlat);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/ProgramProcess.h"
@@ -55,6 +56,226 @@ bool SaveWindowPicture(HWND window, const std::string& path) {
 void Click(HWND parent, const char* windowClass, const char* text) {
   ProgramProcess::ClickChild(ProgramProcess::FindChild(parent, windowClass, text));
   Sleep(500);
+}
+
+// ---- The sheet of each control in each state -------------------------------------------------
+// Each state is brought about as a user would (pointer, buttons, keys) and saved as a small
+// picture "state-<control>-<state>.bmp"; scripts/screenshots.sh lays them out on one sheet.
+
+// The screen area of a child window, with a margin, or of a rectangle below it too.
+bool SaveScreenArea(RECT r, const std::string& path) {
+  Sleep(350);
+  int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  DWORD stride = ((w * 3 + 3) / 4) * 4, size = stride * h;
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof(BITMAPINFOHEADER);
+  file.bfSize = file.bfOffBits + size;
+  bool ok = false;
+  if (FILE* out = std::fopen(path.c_str(), "wb")) {
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&info.bmiHeader, sizeof(BITMAPINFOHEADER), 1, out);
+    std::fwrite(bits, 1, size, out);
+    ok = std::fclose(out) == 0;
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  std::printf("%s %s\n", ok ? "saved" : "FAILED", path.c_str());
+  return ok;
+}
+
+struct StateSheet {
+  std::string folder;
+  int failures = 0;
+
+  void Save(HWND control, const char* name, const char* state, int extraBelow = 0) {
+    if (!control) {
+      std::printf("FAILED state-%s-%s: no such control\n", name, state);
+      ++failures;
+      return;
+    }
+    RECT r{};
+    GetWindowRect(control, &r);
+    InflateRect(&r, 4, 4);
+    r.bottom += extraBelow;
+    failures += !SaveScreenArea(r, folder + "state-" + name + "-" + state + ".bmp");
+  }
+};
+
+// The first window below a parent (at any depth) of that class, compared without case, and with
+// that text unless the text is nullptr.
+HWND FindDescendant(HWND parent, const char* windowClass, const char* text) {
+  struct Search {
+    const char* windowClass;
+    const char* text;
+    HWND found;
+  } search{windowClass, text, nullptr};
+  EnumChildWindows(
+      parent,
+      [](HWND window, LPARAM parameter) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(parameter);
+        char name[128] = {}, caption[256] = {};
+        GetClassNameA(window, name, sizeof name);
+        GetWindowTextA(window, caption, sizeof caption);
+        if (lstrcmpiA(name, s->windowClass) == 0 && (!s->text || std::string(caption) == s->text)) {
+          s->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+POINT CentreOf(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void MouseButton(bool down) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &input, sizeof input);
+  Sleep(250);
+}
+
+void KeyPress(WORD key) {
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_KEYBOARD;
+  input[0].ki.wVk = input[1].ki.wVk = key;
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
+  Sleep(250);
+}
+
+// Somewhere on the window that no control covers, to park the pointer and release buttons.
+void ParkPointer(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  SetCursorPos(r.right - 8, r.bottom - 8);
+  Sleep(300);
+}
+
+// A button at rest, hovered and held down (then released off it, so it does not click).
+void SaveButtonStates(StateSheet& sheet, HWND window, HWND button, const char* name) {
+  ParkPointer(window);
+  sheet.Save(button, name, "1-rest");
+  POINT c = CentreOf(button);
+  SetCursorPos(c.x, c.y);
+  Sleep(300);
+  SetCursorPos(c.x + 1, c.y);
+  sheet.Save(button, name, "2-hover");
+  MouseButton(true);
+  sheet.Save(button, name, "3-pressed");
+  ParkPointer(window);
+  MouseButton(false);
+}
+
+// The chooser's buttons: "Next" at rest, hovered and pressed, and "Previous", which the chooser
+// keeps disabled.
+void SaveChooserButtonStates(ProgramProcess& program, HWND generator, StateSheet& sheet) {
+  SetForegroundWindow(generator);
+  Click(generator, "TFlatButton", "Full version");
+  HWND chooser = program.WaitForWindow("TMain");
+  if (!chooser) {
+    ++sheet.failures;
+    return;
+  }
+  SaveButtonStates(sheet, chooser, ProgramProcess::FindChild(chooser, "TFlatButton", "Next"), "button");
+  sheet.Save(ProgramProcess::FindChild(chooser, "TFlatButton", "Previous"), "button", "4-disabled");
+  Click(chooser, "TFlatButton", "Cancel");
+  Sleep(300);
+}
+
+// The generator's controls: edit, spin edit, check box, combo box and group box, each at rest,
+// under the pointer, focused or pressed, and greyed out by Full Screen where the window does so.
+void SaveGeneratorStates(HWND generator, StateSheet& sheet) {
+  SetForegroundWindow(generator);
+  Sleep(300);
+  HWND edit = FindDescendant(generator, "Edit", "Skylatch");
+  HWND spin = FindDescendant(generator, "Edit", "200");
+  HWND check = FindDescendant(generator, "TFlatCheckBox", "Resizable");
+  HWND fullScreen = FindDescendant(generator, "TFlatCheckBox", "Full Screen");
+  HWND group = FindDescendant(generator, "TFlatGroupBox", "Name");
+  HWND combo = FindDescendant(generator, "ComboBox", nullptr);
+  ParkPointer(generator);
+  sheet.Save(edit, "edit", "1-rest");
+  sheet.Save(spin, "spinedit", "1-rest");
+  sheet.Save(check, "checkbox", "1-rest");
+  sheet.Save(combo, "combobox", "1-rest");
+  sheet.Save(group, "groupbox", "1-rest");
+
+  for (auto [control, name] : {std::pair{edit, "edit"}, std::pair{spin, "spinedit"}, std::pair{check, "checkbox"}}) {
+    if (!control) continue;
+    POINT c = CentreOf(control);
+    SetCursorPos(c.x - 6, c.y);
+    Sleep(300);
+    SetCursorPos(c.x - 5, c.y);
+    sheet.Save(control, name, "2-hover");
+  }
+  if (check) {
+    POINT c = CentreOf(check);
+    SetCursorPos(c.x - 6, c.y);
+    MouseButton(true);
+    sheet.Save(check, "checkbox", "3-pressed");
+    ParkPointer(generator);
+    MouseButton(false);
+  }
+  ParkPointer(generator);
+  if (edit) {
+    ProgramProcess::ClickChild(edit);
+    Sleep(300);
+    sheet.Save(edit, "edit", "3-focused");
+  }
+  if (spin) {
+    ProgramProcess::ClickChild(spin);
+    Sleep(300);
+    sheet.Save(spin, "spinedit", "3-focused");
+  }
+  if (combo) {
+    RECT r{};
+    GetWindowRect(combo, &r);
+    SetCursorPos(r.right - 6, (r.top + r.bottom) / 2);
+    MouseButton(true);
+    MouseButton(false);
+    sheet.Save(combo, "combobox", "3-open", 80);
+    KeyPress(VK_ESCAPE);
+    ParkPointer(generator);
+    sheet.Save(combo, "combobox", "2-focused");
+  }
+  if (fullScreen) {
+    ProgramProcess::ClickChild(fullScreen);
+    Sleep(400);
+    ParkPointer(generator);
+    sheet.Save(spin, "spinedit", "4-disabled");
+    sheet.Save(check, "checkbox", "4-disabled");
+    ProgramProcess::ClickChild(fullScreen);
+    Sleep(300);
+  }
+  if (check) {
+    ProgramProcess::ClickChild(check);
+    Sleep(300);
+    ParkPointer(generator);
+    sheet.Save(check, "checkbox", "5-checked");
+    ProgramProcess::ClickChild(check);
+  }
 }
 
 
@@ -137,6 +358,12 @@ int main(int argc, char** argv) {
   } else {
     ++failures;
   }
+
+  StateSheet sheet{folder};
+  SaveChooserButtonStates(program, generator, sheet);
+  SaveGeneratorStates(generator, sheet);
+  failures += sheet.failures;
+
   ProgramProcess::ChooseMenu(generator, 2, -1);
   program.WaitForExit(5000);
   return failures == 0 ? 0 : 1;
