@@ -30,5 +30,29 @@ for bmp in "$OUT"/*.bmp; do
   [ -e "$bmp" ] || continue
   convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
 done
+# One sheet of each control in each state: a labelled row per control, the pictures at twice
+# their size (every pixel a 2 x 2 block) so the one-pixel frames can be told apart.
+font=/usr/share/wine/fonts/tahoma.ttf
+[ -f "$font" ] && fontarg=(-font "$font") || fontarg=()
+rows=()
+for control in button checkbox combobox edit spinedit groupbox; do
+  args=()
+  for png in "$OUT"/state-$control-*.png; do
+    [ -e "$png" ] || continue
+    state=$(basename "$png" .png); state=${state#state-$control-}; state=${state#*-}
+    convert "$png" -scale 200% "$png"
+    args+=(-label "$state" "$png")
+  done
+  [ ${#args[@]} -gt 0 ] || continue
+  montage "${fontarg[@]}" -pointsize 13 -background white -geometry +10+6 -tile x1 "${args[@]}" \
+    "$OUT/row-$control.png" || rc=1
+  convert "${fontarg[@]}" -pointsize 15 -background white label:"$control" +repage "$OUT/row-$control.png" \
+    +repage -gravity west -append +repage "$OUT/row-$control.png" || rc=1
+  rows+=("$OUT/row-$control.png")
+done
+if [ ${#rows[@]} -gt 0 ]; then
+  convert -background white "${rows[@]}" +repage -gravity west -append +repage "$OUT/controls-sheet.png" || rc=1
+  rm -f "${rows[@]}" "$OUT"/state-*.png
+fi
 ls "$OUT"
 exit $rc

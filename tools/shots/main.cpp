@@ -131,7 +131,9 @@ HWND FindDescendant(HWND parent, const char* windowClass, const char* text) {
         auto* s = reinterpret_cast<Search*>(parameter);
         char name[128] = {}, caption[256] = {};
         GetClassNameA(window, name, sizeof name);
-        GetWindowTextA(window, caption, sizeof caption);
+        // Edits keep their text to themselves; ask for it.
+        SendMessageTimeoutA(window, WM_GETTEXT, sizeof caption, reinterpret_cast<LPARAM>(caption), SMTO_ABORTIFHUNG,
+                            1000, nullptr);
         if (lstrcmpiA(name, s->windowClass) == 0 && (!s->text || std::string(caption) == s->text)) {
           s->found = window;
           return FALSE;
@@ -231,12 +233,16 @@ void SaveGeneratorStates(HWND generator, StateSheet& sheet) {
     sheet.Save(control, name, "2-hover");
   }
   if (check) {
+    // Held down, then released on the box, which ticks it.
     POINT c = CentreOf(check);
     SetCursorPos(c.x - 6, c.y);
     MouseButton(true);
     sheet.Save(check, "checkbox", "3-pressed");
-    ParkPointer(generator);
     MouseButton(false);
+    ParkPointer(generator);
+    sheet.Save(check, "checkbox", "5-checked");
+    ProgramProcess::ClickChild(check);
+    Sleep(300);
   }
   ParkPointer(generator);
   if (edit) {
@@ -268,13 +274,6 @@ void SaveGeneratorStates(HWND generator, StateSheet& sheet) {
     sheet.Save(check, "checkbox", "4-disabled");
     ProgramProcess::ClickChild(fullScreen);
     Sleep(300);
-  }
-  if (check) {
-    ProgramProcess::ClickChild(check);
-    Sleep(300);
-    ParkPointer(generator);
-    sheet.Save(check, "checkbox", "5-checked");
-    ProgramProcess::ClickChild(check);
   }
 }
 
