@@ -245,6 +245,24 @@ TEST_F(FlatComboBox, OneListBrushPerControlInItsColour) {
   EXPECT_EQ(ask(), second);
 }
 
+// The advanced colours come from the parent's colour; without a parent there is nothing to derive.
+TEST_F(FlatComboBox, AdvancedColoursNeedAParentAndLeaveParentColorAlone) {
+  TFlatComboBox orphan(nullptr);
+  orphan.SetUseAdvColors(true);
+  EXPECT_EQ(orphan.ColorBorder(), 0x008396A0u);
+  EXPECT_EQ(orphan.ColorArrowBackground(), 0x00C5D6D9u);
+
+  host->SetColor(0x00E1EAEB);
+  const bool parentColor = combo->ParentColor();
+  combo->SetUseAdvColors(true);
+  EXPECT_EQ(combo->ParentColor(), parentColor);
+  EXPECT_EQ(combo->ColorBorder(), 0x00ADC6C9u) << "the face darkened by 50";
+  EXPECT_NE(combo->ColorArrowBackground(), 0x00C5D6D9u);
+  host->SetColor(0x00FFFFFF);
+  combo->Perform(ui::CM_PARENTCOLORCHANGED);
+  EXPECT_EQ(combo->ColorBorder(), DeriveShade(0x00FFFFFF, 0, 50, true));
+}
+
 TEST_F(FlatComboBox, ANewFontBringsTheRowsBackTo13) {
   combo->SetItemIndex(3);
   combo->SetItemHeight(20);
