@@ -247,7 +247,7 @@ bool TFlatCheckBox::SetProperty(std::string_view name, const core::PropertyValue
   else if (name == "AdvColorDown") SetAdvColorDown(AdvColorValue(v));
   else if (name == "AdvColorBorder") SetAdvColorBorder(AdvColorValue(v));
   else if (name == "UseAdvColors") SetUseAdvColors(ui::BoolValue(v));
-  else if (name == "Layout") SetLayout(static_cast<TCheckBoxLayout>(EnumIndex(v, {"checkboxLeft", "checkboxRight"})));
+  else if (name == "Layout") SetLayout(ui::EnumValue<TCheckBoxLayout>(v, core::kCheckBoxLayout));
   else return ui::TCustomControl::SetProperty(name, v, context);
   return true;
 }
