@@ -13,8 +13,7 @@ constexpr int kFrameWidth = 3;
 }
 
 TCustomFlatEdit::TCustomFlatEdit(ui::TComponent* owner)
-    : ui::TCustomEdit(owner), colorFocused_(kFlatFocusedColor), colorBorder_(kFlatBorderColor),
-      colorFlat_(kFlatFaceColor) {
+    : ui::TCustomEdit(owner) {
   ui::TCustomEdit::SetParentFont(true);
   SetAutoSize(false);
   SetBounds(0, 0, 121, 19);
@@ -34,19 +33,19 @@ void TCustomFlatEdit::CreateWnd() {
 }
 
 void TCustomFlatEdit::SetColorFocused(ui::TColor value) {
-  colorFocused_ = value;
-  PaintFrame();
+  colors_.SetColor(AdvancedColors::Focused, value);
+  RepaintFrame();
 }
 
 void TCustomFlatEdit::SetColorBorder(ui::TColor value) {
-  colorBorder_ = value;
-  PaintFrame();
+  colors_.SetColor(AdvancedColors::Border, value);
+  RepaintFrame();
 }
 
 void TCustomFlatEdit::SetColorFlat(ui::TColor value) {
   colorFlat_ = value;
   parentColor_ = false;
-  PaintFrame();
+  RepaintFrame();
 }
 
 void TCustomFlatEdit::SetParentColor(bool value) {
@@ -54,29 +53,28 @@ void TCustomFlatEdit::SetParentColor(bool value) {
   parentColor_ = value;
   if (!value) return;
   TakeParentColor();
-  PaintFrame();
+  RepaintFrame();
 }
 
 void TCustomFlatEdit::SetAdvColorFocused(int percent) {
-  advColorFocused_ = std::clamp(percent, 0, 100);
-  if (!useAdvColors_) return;
+  colors_.SetPercent(AdvancedColors::Focused, percent);
+  if (!colors_.InUse()) return;
   DeriveColors();
-  PaintFrame();
+  RepaintFrame();
 }
 
 void TCustomFlatEdit::SetAdvColorBorder(int percent) {
-  advColorBorder_ = std::clamp(percent, 0, 100);
-  if (!useAdvColors_) return;
+  colors_.SetPercent(AdvancedColors::Border, percent);
+  if (!colors_.InUse()) return;
   DeriveColors();
-  PaintFrame();
+  RepaintFrame();
 }
 
 void TCustomFlatEdit::SetUseAdvColors(bool value) {
-  if (value == useAdvColors_) return;
-  useAdvColors_ = value;
+  if (!colors_.SetInUse(value)) return;
   SetParentColor(value);
   DeriveColors();
-  PaintFrame();
+  RepaintFrame();
 }
 
 void TCustomFlatEdit::TakeParentColor() {
@@ -84,9 +82,7 @@ void TCustomFlatEdit::TakeParentColor() {
 }
 
 void TCustomFlatEdit::DeriveColors() {
-  if (!useAdvColors_) return;
-  colorFocused_ = DeriveShade(colorFlat_, colorFocused_, advColorFocused_, false);
-  colorBorder_ = DeriveShade(colorFlat_, colorBorder_, advColorBorder_, true);
+  colors_.Derive(colorFlat_);
 }
 
 // The framework only tells a control about its parent's colour when its own ParentColor is set,
@@ -116,17 +112,18 @@ void TCustomFlatEdit::WMNCCalcSize(ui::TMessage& m) {
 
 void TCustomFlatEdit::WMNCPaint(ui::TMessage& m) {
   ui::TCustomEdit::WMNCPaint(m);
-  PaintFrame();
+  ui::WindowDC dc(Handle(), ui::WindowDC::Area::Window);
+  PaintFrame(dc.Get());
 }
 
 void TCustomFlatEdit::WMSetFocus(ui::TMessage& m) {
   ui::TCustomEdit::WMSetFocus(m);
-  PaintFrame();
+  RepaintFrame();
 }
 
 void TCustomFlatEdit::WMKillFocus(ui::TMessage& m) {
   ui::TCustomEdit::WMKillFocus(m);
-  PaintFrame();
+  RepaintFrame();
 }
 
 // The hover look counts only while the application is active at the moment the mouse enters.
@@ -134,18 +131,18 @@ void TCustomFlatEdit::CMMouseEnter(ui::TMessage& m) {
   ui::TCustomEdit::CMMouseEnter(m);
   if (!ui::Platform::Current().ActiveWindow()) return;
   hovered_ = true;
-  PaintFrame();
+  RepaintFrame();
 }
 
 void TCustomFlatEdit::CMMouseLeave(ui::TMessage& m) {
   ui::TCustomEdit::CMMouseLeave(m);
   hovered_ = false;
-  PaintFrame();
+  RepaintFrame();
 }
 
 void TCustomFlatEdit::CMEnabledChanged(ui::TMessage& m) {
   ui::TCustomEdit::CMEnabledChanged(m);
-  PaintFrame();
+  RepaintFrame();
 }
 
 void TCustomFlatEdit::CMFontChanged(ui::TMessage& m) {
@@ -154,13 +151,13 @@ void TCustomFlatEdit::CMFontChanged(ui::TMessage& m) {
 }
 
 void TCustomFlatEdit::CMParentColorChanged(ui::TMessage&) {
-  if (useAdvColors_) {
+  if (colors_.InUse()) {
     TakeParentColor();
     DeriveColors();
   } else if (parentColor_) {
     TakeParentColor();
   }
-  PaintFrame();
+  RepaintFrame();
 }
 
 void TCustomFlatEdit::CMSysColorChange(ui::TMessage& m) { CMParentColorChanged(m); }
@@ -172,19 +169,23 @@ bool TCustomFlatEdit::ShowsFocusedLook() const {
   return hovered_ && !dynamic_cast<TFlatEdit*>(ui::Screen().ActiveControl());
 }
 
-void TCustomFlatEdit::PaintFrame() {
+void TCustomFlatEdit::RepaintFrame() {
   if (!HandleAllocated()) return;
-  ui::TColor face = ShowsFocusedLook() ? colorFocused_ : colorFlat_;
-  SetColor(face);
-  ui::WindowDC dc(Handle(), ui::WindowDC::Area::Window);
+  SetColor(ShowsFocusedLook() ? ColorFocused() : colorFlat_);
+  InvalidateFrame();
+}
+
+// A one-pixel border and a two-pixel ring in the face of the current look.
+void TCustomFlatEdit::PaintFrame(HDC dc) const {
+  const ui::TColor face = ShowsFocusedLook() ? ColorFocused() : colorFlat_;
   RECT window{};
   GetWindowRect(Handle(), &window);
   RECT r{0, 0, window.right - window.left, window.bottom - window.top};
-  FrameWithColor(dc.Get(), r, colorBorder_);
+  FrameWithColor(dc, r, ColorBorder());
   InflateRect(&r, -1, -1);
-  FrameWithColor(dc.Get(), r, face);
+  FrameWithColor(dc, r, face);
   InflateRect(&r, -1, -1);
-  FrameWithColor(dc.Get(), r, face);
+  FrameWithColor(dc, r, face);
 }
 
 bool TCustomFlatEdit::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "flatctrls/FlatLook.h"
 #include "framework/CustomEdit.h"
 
 // The native single-line edit turned flat: no sunken edge, but a three-pixel frame of its own in
@@ -9,9 +10,9 @@ class TCustomFlatEdit : public ui::TCustomEdit {
   explicit TCustomFlatEdit(ui::TComponent* owner);
   const char* ClassName() const override { return "TCustomFlatEdit"; }
 
-  ui::TColor ColorFocused() const { return colorFocused_; }
+  ui::TColor ColorFocused() const { return colors_.Color(AdvancedColors::Focused); }
   void SetColorFocused(ui::TColor value);
-  ui::TColor ColorBorder() const { return colorBorder_; }
+  ui::TColor ColorBorder() const { return colors_.Color(AdvancedColors::Border); }
   void SetColorBorder(ui::TColor value);
   ui::TColor ColorFlat() const { return colorFlat_; }
   // Also clears ParentColor.
@@ -19,11 +20,11 @@ class TCustomFlatEdit : public ui::TCustomEdit {
   // The flat edit's own flag: ColorFlat follows the parent's colour. It replaces the framework's.
   bool ParentColor() const { return parentColor_; }
   void SetParentColor(bool value);
-  int AdvColorFocused() const { return advColorFocused_; }
+  int AdvColorFocused() const { return colors_.Percent(AdvancedColors::Focused); }
   void SetAdvColorFocused(int percent);
-  int AdvColorBorder() const { return advColorBorder_; }
+  int AdvColorBorder() const { return colors_.Percent(AdvancedColors::Border); }
   void SetAdvColorBorder(int percent);
-  bool UseAdvColors() const { return useAdvColors_; }
+  bool UseAdvColors() const { return colors_.InUse(); }
   void SetUseAdvColors(bool value);
   bool Hovered() const { return hovered_; }
 
@@ -31,8 +32,9 @@ class TCustomFlatEdit : public ui::TCustomEdit {
   void Loaded() override;
   bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
 
-  // Paints the frame straight into the window, outside any paint cycle.
-  void PaintFrame();
+  // Puts the face of the current look into the text area and asks for the frame again; the
+  // frame itself is painted in WM_NCPAINT only.
+  void RepaintFrame();
 
  protected:
   void CreateParams(ui::TCreateParams& params) override;
@@ -55,13 +57,10 @@ class TCustomFlatEdit : public ui::TCustomEdit {
   void TakeParentColor();
   void DeriveColors();
   bool ShowsFocusedLook() const;
+  void PaintFrame(HDC windowDC) const;
 
-  ui::TColor colorFocused_;
-  ui::TColor colorBorder_;
-  ui::TColor colorFlat_;
+  AdvancedColors colors_{kFlatFocusedColor, kFlatDownColor, kFlatBorderColor};
+  ui::TColor colorFlat_ = kFlatFaceColor;
   bool parentColor_ = true;
-  int advColorFocused_ = 10;
-  int advColorBorder_ = 50;
-  bool useAdvColors_ = false;
   bool hovered_ = false;
 };

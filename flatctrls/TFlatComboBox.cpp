@@ -38,28 +38,30 @@ TFlatComboBox::TFlatComboBox(ui::TComponent* owner)
   SetItemHeight(13);
 }
 
-void TFlatComboBox::StoreColor(ui::TColor& field, ui::TColor value) {
-  field = value;
+void TFlatComboBox::SetColorArrow(ui::TColor value) {
+  colorArrow_ = value;
   Invalidate();
 }
 
-void TFlatComboBox::StorePercent(int& field, int percent) {
-  field = std::clamp(percent, 0, 100);
+void TFlatComboBox::StoreColor(AdvancedColors::Role role, ui::TColor value) {
+  colors_.SetColor(role, value);
+  Invalidate();
+}
+
+void TFlatComboBox::StorePercent(AdvancedColors::Role role, int percent) {
+  colors_.SetPercent(role, percent);
   DeriveColors();
   Invalidate();
 }
 
 void TFlatComboBox::SetUseAdvColors(bool value) {
-  if (value == useAdvColors_) return;
-  useAdvColors_ = value;
+  if (!colors_.SetInUse(value)) return;
   DeriveColors();
   Invalidate();
 }
 
 void TFlatComboBox::DeriveColors() {
-  if (!useAdvColors_ || !Parent()) return;
-  colorBorder_ = DeriveShade(Parent()->Color(), colorBorder_, advColorBorder_, true);
-  colorArrowBackground_ = DeriveShade(Parent()->Color(), colorArrowBackground_, advColorArrowBackground_, true);
+  if (Parent()) colors_.Derive(Parent()->Color());
 }
 
 // The native combo window has no non-client area: its window and client sizes are equal.
@@ -75,17 +77,13 @@ bool TFlatComboBox::DrawsSelectionStrip() const {
 
 // A picture of the window (WM_PRINT) takes the same path as the paint cycle, so the native arrow
 // never shows there either.
-void TFlatComboBox::WndProc(ui::TMessage& m) {
-  if (m.msg == WM_PRINTCLIENT && HandleAllocated()) {
-    HDC dc = reinterpret_cast<HDC>(m.wParam);
-    SIZE size = WindowSize();
-    PaintContent(dc, RECT{0, 0, size.cx, size.cy}, dc);
-    PaintFrame(dc);
-    if (ComboStyle() != ui::TComboBoxStyle::csSimple) PaintButton(dc);
-    m.result = 0;
-    return;
-  }
-  ui::TCustomComboBox::WndProc(m);
+void TFlatComboBox::WMPrintClient(ui::TMessage& m) {
+  HDC dc = reinterpret_cast<HDC>(m.wParam);
+  SIZE size = WindowSize();
+  PaintContent(dc, RECT{0, 0, size.cx, size.cy}, dc);
+  PaintFrame(dc);
+  if (ComboStyle() != ui::TComboBoxStyle::csSimple) PaintButton(dc);
+  m.result = 0;
 }
 
 void TFlatComboBox::WMPaint(ui::TMessage& m) {
@@ -141,7 +139,7 @@ void TFlatComboBox::PaintFrameAndButton() {
 void TFlatComboBox::PaintFrame(HDC dc) const {
   const SIZE size = WindowSize();
   RECT r{0, 0, size.cx - kButtonWidth - 1, size.cy};
-  FrameWithColor(dc, r, colorBorder_);
+  FrameWithColor(dc, r, ColorBorder());
   InflateRect(&r, -1, -1);
   FrameWithColor(dc, r, Color());
   InflateRect(&r, -1, -1);
@@ -153,8 +151,8 @@ void TFlatComboBox::PaintButton(HDC dc) const {
   const SIZE size = WindowSize();
   const int w = size.cx, h = size.cy;
   RECT r{w - kButtonWidth - 2, 0, w, h};
-  FillWithColor(dc, r, colorArrowBackground_);
-  FrameWithColor(dc, r, colorBorder_);
+  FillWithColor(dc, r, ColorArrowBackground());
+  FrameWithColor(dc, r, ColorBorder());
   const int x = r.left + (r.right - r.left) / 2 - 6;
   const int y = h / 2 - 1;
   const std::array<POINT, 3> triangle =

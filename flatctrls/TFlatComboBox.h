@@ -17,24 +17,23 @@ class TFlatComboBox : public ui::TCustomComboBox {
   const char* ClassName() const override { return "TFlatComboBox"; }
 
   ui::TColor ColorArrow() const { return colorArrow_; }
-  ui::TColor ColorArrowBackground() const { return colorArrowBackground_; }
-  ui::TColor ColorBorder() const { return colorBorder_; }
-  void SetColorArrow(ui::TColor value) { StoreColor(colorArrow_, value); }
-  void SetColorArrowBackground(ui::TColor value) { StoreColor(colorArrowBackground_, value); }
-  void SetColorBorder(ui::TColor value) { StoreColor(colorBorder_, value); }
-  int AdvColorBorder() const { return advColorBorder_; }
-  int AdvColorArrowBackground() const { return advColorArrowBackground_; }
-  void SetAdvColorBorder(int percent) { StorePercent(advColorBorder_, percent); }
-  void SetAdvColorArrowBackground(int percent) { StorePercent(advColorArrowBackground_, percent); }
-  // Unlike the other flat controls it leaves ParentColor alone.
-  bool UseAdvColors() const { return useAdvColors_; }
+  ui::TColor ColorArrowBackground() const { return colors_.Color(AdvancedColors::ArrowBackground); }
+  ui::TColor ColorBorder() const { return colors_.Color(AdvancedColors::Border); }
+  void SetColorArrow(ui::TColor value);
+  void SetColorArrowBackground(ui::TColor value) { StoreColor(AdvancedColors::ArrowBackground, value); }
+  void SetColorBorder(ui::TColor value) { StoreColor(AdvancedColors::Border, value); }
+  int AdvColorBorder() const { return colors_.Percent(AdvancedColors::Border); }
+  int AdvColorArrowBackground() const { return colors_.Percent(AdvancedColors::ArrowBackground); }
+  void SetAdvColorBorder(int percent) { StorePercent(AdvancedColors::Border, percent); }
+  void SetAdvColorArrowBackground(int percent) { StorePercent(AdvancedColors::ArrowBackground, percent); }
+  // Derived from the parent's colour. Unlike the other flat controls it leaves ParentColor alone.
+  bool UseAdvColors() const { return colors_.InUse(); }
   void SetUseAdvColors(bool value);
 
   TDrawItemEvent OnDrawItem;
   TMeasureItemEvent OnMeasureItem;
 
   bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
-  void WndProc(ui::TMessage& m) override;
 
   // Whether the list is open or the focus is in the control, as last seen.
   bool Active() const { return active_; }
@@ -43,6 +42,7 @@ class TFlatComboBox : public ui::TCustomComboBox {
 
  protected:
   void WMPaint(ui::TMessage& m) override;
+  void WMPrintClient(ui::TMessage& m) override;
   void WMNCPaint(ui::TMessage& m) override;
   void WMSetFocus(ui::TMessage& m) override;
   void WMKillFocus(ui::TMessage& m) override;
@@ -59,8 +59,8 @@ class TFlatComboBox : public ui::TCustomComboBox {
  private:
   static constexpr int kButtonWidth = 11;
 
-  void StoreColor(ui::TColor& field, ui::TColor value);
-  void StorePercent(int& field, int percent);
+  void StoreColor(AdvancedColors::Role role, ui::TColor value);
+  void StorePercent(AdvancedColors::Role role, int percent);
   void DeriveColors();
   SIZE WindowSize() const;
   bool DrawsSelectionStrip() const;
@@ -74,11 +74,7 @@ class TFlatComboBox : public ui::TCustomComboBox {
   void PaintSelectionStrip();
 
   ui::TColor colorArrow_ = kFlatMarkColor;
-  ui::TColor colorArrowBackground_ = kFlatDownColor;
-  ui::TColor colorBorder_ = kFlatBorderColor;
-  int advColorBorder_ = 50;
-  int advColorArrowBackground_ = 10;
-  bool useAdvColors_ = false;
+  AdvancedColors colors_{kFlatFocusedColor, kFlatDownColor, kFlatBorderColor, kFlatDownColor};
   int systemArrowWidth_;
   bool active_ = false;
 };

@@ -6,33 +6,6 @@
 
 #include "framework/Bitmap.h"
 
-namespace {
-// Stand-ins until the shared flat-look helpers arrive.
-void PaintParentBackground(ui::TControl& control, ui::TCanvas& canvas) {
-  ui::TWinControl* parent = control.Parent();
-  if (!parent || !parent->HandleAllocated()) return;
-  HDC dc = canvas.Handle();
-  ui::SavedDCState saved(dc);
-  POINT origin{};
-  GetViewportOrgEx(dc, &origin);
-  SetViewportOrgEx(dc, origin.x - control.Left(), origin.y - control.Top(), nullptr);
-  RECT client = parent->ClientRect();
-  IntersectClipRect(dc, 0, 0, client.right, client.bottom);
-  SendMessageA(parent->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-  SendMessageA(parent->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-}
-
-void DrawEngravedText(ui::TCanvas& canvas, const std::string& text, RECT r, UINT flags) {
-  canvas.SetBrushStyle(ui::BrushStyle::Clear);
-  OffsetRect(&r, 1, 1);
-  canvas.Font().SetColor(ui::clBtnHighlight);
-  canvas.DrawText(text, r, flags);
-  OffsetRect(&r, -1, -1);
-  canvas.Font().SetColor(ui::clBtnShadow);
-  canvas.DrawText(text, r, flags);
-}
-}  // namespace
-
 TFlatGroupBox::TFlatGroupBox(ui::TComponent* owner) : ui::TCustomControl(owner) {
   SetStyle(Style() | ui::csAcceptsControls | ui::csOpaque);
   SetParentColor(true);
@@ -45,7 +18,7 @@ void TFlatGroupBox::SetTransparent(bool value) {
 }
 
 void TFlatGroupBox::SetColorBorder(ui::TColor value) {
-  colorBorder_ = value;
+  colors_.SetColor(AdvancedColors::Border, value);
   Invalidate();
 }
 
@@ -55,25 +28,24 @@ void TFlatGroupBox::SetBorder(TGroupBoxBorder value) {
 }
 
 void TFlatGroupBox::SetAdvColorBorder(int percent) {
-  advColorBorder_ = std::clamp(percent, 0, 100);
+  colors_.SetPercent(AdvancedColors::Border, percent);
   DeriveColors();
   Invalidate();
 }
 
 void TFlatGroupBox::SetUseAdvColors(bool value) {
-  if (value == useAdvColors_) return;
-  useAdvColors_ = value;
+  if (!colors_.SetInUse(value)) return;
   SetParentColor(value);
   DeriveColors();
   Invalidate();
 }
 
 void TFlatGroupBox::DeriveColors() {
-  if (useAdvColors_) colorBorder_ = DeriveShade(Color(), colorBorder_, advColorBorder_, true);
+  colors_.Derive(Color());
 }
 
 void TFlatGroupBox::FollowParentForAdvColors() {
-  if (useAdvColors_) {
+  if (colors_.InUse()) {
     SetParentColor(true);
     DeriveColors();
   }
@@ -94,14 +66,14 @@ void TFlatGroupBox::Paint() {
   const int textWidth = caption.empty() ? 0 : text.cx;
   const int y = text.cy / 2;
   if (transparent_) {
-    PaintParentBackground(*this, canvas);
+    PaintParentBackground(*this, canvas.Handle());
   } else {
     canvas.SetBrushColor(Color());
     canvas.SetBrushStyle(ui::BrushStyle::Solid);
     canvas.FillRect(RECT{0, 0, w, h});
   }
   canvas.SetPenWidth(1);
-  canvas.SetPenColor(colorBorder_);
+  canvas.SetPenColor(ColorBorder());
   if (border_ == TGroupBoxBorder::brFull) {
     canvas.Polyline({{5, y}, {0, y}, {0, h - 1}, {w - 1, h - 1}, {w - 1, y}, {textWidth + 12, y}});
   } else {
@@ -116,7 +88,7 @@ void TFlatGroupBox::Paint() {
     canvas.Font().SetColor(Font().Color());
     canvas.DrawText(caption, r, DT_SINGLELINE);
   } else {
-    DrawEngravedText(canvas, caption, r, DT_SINGLELINE);
+    DrawEngravedText(canvas.Handle(), caption, r, DT_SINGLELINE);
   }
   BitBlt(Canvas().Handle(), 0, 0, w, h, buffer.DC(), 0, 0, SRCCOPY);
 }

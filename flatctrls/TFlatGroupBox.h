@@ -13,13 +13,13 @@ class TFlatGroupBox : public ui::TCustomControl {
 
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool value);
-  ui::TColor ColorBorder() const { return colorBorder_; }
+  ui::TColor ColorBorder() const { return colors_.Color(AdvancedColors::Border); }
   void SetColorBorder(ui::TColor value);
   TGroupBoxBorder Border() const { return border_; }
   void SetBorder(TGroupBoxBorder value);
-  int AdvColorBorder() const { return advColorBorder_; }
+  int AdvColorBorder() const { return colors_.Percent(AdvancedColors::Border); }
   void SetAdvColorBorder(int percent);
-  bool UseAdvColors() const { return useAdvColors_; }
+  bool UseAdvColors() const { return colors_.InUse(); }
   void SetUseAdvColors(bool value);
   // Stored for the window definitions; the system's group boxes are all alNone.
   TAlign Align() const { return align_; }
@@ -42,9 +42,7 @@ class TFlatGroupBox : public ui::TCustomControl {
   void FollowParentForAdvColors();
 
   bool transparent_ = false;
-  ui::TColor colorBorder_ = kFlatBorderColor;
+  AdvancedColors colors_{kFlatFocusedColor, kFlatDownColor, kFlatBorderColor};
   TGroupBoxBorder border_ = TGroupBoxBorder::brFull;
-  int advColorBorder_ = 50;
-  bool useAdvColors_ = false;
   TAlign align_ = TAlign::alNone;
 };

@@ -77,9 +77,11 @@ TEST_F(FullScreenArrows, TickedTheArrowsAreEmbossedAndTakeNoClicksClearedTheyAre
       EXPECT_TRUE(PixelsOf(half, RGB(0, 0, 0)).empty()) << field->Name() << ": no black arrow left";
       Pixels shadowCopy = PixelsOf(half, shadow);
       ASSERT_EQ(shadowCopy.size(), 9u) << field->Name() << ": the shadow copy has the arrow's rows";
-      // The highlight copy lies one pixel down and right, where the shadow copy does not cover it.
+      // The highlight copy lies one pixel down and right, where the shadow copy does not cover it
+      // and within the 5-pixel glyph it was made in.
+      const int cellRight = shadowCopy.begin()->first + 4;
       for (auto [x, y] : shadowCopy)
-        if (!shadowCopy.count({x + 1, y + 1}))
+        if (!shadowCopy.count({x + 1, y + 1}) && x + 1 <= cellRight)
           EXPECT_EQ(At(half, x + 1, y + 1), highlight) << field->Name() << " at " << x + 1 << "," << y + 1;
       Click(*half, half->Width() / 2, half->Height() / 2);
       EXPECT_EQ(field->Text(), value) << field->Name() << ": a click on a greyed arrow changes nothing";
