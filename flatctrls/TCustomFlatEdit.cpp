@@ -17,6 +17,7 @@ TCustomFlatEdit::TCustomFlatEdit(ui::TComponent* owner)
   ui::TCustomEdit::SetParentFont(true);
   SetAutoSize(false);
   SetBounds(0, 0, 121, 19);
+  RepaintFrame();
 }
 
 void TCustomFlatEdit::CreateParams(ui::TCreateParams& params) {
@@ -170,7 +171,6 @@ bool TCustomFlatEdit::ShowsFocusedLook() const {
 }
 
 void TCustomFlatEdit::RepaintFrame() {
-  if (!HandleAllocated()) return;
   SetColor(ShowsFocusedLook() ? ColorFocused() : colorFlat_);
   InvalidateFrame();
 }
