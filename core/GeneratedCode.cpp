@@ -1,0 +1,36 @@
+#include "core/GeneratedCode.h"
+
+#include "core/CallSnippet.h"
+#include "core/SaveFileName.h"
+#include "core/SavedPage.h"
+#include "core/StringSink.h"
+
+namespace core {
+
+GeneratedCode::GeneratedCode(const PopupSettings& settings, ActivationMethod method, std::string address)
+    : settings_(settings), method_(method), address_(std::move(address)) {
+  StringSink sink;
+  PopupScript::WriteTo(sink, settings_);
+  script_ = std::move(sink.bytes);
+}
+
+std::string GeneratedCode::Snippet() const { return CallSnippet::Text(method_, settings_.functionName, address_); }
+
+std::vector<PopupAdvice::Line> GeneratedCode::Advice() const { return PopupAdvice::For(settings_, method_); }
+
+std::string GeneratedCode::Page() const { return SavedPage::Text(script_, method_, settings_.functionName, address_); }
+
+std::string GeneratedCode::FileName() const { return SaveFileName::ForFunction(settings_.functionName); }
+
+std::string GeneratedCode::CopyText() const { return script_ + "\r\n" + Snippet(); }
+
+std::string GeneratedCode::WindowText() const {
+  std::string text = CopyText();
+  const auto advice = Advice();
+  if (advice.empty()) return text;
+  text += "\r\n";
+  for (const auto& line : advice) text += "* " + line.text + "\r\n";
+  return text;
+}
+
+}  // namespace core
