@@ -29,8 +29,26 @@ std::string GeneratedCode::WindowText() const {
   const auto advice = Advice();
   if (advice.empty()) return text;
   text += "\r\n";
-  for (const auto& line : advice) text += "* " + line.text + "\r\n";
+  for (const auto& line : advice) text += Bullet(line.text);
   return text;
+}
+
+std::string GeneratedCode::Bullet(std::string_view text, std::size_t width) {
+  std::string out;
+  std::string line = "*";
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view word = text.substr(start, end - start);
+    if (line.size() > 2 && line.size() + 1 + word.size() > width) {
+      out += line + "\r\n";
+      line = " ";
+    }
+    line.append(" ").append(word);
+    start = end + 1;
+  }
+  return out + line + "\r\n";
 }
 
 }  // namespace core

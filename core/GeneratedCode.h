@@ -24,8 +24,13 @@ class GeneratedCode {
 
   // What Copy puts on the clipboard: the script, an empty line, the snippet.
   std::string CopyText() const;
-  // What the window shows: the copy text, an empty line and the advice, one line each.
+  // What the window shows: the copy text, an empty line and the advice, one item each.
   std::string WindowText() const;
+
+  static constexpr std::size_t kAdviceWidth = 76;
+  // One advice item: "* " and the text, broken at spaces into lines of at most width columns
+  // (a longer word stands alone), the following lines indented by two spaces; CR LF after each.
+  static std::string Bullet(std::string_view text, std::size_t width = kAdviceWidth);
 
  private:
   PopupSettings settings_;

@@ -40,13 +40,27 @@ TEST(GeneratedCodeTest, TheScriptIsPreviewsBytesAndTheWindowShowsScriptSnippetAn
     EXPECT_EQ(code.Script(), PreviewScript(s));
     EXPECT_EQ(code.CopyText(), code.Script() + "\r\n" + code.Snippet());
     std::string expected = code.CopyText() + "\r\n";
-    for (const auto& line : code.Advice()) expected += "* " + line.text + "\r\n";
+    for (const auto& line : code.Advice()) expected += GeneratedCode::Bullet(line.text);
     EXPECT_EQ(code.WindowText(), expected);
   }
   GeneratedCode code(PopupSettings{}, ActivationMethod::OnPageLoad, "https://www.skylatch.example");
   EXPECT_EQ(code.Snippet(),
             "<script src=\"PopUp.js\"></script>\r\n<body onload=\"PopUp('https://www.skylatch.example')\">\r\n");
   EXPECT_EQ(code.FileName(), "PopUp.js");
+}
+
+TEST(GeneratedCodeTest, AdviceItemsBreakAtSpacesToFitTheWindow) {
+  EXPECT_EQ(GeneratedCode::Bullet("short one"), "* short one\r\n");
+  EXPECT_EQ(GeneratedCode::Bullet("aaa bbb ccc ddd", 9), "* aaa bbb\r\n  ccc ddd\r\n");
+  EXPECT_EQ(GeneratedCode::Bullet("aaa bbbbbbbbbbbb c", 9), "* aaa\r\n  bbbbbbbbbbbb\r\n  c\r\n");
+  EXPECT_EQ(GeneratedCode::Bullet("", 9), "*\r\n");
+  const std::string long_text(200, 'x');
+  EXPECT_EQ(GeneratedCode::Bullet(long_text), "* " + long_text + "\r\n");
+  for (const auto& line : GeneratedCode(PopupSettings{}, ActivationMethod::OnPageLoad, "a").Advice()) {
+    const std::string item = GeneratedCode::Bullet(line.text);
+    for (std::size_t start = 0, end; (end = item.find("\r\n", start)) != std::string::npos; start = end + 2)
+      EXPECT_LE(end - start, GeneratedCode::kAdviceWidth) << item;
+  }
 }
 
 TEST(GeneratedCodeTest, WithoutAdviceTheWindowShowsWhatCopyTakes) {

@@ -81,8 +81,8 @@ TEST_F(GeneratedCodeWindow, OpensInFrontOfTheDisabledMainWindowWithPreviewsScrip
             "<a href=\"https://example.com/it&#39;s.htm\" onclick=\"PopUp(this.href); return false;\">Open the "
             "pop-up</a>\r\n"
             "\r\n"
-            "* Current browsers ignore the Tool Bar, Menu Bar, Status Bar, Directories and Resizable settings and "
-            "always show the address.\r\n");
+            "* Current browsers ignore the Tool Bar, Menu Bar, Status Bar, Directories\r\n"
+            "  and Resizable settings and always show the address.\r\n");
   EXPECT_EQ(Form4->CopyText(), text.substr(0, text.find("\r\n* ")));
 }
 
@@ -91,8 +91,8 @@ TEST_F(GeneratedCodeWindow, TheSnippetAndAdviceFollowTheActivationMethodChosen) 
   Click(*Form1->FlatButton1);
   const std::string text = MemoText();
   EXPECT_NE(text.find("<body onload=\"PopUp('https://www.skylatch.example')\">\r\n"), std::string::npos);
-  EXPECT_NE(text.find("* \"On Page Load\" opens the window without a click, so pop-up blockers stop it; "
-                      "\"From link\" works.\r\n"),
+  EXPECT_NE(text.find("* \"On Page Load\" opens the window without a click, so pop-up blockers stop\r\n"
+                      "  it; \"From link\" works.\r\n"),
             std::string::npos);
 }
 

@@ -90,7 +90,24 @@ bool ShootGeneratedCode(const ProgramProcess& program, HWND generator, const std
 
 // Sets the text of the generator's edit that shows `current`.
 bool SetEditText(HWND generator, const char* current, const std::string& text) {
-  HWND edit = ProgramProcess::FindChild(generator, "Edit", current);
+  struct Search {
+    const char* text;
+    HWND found;
+  } search{current, nullptr};
+  EnumChildWindows(
+      generator,
+      [](HWND w, LPARAM p) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        char name[64] = {}, caption[256] = {};
+        GetClassNameA(w, name, sizeof name);
+        // Text of another program's edit comes only by asking the edit itself.
+        SendMessageA(w, WM_GETTEXT, sizeof caption, reinterpret_cast<LPARAM>(caption));
+        if (lstrcmpiA(name, "Edit") != 0 || std::string(caption) != s->text) return TRUE;
+        s->found = w;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  HWND edit = search.found;
   if (!edit) return false;
   SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   return true;
@@ -104,15 +121,20 @@ HWND DialogEdit(HWND dialog, int id) {
   return control;
 }
 
+int Failed(const char* step) {
+  std::fprintf(stderr, "save-page: %s\n", step);
+  return 1;
+}
+
 // Chooses "From link", the window name and the address in the real program, then File > Save,
 // and answers the Save As dialog with the page type and the path, as a user would.
 int SavePageFromLink(const char* path, const char* windowName, const char* address) {
   DeleteFileA(path);
   ProgramProcess program("");
   HWND generator = program.WaitForWindow("TForm1");
-  if (!generator) return 1;
+  if (!generator) return Failed("the generator window did not appear");
   if (!SetEditText(generator, "Skylatch", windowName) || !SetEditText(generator, "https://www.skylatch.example", address))
-    return 1;
+    return Failed("the name and address fields were not found");
   std::vector<HWND> combos;
   EnumChildWindows(
       generator,
@@ -123,18 +145,18 @@ int SavePageFromLink(const char* path, const char* windowName, const char* addre
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&combos));
-  if (combos.size() != 1) return 1;
+  if (combos.size() != 1) return Failed("the activation method box was not found");
   SendMessageA(combos[0], CB_SETCURSEL, 4, 0);  // From link
   ProgramProcess::ChooseMenu(generator, 0, 0);  // File > Save
   HWND dialog = program.WaitForWindow("#32770");
-  if (!dialog) return 1;
+  if (!dialog) return Failed("the Save As dialog did not appear");
   Sleep(500);
   HWND type = GetDlgItem(dialog, cmb1);
   SendMessageA(type, CB_SETCURSEL, 1, 0);
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(type));
   HWND name = DialogEdit(dialog, edt1);
   if (!name) name = DialogEdit(dialog, cmb13);
-  if (!name) return 1;
+  if (!name) return Failed("the dialog's file name field was not found");
   SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
   for (int i = 0; i < 100 && GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
