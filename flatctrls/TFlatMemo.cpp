@@ -48,14 +48,6 @@ void TFlatMemo::SetColorBorder(ui::TColor value) {
   PaintBorder();
 }
 
-void TFlatMemo::PaintBorder() {
-  if (!HandleAllocated()) return;
-  ui::WindowDC dc(Handle(), ui::WindowDC::Area::Window);
-  RECT window{};
-  GetWindowRect(Handle(), &window);
-  FrameWithColor(dc.Get(), RECT{0, 0, window.right - window.left, window.bottom - window.top}, colorBorder_);
-}
-
 // The frame comes off first, so the system places the scroll bars inside it.
 void TFlatMemo::WMNCCalcSize(ui::TMessage& m) {
   InflateRect(reinterpret_cast<RECT*>(m.lParam), -kFrameWidth, -kFrameWidth);
@@ -65,6 +57,21 @@ void TFlatMemo::WMNCCalcSize(ui::TMessage& m) {
 void TFlatMemo::WMNCPaint(ui::TMessage& m) {
   ui::TCustomEdit::WMNCPaint(m);
   PaintBorder();
+}
+
+void TFlatMemo::PaintBorder() {
+  if (!HandleAllocated()) return;
+  ui::WindowDC dc(Handle(), ui::WindowDC::Area::Window);
+  RECT window{}, client{};
+  GetWindowRect(Handle(), &window);
+  FrameWithColor(dc.Get(), RECT{0, 0, window.right - window.left, window.bottom - window.top}, colorBorder_);
+  // The square where the two scroll bars meet is left to the window; give it the face colour.
+  GetClientRect(Handle(), &client);
+  POINT origin{0, 0};
+  ::ClientToScreen(Handle(), &origin);
+  const int right = origin.x - window.left + client.right, bottom = origin.y - window.top + client.bottom;
+  const RECT corner{right, bottom, right + GetSystemMetrics(SM_CXVSCROLL), bottom + GetSystemMetrics(SM_CYHSCROLL)};
+  FillRect(dc.Get(), &corner, GetSysColorBrush(COLOR_BTNFACE));
 }
 
 void TFlatMemo::KeyDown(WORD& key, ui::TShiftState shift) {

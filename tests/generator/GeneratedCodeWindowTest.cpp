@@ -188,7 +188,7 @@ TEST_F(GeneratedCodeWindow, TheTextIsReadOnlyMonospacedScrollableAndCtrlASelects
   EXPECT_TRUE(Form4->Visible());
 }
 
-TEST_F(GeneratedCodeWindow, TheTextSitsInAFlatBorder) {
+TEST_F(GeneratedCodeWindow, TheTextAndItsScrollBarsSitInAFlatBorder) {
   Click(*Form1->FlatButton1);
   HWND memo = Form4->Memo1->Handle();
   RedrawWindow(memo, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
@@ -207,6 +207,8 @@ TEST_F(GeneratedCodeWindow, TheTextSitsInAFlatBorder) {
     ui::SelectedObject font(dc.Get(), Form4->Memo1->TextFont());
     GetTextMetricsA(dc.Get(), &tm);
   }
+  // Where the scroll bars meet: the face colour.
+  EXPECT_EQ(GetPixel(dc.Get(), r.right - r.left - 3, r.bottom - r.top - 3), GetSysColor(COLOR_BTNFACE));
   const int x = r.right - r.left - GetSystemMetrics(SM_CXVSCROLL) - 10, y = 2 + tm.tmHeight * 2 + tm.tmHeight / 2;
   EXPECT_EQ(GetPixel(dc.Get(), x, y), GetSysColor(COLOR_WINDOW));
 }
