@@ -96,6 +96,8 @@ TEST_F(Save, TheScriptFileHoldsExactlyPreviewsBytes) {
   ASSERT_EQ(platform.saveRequests.size(), 1u);
   EXPECT_EQ(platform.saveRequests[0].fileName, L"Abrir.js");
   EXPECT_TRUE(platform.saveRequests[0].flags & OFN_OVERWRITEPROMPT);
+  EXPECT_EQ(platform.saveRequests[0].filter,
+            L"JavaScript file (*.js)|*.js|Web page with the script (*.htm)|*.htm|");
   const std::string script = PreviewScript();
   ASSERT_FALSE(script.empty());
   EXPECT_EQ(WideFileBytes(folder + L"Abrir.js"), script);

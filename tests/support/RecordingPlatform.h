@@ -37,8 +37,10 @@ class RecordingPlatform : public ui::Platform {
   SYSTEMTIME TimeOfDay() override { return steerTime ? time : ui::Platform::TimeOfDay(); }
   // Answers the Save As dialog without showing it: Cancel unless saveAnswer is set.
   bool SaveAsDialog(OPENFILENAMEW& request) override {
+    std::wstring filter;
+    for (const wchar_t* p = request.lpstrFilter; p && *p; p += wcslen(p) + 1) filter.append(p).push_back(L'|');
     saveRequests.push_back({request.lpstrFile ? request.lpstrFile : L"",
-                            request.lpstrInitialDir ? request.lpstrInitialDir : L"", request.Flags});
+                            request.lpstrInitialDir ? request.lpstrInitialDir : L"", filter, request.Flags});
     if (saveAnswer.empty()) return false;
     if (saveAnswer.size() >= request.nMaxFile) return false;
     std::copy(saveAnswer.begin(), saveAnswer.end(), request.lpstrFile);
@@ -67,6 +69,7 @@ class RecordingPlatform : public ui::Platform {
   SYSTEMTIME time{};
   struct SaveRequest {
     std::wstring fileName, initialFolder;
+    std::wstring filter;  // the filter's strings, each followed by "|"
     DWORD flags;
   };
   std::vector<SaveRequest> saveRequests;
