@@ -36,7 +36,7 @@ convert -size 270x50 xc:white \
   -fill '#1A4A94' -draw 'polygon 36,10 41,2 46,10' -draw 'polygon 27,10 32,2 37,10' \
   -font "$BOLD" -pointsize 27 -fill '#1A4A94' -gravity NorthWest -annotate +58+3 'Pay' \
   -fill '#F2A81D' -annotate +106+3 'lynx' \
-  -font "$REGULAR" -pointsize 11 -fill '#4A5A70' -annotate +60+34 'secure online ordering' \
+  -font "$BOLD" -pointsize 12 -fill '#4A5A70' -annotate +60+33 'secure online orders' \
   -colors 256 -type Palette -compress None -define bmp:format=bmp3 "BMP3:$OUT/paylynx.bmp"
 
 # The secure-site seal: a green shield with a padlock, the words around it and a ribbon below.
@@ -46,10 +46,9 @@ convert -size 150x101 xc:white \
   -stroke none -fill '#FFD34D' -draw 'roundrectangle 62,36 88,58 3,3' \
   -fill none -stroke '#FFD34D' -strokewidth 4 -draw 'arc 65,20 85,46 180,360' -stroke none \
   -fill '#1D7A3A' -draw 'circle 75,45 75,42' -draw 'rectangle 74,45 76,52' \
-  -font "$BOLD" -pointsize 9 -fill white -gravity North -annotate +0+10 'SECURE' \
-  -fill '#C62828' -draw 'polygon 6,70 144,70 138,80 144,90 6,90 12,80' \
-  -font "$BOLD" -pointsize 11 -fill white -gravity North -annotate +0+73 'VERIFIED SITE' \
-  -font "$REGULAR" -pointsize 8 -fill '#0F4D22' -gravity South -annotate +0+0 'encrypted checkout' \
+  -font "$BOLD" -pointsize 11 -fill white -gravity North -annotate +0+9 'SECURE' \
+  -fill '#C62828' -draw 'polygon 4,72 146,72 139,84 146,96 4,96 11,84' \
+  -font "$BOLD" -pointsize 15 -fill white -gravity North -annotate +0+75 'VERIFIED SITE' \
   -colors 256 -type Palette -compress None -define bmp:format=bmp3 "BMP3:$OUT/seal.bmp"
 
 for f in step1 step2 paylynx seal; do identify "$OUT/$f.bmp"; done
