@@ -246,14 +246,6 @@ void TForm::FocusActiveControl() {
   else SelectNext(true);
 }
 
-// The window itself does not keep the focus while it holds a control that can take it: the
-// system hands the focus to the window when it is activated, and Wine does so once more when
-// the X server reports the focus, after the activation has placed it on a control.
-void TForm::WMSetFocus(TMessage& m) {
-  TWinControl::WMSetFocus(m);
-  if (IsWindowEnabled(Handle()) && IsWindowVisible(Handle()) && GetFocus() == Handle()) FocusActiveControl();
-}
-
 void TForm::WMCommand(TMessage& m) {
   if (m.lParam == 0 && HIWORD(m.wParam) == 0 && menu_) {
     menu_->DispatchCommand(LOWORD(m.wParam));

@@ -90,7 +90,6 @@ class TForm : public TWinControl {
   void CreateWnd() override;
   void WMClose(TMessage& m) override;
   void WMActivate(TMessage& m) override;
-  void WMSetFocus(TMessage& m) override;
   void WMCommand(TMessage& m) override;
   void CMVisibleChanged(TMessage& m) override;
 

@@ -101,6 +101,7 @@ static HWND OpenTheCreditCardPage(ProgramProcess& program) {
   HWND page = program.WaitForWindow("TCCOrders");
   if (!page) return nullptr;
   EXPECT_FALSE(IsWindowVisible(chooser));
+  // The page holds no tab stop (its flat buttons are none), so the window itself keeps the focus.
   ExpectInFrontAndClickable(page, ProgramProcess::FindChild(page, "TFlatButton", "Cancel"), false);
   return page;
 }
@@ -163,3 +164,4 @@ TEST(Startup, ExitFromTheMenuEndsWithZeroAndLeavesNoTemporaryFiles) {
   EXPECT_EQ(program.WaitForExit(), 0);
   EXPECT_EQ(TemporaryStoreFiles(), before);
 }
+
