@@ -52,7 +52,9 @@ std::size_t BlockDecoder::Inflate(std::span<const std::uint8_t> data, std::span<
   z->next_out = out.data();
   z->avail_out = static_cast<uInt>(kRoom);
   for (;;) {
-    const int result = inflate(z, Z_NO_FLUSH);
+    // Z_FINISH: a block that decodes in one call never fills zlib's window, which saves a 32 KB
+    // copy per block.
+    const int result = inflate(z, Z_FINISH);
     if (result == Z_STREAM_END) break;
     if (result == Z_MEM_ERROR) throw std::bad_alloc();
     if (result != Z_OK && result != Z_BUF_ERROR) throw StreamError("Corrupt deflate data in block");

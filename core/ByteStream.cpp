@@ -18,9 +18,10 @@ void ByteStream::ReadExactly(void* buffer, std::size_t count) {
   }
 }
 
-std::span<const std::uint8_t> ByteStream::ReadView(std::size_t count, std::uint8_t* scratch) {
-  ReadExactly(scratch, count);
-  return {scratch, count};
+std::span<const std::uint8_t> ByteStream::ReadView(std::size_t count, std::vector<std::uint8_t>& scratch) {
+  if (scratch.size() < count) scratch.resize(count);
+  ReadExactly(scratch.data(), count);
+  return {scratch.data(), count};
 }
 
 std::size_t MemoryByteStream::Read(void* buffer, std::size_t count) {
@@ -43,7 +44,7 @@ void MemoryByteStream::Write(const void* buffer, std::size_t count) {
   position_ += count;
 }
 
-std::span<const std::uint8_t> MemoryByteStream::ReadView(std::size_t count, std::uint8_t*) {
+std::span<const std::uint8_t> MemoryByteStream::ReadView(std::size_t count, std::vector<std::uint8_t>&) {
   if (position_ > data_.size() || count > data_.size() - position_) {
     position_ = data_.size();
     throw StreamError();

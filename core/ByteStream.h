@@ -22,8 +22,8 @@ class ByteStream {
   void ReadExactly(void* buffer, std::size_t count);
 
   // The next count bytes, as ReadExactly reads them: a view of the stream's own storage when it
-  // has one, otherwise read into scratch, which must hold count bytes.
-  virtual std::span<const std::uint8_t> ReadView(std::size_t count, std::uint8_t* scratch);
+  // has one, otherwise read into scratch, which grows to count bytes if it must.
+  virtual std::span<const std::uint8_t> ReadView(std::size_t count, std::vector<std::uint8_t>& scratch);
 
   // Room for up to count bytes at the position, to be filled in place and then settled with
   // KeepWritten(n), which keeps the first n of them. Empty when the stream has no storage of its
@@ -42,7 +42,7 @@ class MemoryByteStream : public ByteStream {
   std::int64_t Position() const override { return static_cast<std::int64_t>(position_); }
   void Seek(std::int64_t position) override;
   std::int64_t Size() const override { return static_cast<std::int64_t>(data_.size()); }
-  std::span<const std::uint8_t> ReadView(std::size_t count, std::uint8_t* scratch) override;
+  std::span<const std::uint8_t> ReadView(std::size_t count, std::vector<std::uint8_t>& scratch) override;
   std::span<std::uint8_t> LendForWrite(std::size_t count) override;
   void KeepWritten(std::size_t count) override;
   const std::vector<std::uint8_t>& Data() const { return data_; }

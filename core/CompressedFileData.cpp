@@ -76,15 +76,15 @@ void CompressedFileData::Decompress(ByteStream& source, ByteStream& destination)
   // Blocks are decoded straight into the destination's own storage when it lends it (memory),
   // otherwise into one buffer that is written out (a file). Nothing is zero-filled per block.
   BlockDecoder decoder;
-  std::unique_ptr<std::uint8_t[]> blockBuffer, decodedBuffer;
+  std::vector<std::uint8_t> blockBuffer;
+  std::unique_ptr<std::uint8_t[]> decodedBuffer;
   while (remaining > 0) {
     if (remaining < 4) throw StreamError("Block lengths overrun the compressed data length");
     const std::int32_t length = Int32Field::Read(source);
     if (length < 1 || static_cast<std::size_t>(length) > BlockCoder::kMaxBlock)
       throw StreamError("Block length " + std::to_string(length) + " outside 1 to 32783");
     if (length > remaining - 4) throw StreamError("Block lengths overrun the compressed data length");
-    if (!blockBuffer) blockBuffer.reset(new std::uint8_t[BlockCoder::kMaxBlock]);
-    const auto block = source.ReadView(static_cast<std::size_t>(length), blockBuffer.get());
+    const auto block = source.ReadView(static_cast<std::size_t>(length), blockBuffer);
     const std::span<std::uint8_t> room = destination.LendForWrite(BlockDecoder::kRoom);
     if (room.empty()) {
       if (!decodedBuffer) decodedBuffer.reset(new std::uint8_t[BlockDecoder::kRoom]);

@@ -26,9 +26,10 @@ namespace {
 
 // Places a companion file so that it is whole or absent: copied under a name of this process in
 // the same folder, then renamed into place. A copy that fails part-way (a full disk) leaves no
-// truncated companion behind for every later Preview to keep; an existing companion stays as it
-// is, since the rename does not replace it.
+// truncated companion behind for every later Preview to keep. An existing companion stays as it
+// is: it is not copied again, and a rename onto one that appeared meanwhile fails.
 void PlaceCompanion(ui::Platform& platform, const std::string& source, const std::string& destination) {
+  if (GetFileAttributesA(destination.c_str()) != INVALID_FILE_ATTRIBUTES) return;
   const std::string partial = destination + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
   DeleteFileA(partial.c_str());  // left by an earlier process of the same id that was killed
   if (platform.CopyFile(source, partial, true) && MoveFileA(partial.c_str(), destination.c_str())) return;

@@ -92,6 +92,8 @@ TEST_F(GeneratorWindow, SizeCaptionsNameTheOptionTheirBoxFeeds) {
 }
 
 TEST_F(GeneratorWindow, PreviewWritesTheScriptByteForByteAndOpensThePreviewPage) {
+  DeleteFileA(TForm1::kCompanionScript);
+  DeleteFileA(TForm1::kPreviewPage);
   Click(*Form1->FlatButton2);
   EXPECT_TRUE(errors.empty());
   EXPECT_EQ(testsupport::FileBytes(TForm1::kScriptFile), kDefaultScript);
