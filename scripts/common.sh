@@ -6,6 +6,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${SKYLATCH_BUILD_DIR:-$ROOT/build}
 HOST_BUILD=$BUILD/host
 WIN_BUILD=$BUILD/win
+RELEASE_BUILD=$BUILD/release
 
 export WINEPREFIX=$BUILD/wineprefix
 export WINEARCH=win64
@@ -52,20 +53,35 @@ build_win() {
   cmake --build "$WIN_BUILD" -j"$(nproc)"
 }
 
+# The program as it ships (optimised, stripped), packed into the download, and the tests of both;
+# needs defc from the host build. Arguments go to the build (for example --target skylatch_package).
+build_release() {
+  say "Building the release program and its download (MinGW-w64, optimised, stripped)"
+  cmake -S "$ROOT" -B "$RELEASE_BUILD" -G "$(generator)" -DCMAKE_BUILD_TYPE=Release -DSKYLATCH_PACKAGE=ON \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
+        -DSKYLATCH_DEFC="$HOST_BUILD/tools/defc/defc" >/dev/null
+  cmake --build "$RELEASE_BUILD" -j"$(nproc)" "$@"
+}
+
 # The prefix lives inside the build folder and is made on first use: Wine's own fonts copied in
 # (Debian's Wine does not find them), windows unmanaged (no window manager runs under Xvfb).
 ensure_prefix() {
   if [ ! -f "$WINEPREFIX/.skylatch-ready" ]; then
     say "Creating the private Wine prefix $WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    wineboot -i </dev/null >/dev/null 2>&1 || true
-    wineserver -w
-    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
-    cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
-    wineserver -w
+    make_prefix
     touch "$WINEPREFIX/.skylatch-ready"
   fi
+}
+
+# A new prefix at $WINEPREFIX, holding nothing of ours: only Wine's fonts and the unmanaged windows.
+make_prefix() {
+  mkdir -p "$WINEPREFIX"
+  wineboot -i </dev/null >/dev/null 2>&1 || true
+  wineserver -w
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+  wineserver -w
 }
 
 # Lets the shell's "open" of an .htm file reach the host's browser.

@@ -5,11 +5,13 @@ source "$(dirname "$0")/common.sh"
 install_packages "${PACKAGES[@]}"
 build_host
 build_win
+build_release
 ensure_prefix
-# One ctest run over both build trees, so the summary counts every test.
+# One ctest run over the three build trees, so the summary counts every test.
 cat > "$BUILD/CTestTestfile.cmake" <<CT
 subdirs("host")
 subdirs("win")
+subdirs("release")
 CT
 say "Running the tests"
 # One wineserver for the whole run, its helpers kept off ctest's output pipe.

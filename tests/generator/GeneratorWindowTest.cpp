@@ -174,6 +174,7 @@ TEST_F(GeneratorWindow, AboutDisablesTheMainWindowAndEveryWayOfClosingItGivesItB
   EXPECT_TRUE(Form3->Visible());
   EXPECT_FALSE(Form1->Enabled());
   EXPECT_EQ(Form3->Caption(), "About Skylatch!");
+  EXPECT_EQ(Form3->Label1->Caption(), "Skylatch! 1.1");
   SendMessageA(Form3->Handle(), WM_CLOSE, 0, 0);
   Pump();
   EXPECT_FALSE(Form3->Visible());

@@ -13,8 +13,10 @@ std::string ProgramProcess::ExecutablePath() {
   return path;
 }
 
-ProgramProcess::ProgramProcess(const std::string& arguments) {
-  std::string commandLine = "\"" + ExecutablePath() + "\"";
+ProgramProcess::ProgramProcess(const std::string& arguments) : ProgramProcess(arguments, ExecutablePath()) {}
+
+ProgramProcess::ProgramProcess(const std::string& arguments, const std::string& executable) {
+  std::string commandLine = "\"" + executable + "\"";
   if (!arguments.empty()) commandLine += " " + arguments;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;

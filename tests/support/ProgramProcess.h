@@ -11,6 +11,8 @@ namespace testsupport {
 class ProgramProcess {
  public:
   explicit ProgramProcess(const std::string& arguments);
+  // Another copy of the program, at that Windows path.
+  ProgramProcess(const std::string& arguments, const std::string& executable);
   ~ProgramProcess();
   ProgramProcess(const ProgramProcess&) = delete;
   ProgramProcess& operator=(const ProgramProcess&) = delete;

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds the program as it ships (optimised, stripped, statically linked: it imports only system
+# DLLs) and packs dist/skylatch-<version>-win64.zip with skylatch.exe, license.txt and README.txt.
+# Prints the zip's path and SHA-256.
+source "$(dirname "$0")/common.sh"
+install_packages cmake ninja-build g++ g++-mingw-w64-x86-64 libz-mingw-w64-dev zlib1g-dev googletest
+say "Building the definition compiler (native)"
+cmake -S "$ROOT" -B "$HOST_BUILD" -G "$(generator)" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$HOST_BUILD" -j"$(nproc)" --target defc
+rm -rf "$RELEASE_BUILD/dist"  # only the zip of this build
+build_release --target skylatch_package
+mkdir -p "$ROOT/dist"
+for zip in "$RELEASE_BUILD"/dist/skylatch-*-win64.zip; do
+  cp "$zip" "$ROOT/dist/"
+  say "$ROOT/dist/$(basename "$zip")"
+  (cd "$ROOT/dist" && sha256sum "$(basename "$zip")")
+done
