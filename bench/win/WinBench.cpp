@@ -69,7 +69,8 @@ double StatusMb(const std::string& status, const std::string& field) {
   return at == std::string::npos ? 0 : std::atof(status.c_str() + at + field.size() + 1) / 1024;
 }
 
-// The host status file of the process that runs the program at the host path exe.
+// The host status file of the process that runs the program at the Windows path exe (Wine
+// shows a program's Windows path as its host command line).
 std::string HostStatusOf(const std::string& exe) {
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA("Z:\\proc\\*", &found);
@@ -162,7 +163,7 @@ Launch LaunchOnce(const std::string& exe, const char* windowClass) {
     result.privateMb = static_cast<double>(memory.PrivateUsage) / (1024 * 1024);
   }
   if (result.privateMb == 0)  // Wine: the host's count of the process's anonymous pages
-    result.privateMb = StatusMb(HostStatusOf(exe), "RssAnon");
+    result.privateMb = StatusMb(HostStatusOf(windowsPath), "RssAnon");
   if (main) PostMessageA(main, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
   CloseHandle(info.hProcess);
