@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <set>
 #include <string>
 
@@ -165,3 +166,91 @@ TEST(Startup, ExitFromTheMenuEndsWithZeroAndLeavesNoTemporaryFiles) {
   EXPECT_EQ(TemporaryStoreFiles(), before);
 }
 
+TEST(Startup, TheMainWindowsCloseBoxEndsWithZeroAndLeavesNoTemporaryFiles) {
+  std::set<std::string> before = TemporaryStoreFiles();
+  ProgramProcess program("");
+  HWND main = program.WaitForWindow("TForm1");
+  ASSERT_NE(main, nullptr);
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(TemporaryStoreFiles(), before);
+}
+
+TEST(Startup, TheChoosersCloseBoxInOrderModeLeavesNoTemporaryFiles) {
+  std::set<std::string> before = TemporaryStoreFiles();
+  ProgramProcess program("order");
+  HWND chooser = program.WaitForWindow("TMain");
+  ASSERT_NE(chooser, nullptr);
+  EXPECT_GT(TemporaryStoreFiles().size(), before.size());
+  PostMessageA(chooser, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(TemporaryStoreFiles(), before);
+}
+
+TEST(Startup, AKilledProgramLeavesNoTemporaryFiles) {
+  std::set<std::string> before = TemporaryStoreFiles();
+  {
+    ProgramProcess program("");
+    ASSERT_NE(program.WaitForWindow("TForm1"), nullptr);
+    EXPECT_EQ(TemporaryStoreFiles().size(), before.size() + 2);
+  }  // ended from outside, with no chance to clean up
+  EXPECT_EQ(TemporaryStoreFiles(), before);
+}
+
+namespace {
+
+// The texts of a message box's static controls.
+std::string BoxText(HWND box) {
+  std::string text;
+  EnumChildWindows(
+      box,
+      [](HWND child, LPARAM parameter) -> BOOL {
+        char name[64] = {}, caption[512] = {};
+        GetClassNameA(child, name, sizeof name);
+        GetWindowTextA(child, caption, sizeof caption);
+        if (std::string(name) == "Static") *reinterpret_cast<std::string*>(parameter) += caption;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&text));
+  return text;
+}
+
+// Sets an environment variable of this process (and so of programs it starts) for one scope.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
+    char old[MAX_PATH + 1] = {};
+    had_ = GetEnvironmentVariableA(name, old, sizeof old) > 0;
+    old_ = old;
+    SetEnvironmentVariableA(name, value.c_str());
+  }
+  ~ScopedEnvironment() { SetEnvironmentVariableA(name_, had_ ? old_.c_str() : nullptr); }
+
+ private:
+  const char* name_;
+  bool had_;
+  std::string old_;
+};
+
+}  // namespace
+
+TEST(Startup, AStartUpThatFailsShowsTheErrorAndEndsWithOne) {
+  std::set<std::string> before = TemporaryStoreFiles();
+  const std::string missing = "C:\\windows\\temp\\skylatch-no-such-folder";
+  std::optional<ProgramProcess> program;
+  {
+    // The file sources cannot write their temporary files into a folder that is not there.
+    ScopedEnvironment tmp("TMP", missing), temp("TEMP", missing);
+    program.emplace("");
+  }
+  HWND box = program->WaitForWindow("#32770");
+  ASSERT_NE(box, nullptr);
+  char title[64] = {};
+  GetWindowTextA(box, title, sizeof title);
+  EXPECT_EQ(std::string(title), "Skylatch!");
+  EXPECT_EQ(BoxText(box).rfind("Cannot open file " + missing + "\\~fs", 0), 0u) << BoxText(box);
+  EXPECT_EQ(program->FindWindowOfClass("TForm1"), nullptr);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(program->WaitForExit(), 1);
+  EXPECT_EQ(TemporaryStoreFiles(), before);
+}
