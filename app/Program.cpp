@@ -7,6 +7,7 @@
 #include "framework/ClassRegistry.h"
 #include "generator/Unit1.h"
 #include "generator/Unit3.h"
+#include "generator/Unit4.h"
 #include "labels/LinkControlClasses.h"
 #include "orders/pur1.h"
 #include "orders/pur2.h"
@@ -33,6 +34,7 @@ void CreateForms(ui::TApplication& application) {
   application.CreateForm(mailorders);
   application.CreateForm(Phoneorders);
   application.CreateForm(POOrders);
+  application.CreateForm(Form4);
 }
 
 int RunProgram() {

@@ -8,7 +8,7 @@ namespace app {
 
 // Every class a window definition may name, and the hand cursors; before any window exists.
 void RegisterClasses();
-// The eight windows, in their fixed order, into their program-wide references.
+// The windows, in their fixed order, into their program-wide references.
 void CreateForms(ui::TApplication& application);
 // Start-up, the message loop and the end; returns the exit code.
 int RunProgram();

@@ -4,6 +4,7 @@
 // through these.
 class TForm1;
 class TForm3;
+class TForm4;
 class TMain;
 class TCCOrders;
 class Tfaxorders;
@@ -13,6 +14,7 @@ class TPOOrders;
 
 extern TForm1* Form1;
 extern TForm3* Form3;
+extern TForm4* Form4;
 extern TMain* Main;
 extern TCCOrders* CCOrders;
 extern Tfaxorders* faxorders;

@@ -148,6 +148,16 @@ std::vector<PropertyInfo> FlatEditProperties() {
       .Build();
 }
 
+std::vector<PropertyInfo> FlatMemoProperties() {
+  return ListBuilder()
+      .Bounds()
+      .Add({P("Color", K::Color, "clWindow"), P("ColorBorder", K::Color, "$008396A0"), P("Enabled", K::Boolean, "True")})
+      .Font()
+      .Add({P("ParentFont", K::Boolean, "True"), P("ReadOnly", K::Boolean, "False"), P("TabOrder", K::Integer, "-1"),
+            P("TabStop", K::Boolean, "True"), P("Visible", K::Boolean, "True")})
+      .Build();
+}
+
 std::vector<PropertyInfo> FlatSpinEditProperties() {
   return ListBuilder()
       .Bounds()
@@ -223,7 +233,7 @@ std::vector<PropertyInfo> FileSourceProperties() {
 std::vector<ClassSchema> BuildSchemas() {
   std::vector<ClassSchema> all;
   for (std::string_view form :
-       {"TForm1", "TForm3", "TMain", "TCCOrders", "Tfaxorders", "Tmailorders", "TPhoneorders", "TPOOrders"}) {
+       {"TForm1", "TForm3", "TForm4", "TMain", "TCCOrders", "Tfaxorders", "Tmailorders", "TPhoneorders", "TPOOrders"}) {
     all.push_back({form, FormProperties()});
   }
   all.push_back({"TLabel", LabelProperties()});
@@ -235,6 +245,7 @@ std::vector<ClassSchema> BuildSchemas() {
   all.push_back({"TFlatCheckBox", FlatCheckBoxProperties()});
   all.push_back({"TFlatComboBox", FlatComboBoxProperties()});
   all.push_back({"TFlatEdit", FlatEditProperties()});
+  all.push_back({"TFlatMemo", FlatMemoProperties()});
   all.push_back({"TFlatSpinEditInteger", FlatSpinEditProperties()});
   all.push_back({"TFlatGroupBox", FlatGroupBoxProperties()});
   all.push_back({"TProLabel", ProLabelProperties()});

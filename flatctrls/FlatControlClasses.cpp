@@ -5,6 +5,7 @@
 #include "flatctrls/TFlatComboBox.h"
 #include "flatctrls/TFlatEdit.h"
 #include "flatctrls/TFlatGroupBox.h"
+#include "flatctrls/TFlatMemo.h"
 #include "flatctrls/TFlatSpinEditInteger.h"
 #include "framework/ClassRegistry.h"
 
@@ -15,4 +16,5 @@ void RegisterFlatControls() {
   ui::ClassRegistry::Register<TFlatEdit>("TFlatEdit");
   ui::ClassRegistry::Register<TFlatSpinEditInteger>("TFlatSpinEditInteger");
   ui::ClassRegistry::Register<TFlatGroupBox>("TFlatGroupBox");
+  ui::ClassRegistry::Register<TFlatMemo>("TFlatMemo");
 }

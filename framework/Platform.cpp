@@ -45,4 +45,10 @@ SYSTEMTIME Platform::TimeOfDay() {
   return t;
 }
 
+bool Platform::SaveAsDialog(OPENFILENAMEW& request) { return GetSaveFileNameW(&request) != FALSE; }
+
+bool Platform::WriteFile(HANDLE file, const void* data, DWORD size, DWORD& written) {
+  return ::WriteFile(file, data, size, &written, nullptr) != FALSE;
+}
+
 }  // namespace ui

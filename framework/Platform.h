@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <commdlg.h>
 
 #include <string>
 
@@ -18,6 +19,10 @@ class Platform {
   virtual HWND ActiveWindow();
   virtual std::string TempPath();
   virtual SYSTEMTIME TimeOfDay();
+  // The standard Save As dialog; false when the user cancels.
+  virtual bool SaveAsDialog(OPENFILENAMEW& request);
+  // One write to an open file; a test makes it fail the way a full disk does.
+  virtual bool WriteFile(HANDLE file, const void* data, DWORD size, DWORD& written);
 
   static Platform& Current();
 

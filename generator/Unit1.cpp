@@ -5,6 +5,7 @@
 #include "app/Choreography.h"
 #include "app/WindowReferences.h"
 #include "core/PreviewPage.h"
+#include "core/SaveFileName.h"
 #include "core/ProductSite.h"
 #include "core/ProgramFolder.h"
 #include "filesource/TFileSource.h"
@@ -17,9 +18,12 @@
 #include "framework/Application.h"
 #include "framework/Label.h"
 #include "framework/Menu.h"
+#include "framework/Clipboard.h"
 #include "framework/Platform.h"
+#include "framework/SafeFileWriter.h"
 #include "framework/TextFile.h"
 #include "generator/Unit3.h"
+#include "generator/Unit4.h"
 #include "orders/pur1.h"
 
 TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner) {
@@ -150,9 +154,48 @@ void TForm1::FlatCheckBox1Click(ui::TObject*) {
 
 void TForm1::Salir1Click(ui::TObject*) { ui::Application->Halt(0); }
 
-void TForm1::Guardar1Click(ui::TObject*) {}
+core::GeneratedCode TForm1::CurrentCode() const {
+  return core::GeneratedCode(PopupSettings(), core::ActivationMethodAt(event->ItemIndex()), Url->Text());
+}
 
-void TForm1::FlatButton1Click(ui::TObject*) {}
+// The settings are taken before the dialog opens: nothing typed later counts.
+void TForm1::Guardar1Click(ui::TObject*) {
+  const core::GeneratedCode code = CurrentCode();
+  std::wstring path;
+  int fileType = 1;
+  if (!AskSavePath(code.FileName(), path, fileType)) return;
+  std::string narrowPath;
+  for (wchar_t c : path) narrowPath.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+  const bool page = core::SaveFileName::KindOf(narrowPath, fileType) == core::SaveFileName::Kind::Page;
+  ui::SafeFileWriter::Write(path, page ? code.Page() : code.Script());
+}
+
+bool TForm1::AskSavePath(const std::string& suggestedName, std::wstring& path, int& fileType) {
+  static const wchar_t kFilter[] = L"JavaScript file (*.js)\0*.js\0Web page with the script (*.htm)\0*.htm\0";
+  std::wstring buffer = ui::Clipboard::Widen(suggestedName);
+  buffer.resize(32768, L'\0');
+  OPENFILENAMEW request{};
+  request.lStructSize = sizeof request;
+  request.hwndOwner = Handle();
+  request.lpstrFilter = kFilter;
+  request.nFilterIndex = 1;
+  request.lpstrFile = buffer.data();
+  request.nMaxFile = static_cast<DWORD>(buffer.size());
+  request.lpstrInitialDir = saveFolder_.empty() ? nullptr : saveFolder_.c_str();
+  request.lpstrDefExt = L"js";
+  request.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (!ui::Platform::Current().SaveAsDialog(request)) return false;
+  path.assign(buffer.c_str());
+  fileType = static_cast<int>(request.nFilterIndex);
+  const auto slash = path.find_last_of(L"\\/");
+  if (slash != std::wstring::npos) saveFolder_ = path.substr(0, slash + 1);
+  // A name typed without extension gets the one of the chosen type.
+  const auto dot = path.rfind(L'.');
+  if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash)) path += fileType == 2 ? L".htm" : L".js";
+  return true;
+}
+
+void TForm1::FlatButton1Click(ui::TObject*) { Form4->ShowCode(CurrentCode()); }
 
 void TForm1::AcercadeSkylatch1Click(ui::TObject*) { app::OpenSecondary(*Form3); }
 

@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+
+#include "core/GeneratedCode.h"
 #include "core/PopupScript.h"
 #include "framework/Form.h"
 
@@ -85,6 +88,8 @@ class TForm1 : public ui::TForm {
 
   // The settings as the controls show them now.
   core::PopupSettings PopupSettings() const;
+  // What Generate shows and Save writes for the settings and the activation method shown now.
+  core::GeneratedCode CurrentCode() const;
 
   static constexpr const char* kScriptFile = "C:\\windows\\temp\\tmpskt.js";
   static constexpr const char* kPageFile = "C:\\windows\\temp\\tmphtm.htm";
@@ -95,5 +100,10 @@ class TForm1 : public ui::TForm {
 
  private:
   void OpenBesideProgram(const char* fileName);
+  // Asks for the file to save into, starting in the folder of the last save of this run. False
+  // when the user cancels; fileType is the chosen type (1 script, 2 page).
+  bool AskSavePath(const std::string& suggestedName, std::wstring& path, int& fileType);
+
+  std::wstring saveFolder_;
   void ShellOpen(const std::string& file);
 };

@@ -24,17 +24,17 @@ bool IsMember(const PropertyInfo& p, const std::string& name) {
 }
 
 TEST(ClassSchemaTest, KnowsEveryClassTheWindowsUse) {
-  for (const char* name : {"TForm1", "TForm3", "TMain", "TCCOrders", "Tfaxorders", "Tmailorders", "TPhoneorders",
+  for (const char* name : {"TForm1", "TForm3", "TForm4", "TMain", "TCCOrders", "Tfaxorders", "Tmailorders", "TPhoneorders",
                            "TPOOrders", "TLabel", "TImage", "TMainMenu", "TMenuItem", "TFlatEdit",
                            "TFlatSpinEditInteger", "TFlatCheckBox", "TFlatComboBox", "TFlatButton", "TFlatGroupBox",
-                           "TProLabel", "TProUrlLabel", "TProUrlImage", "TFileSource"}) {
+                           "TProLabel", "TProUrlLabel", "TProUrlImage", "TFileSource", "TFlatMemo"}) {
     const ClassSchema* schema = FindClassSchema(name);
     ASSERT_NE(schema, nullptr) << name;
     EXPECT_EQ(schema->className, name);
   }
   EXPECT_EQ(FindClassSchema("TEdit"), nullptr);
   EXPECT_EQ(FindClassSchema("tlabel"), nullptr);
-  EXPECT_EQ(AllClassSchemas().size(), 22u);
+  EXPECT_EQ(AllClassSchemas().size(), 24u);
 }
 
 // Every declared default must itself be a legal value, or the compiler could never drop it.

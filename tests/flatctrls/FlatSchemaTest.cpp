@@ -21,6 +21,6 @@ TEST_P(FlatSchema, EveryPublishedPropertyIsTaken) {
 
 INSTANTIATE_TEST_SUITE_P(Flat, FlatSchema,
                          testing::Values("TFlatButton", "TFlatCheckBox", "TFlatComboBox", "TFlatEdit",
-                                         "TFlatSpinEditInteger", "TFlatGroupBox"));
+                                         "TFlatSpinEditInteger", "TFlatGroupBox", "TFlatMemo"));
 
 }  // namespace

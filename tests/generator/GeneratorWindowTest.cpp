@@ -234,14 +234,6 @@ TEST_F(GeneratorWindow, HelpLicenceAndSupportGoToTheShell) {
   EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(GeneratorWindow, GenerateAndSaveDoNothingVisible) {
-  Click(*Form1->FlatButton1);
-  ClickMenu(Form1->Guardar1);
-  EXPECT_TRUE(platform.shellCalls.empty());
-  EXPECT_TRUE(errors.empty());
-  EXPECT_TRUE(Form1->Enabled());
-}
-
 TEST_F(GeneratorWindow, ExitEndsTheLoopWithCodeZero) {
   ClickMenu(Form1->Salir1);
   EXPECT_TRUE(ui::Application->Terminated());

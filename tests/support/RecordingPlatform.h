@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,26 @@ class RecordingPlatform : public ui::Platform {
   HWND ActiveWindow() override { return steerActiveWindow ? activeWindow : ui::Platform::ActiveWindow(); }
   std::string TempPath() override { return tempPath.empty() ? ui::Platform::TempPath() : tempPath; }
   SYSTEMTIME TimeOfDay() override { return steerTime ? time : ui::Platform::TimeOfDay(); }
+  // Answers the Save As dialog without showing it: Cancel unless saveAnswer is set.
+  bool SaveAsDialog(OPENFILENAMEW& request) override {
+    std::wstring filter;
+    for (const wchar_t* p = request.lpstrFilter; p && *p; p += wcslen(p) + 1) filter.append(p).push_back(L'|');
+    saveRequests.push_back({request.lpstrFile ? request.lpstrFile : L"",
+                            request.lpstrInitialDir ? request.lpstrInitialDir : L"", filter, request.Flags});
+    if (saveAnswer.empty()) return false;
+    if (saveAnswer.size() >= request.nMaxFile) return false;
+    std::copy(saveAnswer.begin(), saveAnswer.end(), request.lpstrFile);
+    request.lpstrFile[saveAnswer.size()] = L'\0';
+    request.nFilterIndex = saveFileType;
+    return true;
+  }
+  // Fails every write with failWritesWith (ERROR_DISK_FULL, say) once set.
+  bool WriteFile(HANDLE file, const void* data, DWORD size, DWORD& written) override {
+    if (failWritesWith == 0) return ui::Platform::WriteFile(file, data, size, written);
+    written = 0;
+    SetLastError(failWritesWith);
+    return false;
+  }
 
   std::vector<ShellCall> shellCalls;
   std::vector<CopyCall> copyCalls;
@@ -46,6 +67,15 @@ class RecordingPlatform : public ui::Platform {
   std::string tempPath;
   bool steerTime = false;
   SYSTEMTIME time{};
+  struct SaveRequest {
+    std::wstring fileName, initialFolder;
+    std::wstring filter;  // the filter's strings, each followed by "|"
+    DWORD flags;
+  };
+  std::vector<SaveRequest> saveRequests;
+  std::wstring saveAnswer;
+  DWORD saveFileType = 1;
+  DWORD failWritesWith = 0;
 };
 
 }  // namespace testsupport

@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace core {
+
+// Escapes for text the generated pages carry. Bytes are Windows-1252 and pass through unless
+// named here.
+class WebEscape {
+ public:
+  // Text inside an attribute value in double quotes, or between tags: & " ' < > become entities.
+  static std::string Html(std::string_view text);
+  // The inside of a JavaScript string in single quotes: \ and ' get a backslash; " < & and
+  // control characters become \xNN, so the result also stands unchanged in an HTML attribute and
+  // cannot end a script block.
+  static std::string JavaScriptString(std::string_view text);
+  // A file name as a relative address: characters that would end or change the address
+  // (space, " # % & ' < > ? `) become %NN.
+  static std::string AddressPath(std::string_view fileName);
+};
+
+}  // namespace core

@@ -1,0 +1,38 @@
+#pragma once
+#include "framework/Color.h"
+#include "framework/CustomEdit.h"
+#include "framework/Gdi.h"
+
+// The native multi-line edit in the flat look: a one-pixel frame of its own in the flat border
+// colour around the text and the scroll bars. Its text is always set in a fixed-pitch font (the
+// named face, or the one the system offers in its place), and Ctrl+A selects all of it.
+class TFlatMemo : public ui::TCustomEdit {
+ public:
+  explicit TFlatMemo(ui::TComponent* owner);
+  const char* ClassName() const override { return "TFlatMemo"; }
+
+  ui::TColor ColorBorder() const { return colorBorder_; }
+  void SetColorBorder(ui::TColor value);
+  // The font the edit shows its text in.
+  HFONT TextFont() const { return textFont_.Get(); }
+
+  bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
+
+  // Paints the frame straight into the window, outside any paint cycle.
+  void PaintBorder();
+
+ protected:
+  void CreateParams(ui::TCreateParams& params) override;
+  void CreateWnd() override;
+  void WMNCCalcSize(ui::TMessage& m) override;
+  void WMNCPaint(ui::TMessage& m) override;
+  void CMFontChanged(ui::TMessage& m) override;
+  void KeyDown(WORD& key, ui::TShiftState shift) override;
+  void KeyPress(char& key) override;
+
+ private:
+  void ApplyFixedPitchFont();
+
+  ui::TColor colorBorder_;
+  ui::FontHandle textFont_;
+};

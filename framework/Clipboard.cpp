@@ -1,0 +1,74 @@
+#include "framework/Clipboard.h"
+
+#include <cstring>
+
+#include "framework/Exceptions.h"
+
+namespace ui {
+
+namespace {
+
+constexpr UINT kWindows1252 = 1252;
+
+// Memory for the clipboard: freed here unless the clipboard took it.
+class GlobalBlock {
+ public:
+  explicit GlobalBlock(const void* data, std::size_t size) : handle_(GlobalAlloc(GMEM_MOVEABLE, size)) {
+    if (!handle_) throw Exception("Out of memory");
+    std::memcpy(GlobalLock(handle_), data, size);
+    GlobalUnlock(handle_);
+  }
+  ~GlobalBlock() {
+    if (handle_) GlobalFree(handle_);
+  }
+  GlobalBlock(const GlobalBlock&) = delete;
+  GlobalBlock& operator=(const GlobalBlock&) = delete;
+
+  void HandTo(UINT format) {
+    if (SetClipboardData(format, handle_)) handle_ = nullptr;
+  }
+
+ private:
+  HGLOBAL handle_;
+};
+
+class OpenedClipboard {
+ public:
+  explicit OpenedClipboard(HWND owner) {
+    // Another program may hold it for a moment.
+    for (int attempt = 0; attempt < 10 && !open_; ++attempt) {
+      open_ = OpenClipboard(owner) != FALSE;
+      if (!open_) Sleep(20);
+    }
+    if (!open_) throw Exception("Cannot open clipboard");
+  }
+  ~OpenedClipboard() { CloseClipboard(); }
+  OpenedClipboard(const OpenedClipboard&) = delete;
+  OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+
+ private:
+  bool open_ = false;
+};
+
+}  // namespace
+
+std::wstring Clipboard::Widen(std::string_view text) {
+  if (text.empty()) return {};
+  const int size = MultiByteToWideChar(kWindows1252, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(size), L'\0');
+  MultiByteToWideChar(kWindows1252, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+  return wide;
+}
+
+void Clipboard::SetText(HWND owner, std::string_view text) {
+  const std::wstring wide = Widen(text);
+  GlobalBlock unicode(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  const std::string ansi(text);
+  GlobalBlock bytes(ansi.c_str(), ansi.size() + 1);
+  OpenedClipboard clipboard(owner);
+  EmptyClipboard();
+  unicode.HandTo(CF_UNICODETEXT);
+  bytes.HandTo(CF_TEXT);
+}
+
+}  // namespace ui
