@@ -1,13 +1,26 @@
 #pragma once
 #include <windows.h>
 
-#include <initializer_list>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
 
+#include "core/ButtonStateMachine.h"
+#include "core/EnumNames.h"
+#include "core/GlyphLayout.h"
 #include "core/PropertyValue.h"
 #include "framework/Color.h"
 
-// What every flat control shares: the colour scheme, the shading behind the advanced colours and
-// the published enumerations.
+namespace ui {
+class TBitmap;
+class TCanvas;
+class TControl;
+}  // namespace ui
+
+// What every flat control shares: the colour scheme, the advanced colours, the published
+// enumerations, and the drawing helpers of the flat look (parent background, engraved captions,
+// disabled glyphs, glyph and caption placement, frames).
 
 constexpr ui::TColor kFlatBorderColor = 0x008396A0;
 constexpr ui::TColor kFlatFaceColor = 0x00E1EAEB;
@@ -15,8 +28,8 @@ constexpr ui::TColor kFlatDownColor = 0x00C5D6D9;
 constexpr ui::TColor kFlatFocusedColor = 0x00FFFFFF;
 constexpr ui::TColor kFlatMarkColor = 0x00000000;
 
-enum class TTransparentMode { tmAlways, tmNotFocused, tmNone };
-enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+using core::TTransparentMode;
+using core::TButtonLayout;
 enum class TCheckBoxLayout { checkboxLeft, checkboxRight };
 enum class TGroupBoxBorder { brFull, brOnlyTopLine };
 
@@ -26,8 +39,63 @@ ui::TColor DeriveShade(ui::TColor base, ui::TColor current, int percent, bool da
 // A stored TAdvColors percentage, kept within 0..100.
 int AdvColorValue(const core::PropertyValue& value);
 
-// The position of a stored identifier among names; "Invalid property value" when it is none.
-int EnumIndex(const core::PropertyValue& value, std::initializer_list<const char*> names);
+// The state colours of a flat control and the advanced-colours option that may derive them from
+// the control's base colour: the focused colour is lightened, the others darkened, each by its
+// percentage. A control keeps one of these and publishes the roles it has.
+class AdvancedColors {
+ public:
+  enum Role { Focused, Down, Border, ArrowBackground };
+
+  AdvancedColors(ui::TColor focused, ui::TColor down, ui::TColor border, ui::TColor arrowBackground = kFlatDownColor);
+
+  ui::TColor Color(Role role) const { return colors_[role]; }
+  void SetColor(Role role, ui::TColor color) { colors_[role] = color; }
+  int Percent(Role role) const { return percents_[role]; }
+  // Kept within 0..100.
+  void SetPercent(Role role, int percent);
+  bool InUse() const { return inUse_; }
+  // False when the value is what it was already.
+  bool SetInUse(bool value);
+  // While in use, overwrites the state colours with shades of base; a percentage of 0 keeps
+  // the colour as it is.
+  void Derive(ui::TColor base);
+
+ private:
+  std::array<ui::TColor, 4> colors_;
+  std::array<int, 4> percents_{10, 10, 50, 10};
+  bool inUse_ = false;
+};
+
+// Paints what control's parent shows under the control into dc, whose origin is the control's
+// top-left: the parent's background and its own painting, not its child windows.
+void PaintParentBackground(const ui::TControl& control, HDC dc);
+
+// A disabled caption: a copy in button highlight moved by (1, 1), then one in button shadow in
+// place, both with the same text flags and a transparent background.
+void DrawEngravedText(HDC dc, const std::string& text, RECT r, UINT flags);
+// The same two passes for text drawn some other way (rotated text): pass draws in r with colour.
+void DrawEngravedPasses(RECT r, const std::function<void(const RECT& r, ui::TColor color)>& pass);
+
+// The disabled image of a glyph: filled with back, the glyph's shape (every pixel not of the mask
+// colour) in highlight at (1, 1) when withHighlight, and over it in shadow at (0, 0).
+std::unique_ptr<ui::TBitmap> MakeDisabledGlyph(const ui::TBitmap& source, ui::TColor mask, ui::TColor back,
+                                               ui::TColor highlight, ui::TColor shadow, bool withHighlight);
+
+// Copies image to (x, y) of dest, leaving the pixels of the transparent colour out.
+void DrawTransparent(HDC dest, int x, int y, const ui::TBitmap& image, ui::TColor transparent);
+
+struct GlyphCaptionPlace {
+  RECT textBounds;
+  POINT glyphPos;
+};
+// Measures the caption on canvas (single line) and places it and one image of the glyph strip.
+GlyphCaptionPlace LayoutGlyphAndCaption(ui::TCanvas& canvas, const RECT& client, POINT offset, TButtonLayout layout,
+                                        int spacing, int margin, const ui::TBitmap* glyph, int numGlyphs,
+                                        const std::string& caption);
 
 // A one-pixel ring on the edge of r.
 void FrameWithColor(HDC dc, const RECT& r, ui::TColor color);
+// One 3-D ring on the edge of r: its top row (without the rightmost pixel) and left column
+// (without the bottom pixel) in top, then its right column and bottom row in bottom. r is moved
+// one pixel in, ready for a second ring.
+void Frame3D(HDC dc, RECT& r, ui::TColor top, ui::TColor bottom);

@@ -1,7 +1,12 @@
 #include "flatctrls/TFlatButton.h"
 
-TFlatButton::TFlatButton(ui::TComponent* owner) : TFlatButtonBase<ui::TCustomControl>(owner) {
+TFlatButton::TFlatButton(ui::TComponent* owner) : TFlatButtonBase<ui::TCustomControl>(owner, ClassHoverTracker()) {
   SetStyle(Style() | ui::csOpaque);
+}
+
+HoverTracker& TFlatButton::ClassHoverTracker() {
+  static HoverTracker* tracker = new HoverTracker;  // outlives every button, even at exit
+  return *tracker;
 }
 
 void TFlatButton::SetDefault(bool value) {
@@ -12,7 +17,7 @@ void TFlatButton::SetDefault(bool value) {
   Invalidate();
 }
 
-void TFlatButton::CountedPress() {
+void TFlatButton::TakeFocusOnPress() {
   if (CanFocus()) SetFocus();
 }
 
@@ -22,9 +27,7 @@ void TFlatButton::WMKeyDown(ui::TMessage& m) {
     TFlatButtonBase::WMKeyDown(m);
     return;
   }
-  if (GroupIndex() == 0) state_ = TButtonState::StatePressed;
-  else SetDown(true);
-  Invalidate();
+  Act(Machine().SpaceDown());
 }
 
 void TFlatButton::WMKeyUp(ui::TMessage& m) {
@@ -32,16 +35,14 @@ void TFlatButton::WMKeyUp(ui::TMessage& m) {
     TFlatButtonBase::WMKeyUp(m);
     return;
   }
-  if (GroupIndex() == 0) state_ = TButtonState::StateUp;
-  else SetDown(false);
-  Click();
-  Invalidate();
+  Act(Machine().SpaceUp());
 }
 
+// The focused button looks hovered.
 void TFlatButton::WMSetFocus(ui::TMessage& m) {
   TFlatButtonBase::WMSetFocus(m);
   if (!Enabled()) return;
-  hovered_ = true;
+  Machine().SetHovered(true);
   Invalidate();
 }
 

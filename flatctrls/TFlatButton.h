@@ -9,13 +9,17 @@ class TFlatButton : public TFlatButtonBase<ui::TCustomControl> {
   explicit TFlatButton(ui::TComponent* owner);
   const char* ClassName() const override { return "TFlatButton"; }
 
+  // Shared by every TFlatButton.
+  static HoverTracker& ClassHoverTracker();
+
   bool Default() const { return default_; }
   void SetDefault(bool value);
 
   bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
 
  protected:
-  void CountedPress() override;
+  bool IsDefault() const override { return default_; }
+  void TakeFocusOnPress() override;
   bool AcceleratorPressesDown() const override { return true; }
   void WMKeyDown(ui::TMessage& m) override;
   void WMKeyUp(ui::TMessage& m) override;

@@ -1,31 +1,36 @@
 #pragma once
 #include <windows.h>
 
-#include <algorithm>
 #include <vector>
 
+#include "core/ButtonStateMachine.h"
+#include "flatctrls/FlatButtonPainter.h"
 #include "flatctrls/FlatLook.h"
+#include "flatctrls/HoverTracker.h"
 #include "framework/Bitmap.h"
 #include "framework/Exceptions.h"
 #include "framework/Form.h"
 #include "framework/Platform.h"
 #include "framework/WinControl.h"
 
-// The painting state of a flat button.
-enum class TButtonState : unsigned char { StateUp, StateDisabled, StatePressed, StateExclusive };
+using core::TButtonState;
 
-// Everything the two flat push buttons share: state, groups, glyph, clicks and painting. Base is
-// the framework class the button stands on: a windowed custom control for TFlatButton, a graphic
-// control for TFlatSpeedButton.
+// The two flat push buttons, on the framework class each stands on (a windowed custom control
+// for TFlatButton, a graphic control for TFlatSpeedButton). The rules live in the state machine,
+// the look in ComputeButtonLook and PaintFlatButton; this layer stores the published properties,
+// turns messages into events of the state machine and carries out the actions it returns.
 template <typename Base>
-class TFlatButtonBase : public Base {
+class TFlatButtonBase : public Base, public HoverClient {
  public:
-  explicit TFlatButtonBase(ui::TComponent* owner) : Base(owner) {
+  TFlatButtonBase(ui::TComponent* owner, HoverTracker& tracker)
+      : Base(owner), tracker_(tracker), colors_(kFlatFaceColor, kFlatDownColor, kFlatBorderColor) {
     this->SetStyle(ui::csCaptureMouse | ui::csDoubleClicks);
+    tracker_.Join();
     this->SetBounds(0, 0, 25, 25);
     this->SetParentFont(true);
     this->SetParentColor(true);
   }
+  ~TFlatButtonBase() override { tracker_.Leave(*this); }
 
   TTransparentMode TransparentMode() const { return transparentMode_; }
   void SetTransparentMode(TTransparentMode value) {
@@ -35,76 +40,56 @@ class TFlatButtonBase : public Base {
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int value) { modalResult_ = value; }
 
-  ui::TColor ColorFocused() const { return colorFocused_; }
-  ui::TColor ColorDown() const { return colorDown_; }
-  ui::TColor ColorBorder() const { return colorBorder_; }
+  ui::TColor ColorFocused() const { return colors_.Color(AdvancedColors::Focused); }
+  ui::TColor ColorDown() const { return colors_.Color(AdvancedColors::Down); }
+  ui::TColor ColorBorder() const { return colors_.Color(AdvancedColors::Border); }
   ui::TColor ColorHighLight() const { return colorHighLight_; }
   ui::TColor ColorShadow() const { return colorShadow_; }
-  void SetColorFocused(ui::TColor c) { StoreColor(colorFocused_, c); }
-  void SetColorDown(ui::TColor c) { StoreColor(colorDown_, c); }
-  void SetColorBorder(ui::TColor c) { StoreColor(colorBorder_, c); }
-  void SetColorHighLight(ui::TColor c) { StoreColor(colorHighLight_, c); }
-  void SetColorShadow(ui::TColor c) { StoreColor(colorShadow_, c); }
-
-  int AdvColorFocused() const { return advColorFocused_; }
-  int AdvColorDown() const { return advColorDown_; }
-  int AdvColorBorder() const { return advColorBorder_; }
-  void SetAdvColorFocused(int percent) { StorePercent(advColorFocused_, percent); }
-  void SetAdvColorDown(int percent) { StorePercent(advColorDown_, percent); }
-  void SetAdvColorBorder(int percent) { StorePercent(advColorBorder_, percent); }
-  bool UseAdvColors() const { return useAdvColors_; }
-  void SetUseAdvColors(bool value) {
-    if (value == useAdvColors_) return;
-    useAdvColors_ = value;
-    this->SetParentColor(value);
-    DeriveButtonColors();
+  void SetColorFocused(ui::TColor c) { StoreColor(AdvancedColors::Focused, c); }
+  void SetColorDown(ui::TColor c) { StoreColor(AdvancedColors::Down, c); }
+  void SetColorBorder(ui::TColor c) { StoreColor(AdvancedColors::Border, c); }
+  void SetColorHighLight(ui::TColor c) {
+    colorHighLight_ = c;
+    this->Invalidate();
+  }
+  void SetColorShadow(ui::TColor c) {
+    colorShadow_ = c;
     this->Invalidate();
   }
 
-  int GroupIndex() const { return groupIndex_; }
-  void SetGroupIndex(int value) {
-    if (value == groupIndex_) return;
-    groupIndex_ = value;
-    NotifyGroup();
-  }
-  bool AllowAllUp() const { return allowAllUp_; }
-  void SetAllowAllUp(bool value) {
-    if (value == allowAllUp_) return;
-    allowAllUp_ = value;
-    NotifyGroup();
-  }
-  bool Down() const { return down_; }
-  void SetDown(bool value) {
-    if (groupIndex_ == 0) value = false;
-    if (value == down_) return;
-    if (down_ && !allowAllUp_) return;  // the down member cannot release itself
-    down_ = value;
-    if (value) {
-      if (state_ == TButtonState::StateUp) this->Invalidate();
-      state_ = TButtonState::StateExclusive;
-      NotifyGroup();
-    } else {
-      state_ = TButtonState::StateUp;
-      this->Repaint();
-    }
+  int AdvColorFocused() const { return colors_.Percent(AdvancedColors::Focused); }
+  int AdvColorDown() const { return colors_.Percent(AdvancedColors::Down); }
+  int AdvColorBorder() const { return colors_.Percent(AdvancedColors::Border); }
+  void SetAdvColorFocused(int percent) { StorePercent(AdvancedColors::Focused, percent); }
+  void SetAdvColorDown(int percent) { StorePercent(AdvancedColors::Down, percent); }
+  void SetAdvColorBorder(int percent) { StorePercent(AdvancedColors::Border, percent); }
+  bool UseAdvColors() const { return colors_.InUse(); }
+  void SetUseAdvColors(bool value) {
+    if (!colors_.SetInUse(value)) return;
+    this->SetParentColor(value);
+    colors_.Derive(this->Color());
+    this->Invalidate();
   }
 
-  ui::TBitmap& Glyph() { return glyph_; }
+  int GroupIndex() const { return machine_.GroupIndex(); }
+  void SetGroupIndex(int value) { Act(machine_.SetGroupIndex(value)); }
+  bool AllowAllUp() const { return machine_.AllowAllUp(); }
+  void SetAllowAllUp(bool value) { Act(machine_.SetAllowAllUp(value)); }
+  bool Down() const { return machine_.Down(); }
+  void SetDown(bool value) { Act(machine_.SetDown(value)); }
+
+  const ui::TBitmap& Glyph() const { return glyph_; }
   // Takes a copy of the image; a strip whose width is a multiple of its height says how many
   // images it holds.
   void SetGlyph(const ui::TBitmap& bitmap) {
     if (&bitmap == &glyph_) return;
     glyph_.Assign(bitmap);
-    if (!glyph_.Empty() && glyph_.Width() % glyph_.Height() == 0) {
-      int count = glyph_.Width() / glyph_.Height();
-      numGlyphs_ = count > 4 ? 1 : count;
-    }
+    numGlyphs_ = core::NumGlyphsForStrip(glyph_.Width(), glyph_.Height(), numGlyphs_);
     this->Invalidate();
   }
   int NumGlyphs() const { return numGlyphs_; }
   void SetNumGlyphs(int value) {
-    value = std::clamp(value, 1, 4);
-    if (value == numGlyphs_) return;
+    if (value < 1 || value > 4 || value == numGlyphs_) return;
     numGlyphs_ = value;
     this->Invalidate();
   }
@@ -127,9 +112,12 @@ class TFlatButtonBase : public Base {
     this->Invalidate();
   }
 
-  TButtonState State() const { return state_; }
-  bool Hovered() const { return hovered_; }
-  bool Pressing() const { return pressing_; }
+  TButtonState State() const { return machine_.State(); }
+  bool Hovered() const { return machine_.Hovered(); }
+  bool Pressing() const { return machine_.Pressing(); }
+  // Where the last paint put the caption and the glyph.
+  RECT TextBounds() const { return textBounds_; }
+  POINT GlyphPos() const { return glyphPos_; }
 
   // The containing window takes the modal result, then OnClick runs.
   void Click() override {
@@ -144,8 +132,7 @@ class TFlatButtonBase : public Base {
   }
 
   bool SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) override {
-    if (name == "TransparentMode")
-      SetTransparentMode(static_cast<TTransparentMode>(EnumIndex(v, {"tmAlways", "tmNotFocused", "tmNone"})));
+    if (name == "TransparentMode") SetTransparentMode(ui::EnumValue<TTransparentMode>(v, core::kTransparentMode));
     else if (name == "AllowAllUp") SetAllowAllUp(ui::BoolValue(v));
     else if (name == "ColorFocused") SetColorFocused(ColorOf(v));
     else if (name == "ColorDown") SetColorDown(ColorOf(v));
@@ -163,9 +150,7 @@ class TFlatButtonBase : public Base {
       ui::TBitmap bitmap;
       bitmap.LoadFromBmpBytes(v.bytes);
       SetGlyph(bitmap);
-    } else if (name == "Layout")
-      SetLayout(static_cast<TButtonLayout>(
-          EnumIndex(v, {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"})));
+    } else if (name == "Layout") SetLayout(ui::EnumValue<TButtonLayout>(v, core::kButtonLayout));
     else if (name == "Margin") SetMargin(ui::IntValue(v));
     else if (name == "NumGlyphs") SetNumGlyphs(ui::IntValue(v));
     else if (name == "Spacing") SetSpacing(ui::IntValue(v));
@@ -174,13 +159,40 @@ class TFlatButtonBase : public Base {
     return true;
   }
 
+  // Hover, as the class's tracker and the button's own rules give it.
+  ui::TControl& HoverControl() override { return *this; }
+  void HoverOn() override {
+    if (machine_.HoverOn(this->Enabled())) RepaintForHover();
+  }
+  // Refused while a press is in progress, so a held button keeps its hover look.
+  void HoverOff() override {
+    if (!machine_.HoverOff(this->Enabled())) return;
+    tracker_.Remove(*this);
+    this->Invalidate();
+  }
+
  protected:
   static ui::TColor ColorOf(const core::PropertyValue& v) { return static_cast<ui::TColor>(ui::IntValue(v)); }
 
-  // Hooks where the two classes differ.
-  virtual void CountedPress() {}
+  // Where the two classes differ.
+  virtual bool IsDefault() const { return false; }
+  virtual void TakeFocusOnPress() {}
   virtual bool AcceleratorPressesDown() const { return false; }
   virtual void AcceleratorRefused(ui::TMessage& m) { (void)m; }
+  virtual void RepaintForHover() { this->Invalidate(); }
+
+  core::ButtonStateMachine& Machine() { return machine_; }
+
+  // Carries out what the state machine asked for, in its order.
+  void Act(unsigned actions) {
+    if (actions & core::kNotifyGroup) NotifyGroup();
+    if (actions & core::kRepaintNow) this->Repaint();
+    else if (actions & core::kInvalidate) this->Invalidate();
+    if (actions & core::kTakeFocus) TakeFocusOnPress();
+    if (actions & core::kClick) Click();
+    if (actions & core::kHoverOff) HoverOff();
+    if (actions & core::kRefreshHover) RefreshHover();
+  }
 
   bool Inside(int x, int y) const {
     RECT r = this->ClientRect();
@@ -189,110 +201,61 @@ class TFlatButtonBase : public Base {
 
   void MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override {
     Base::MouseDown(button, shift, x, y);
-    if (button != ui::TMouseButton::mbLeft || !this->Enabled()) return;
-    if (!down_) {
-      state_ = TButtonState::StatePressed;
-      this->Invalidate();
-    }
-    pressing_ = true;
-    CountedPress();
+    Act(machine_.Press(button == ui::TMouseButton::mbLeft, this->Enabled()));
   }
 
   void MouseMove(ui::TShiftState shift, int x, int y) override {
     Base::MouseMove(shift, x, y);
-    if (Inside(x, y)) TrackHover();
-    if (!pressing_) return;
-    TButtonState next = down_ ? TButtonState::StateExclusive : TButtonState::StateUp;
-    if (Inside(x, y)) next = down_ ? TButtonState::StateExclusive : TButtonState::StatePressed;
-    if (next != state_) {
-      state_ = next;
-      this->Invalidate();
-    }
+    tracker_.MouseMoved(*this, this->ClientToScreen(POINT{x, y}));
+    Act(machine_.Move(Inside(x, y)));
   }
 
   void MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override {
     Base::MouseUp(button, shift, x, y);
-    if (!pressing_) return;
-    pressing_ = false;
-    bool inside = Inside(x, y);
-    if (groupIndex_ == 0) {
-      state_ = TButtonState::StateUp;
-      hovered_ = false;
-      if (inside) this->Invalidate();
-    } else if (inside) {
-      SetDown(!down_);
-      if (down_) this->Repaint();
-    } else {
-      if (down_) state_ = TButtonState::StateExclusive;
-      this->Repaint();
-    }
-    if (inside) Click();
-    else HoverOff();
-    RefreshHover();
+    Act(machine_.Release(Inside(x, y)));
+  }
+
+  void MouseCaptureLost() override {
+    Base::MouseCaptureLost();
+    Act(machine_.CaptureLost());
   }
 
   void WMLButtonDblClk(ui::TMessage& m) override {
     Base::WMLButtonDblClk(m);
-    if (down_ && this->OnDblClick) this->OnDblClick(this);
+    if (machine_.Down() && this->OnDblClick) this->OnDblClick(this);
   }
 
-  // Until the class-wide hover timer exists, the pointer coming over the button and the
-  // framework's mouse-leave notice stand in for its tracking.
-  void TrackHover() {
-    if (!hovered_ && ui::Platform::Current().ActiveWindow()) HoverOn();
-  }
-  void CMMouseLeave(ui::TMessage& m) override {
-    Base::CMMouseLeave(m);
-    HoverOff();
-  }
-
-  virtual void HoverOn() {
-    if (!this->Enabled() || hovered_) return;
-    hovered_ = true;
-    this->Invalidate();
-  }
-  // Refused while a press is in progress, so a held button keeps its hover look.
-  virtual void HoverOff() {
-    if (!this->Enabled() || !hovered_ || pressing_) return;
-    hovered_ = false;
-    this->Invalidate();
-  }
+  // Hover that matches the cursor, whatever the tracker last saw.
   void RefreshHover() {
     if (!this->Enabled()) return;
-    ui::TControl* under = ui::FindControlAtScreenPoint(ui::Platform::Current().CursorPos(), false);
+    ui::TControl* under = ui::FindControlAtScreenPoint(ui::Platform::Current().CursorPos(), true);
     if (under == this) {
-      hovered_ = false;
+      machine_.SetHovered(false);
       HoverOn();
     } else {
-      hovered_ = true;
+      machine_.SetHovered(true);
       HoverOff();
     }
   }
 
   void NotifyGroup() {
-    if (groupIndex_ == 0 || !this->Parent()) return;
+    if (machine_.GroupIndex() == 0 || !this->Parent()) return;
     std::vector<ui::TControl*> siblings = this->Parent()->Controls();
     auto sender = reinterpret_cast<LPARAM>(static_cast<ui::TControl*>(this));
-    for (ui::TControl* c : siblings) c->Perform(ui::CM_BUTTONPRESSED, static_cast<WPARAM>(groupIndex_), sender);
+    for (ui::TControl* c : siblings)
+      c->Perform(ui::CM_BUTTONPRESSED, static_cast<WPARAM>(machine_.GroupIndex()), sender);
   }
 
   // Notices from buttons of the other class are ignored: a group is made of one class.
   void CMButtonPressed(ui::TMessage& m) override {
-    if (static_cast<int>(m.wParam) != groupIndex_) return;
     auto* sender = dynamic_cast<TFlatButtonBase*>(reinterpret_cast<ui::TControl*>(m.lParam));
     if (!sender || sender == this) return;
-    if (sender->down_ && down_) {
-      down_ = false;
-      state_ = TButtonState::StateUp;
-      this->Invalidate();
-    }
-    allowAllUp_ = sender->allowAllUp_;
+    Act(machine_.GroupNotice(static_cast<int>(m.wParam), sender->Down(), sender->AllowAllUp()));
   }
 
   void CMDialogChar(ui::TMessage& m) override {
     if (ui::TControl::IsAccel(static_cast<char>(m.wParam), this->Caption()) && this->Enabled()) {
-      if (AcceleratorPressesDown() && groupIndex_ != 0) SetDown(true);
-      Click();
+      Act(machine_.Accelerator(AcceleratorPressesDown()));
       m.result = 1;
       return;
     }
@@ -302,8 +265,9 @@ class TFlatButtonBase : public Base {
   void CMEnabledChanged(ui::TMessage& m) override {
     Base::CMEnabledChanged(m);
     if (!this->Enabled()) {
-      hovered_ = false;
-      state_ = TButtonState::StateDisabled;
+      tracker_.Remove(*this);
+      Act(machine_.Disable());
+      return;
     }
     RefreshHover();
     this->Invalidate();
@@ -314,127 +278,74 @@ class TFlatButtonBase : public Base {
     FollowParentForAdvColors();
   }
   void CMSysColorChange(ui::TMessage&) override { FollowParentForAdvColors(); }
+  void CMFontChanged(ui::TMessage& m) override {
+    Base::CMFontChanged(m);
+    this->Invalidate();
+  }
+  void CMTextChanged(ui::TMessage& m) override {
+    Base::CMTextChanged(m);
+    this->Invalidate();
+  }
 
   void FollowParentForAdvColors() {
-    if (useAdvColors_) {
+    if (colors_.InUse()) {
       this->SetParentColor(true);
-      DeriveButtonColors();
+      colors_.Derive(this->Color());
     }
     this->Invalidate();
   }
 
-  void DeriveButtonColors() {
-    if (!useAdvColors_) return;
-    colorFocused_ = DeriveShade(this->Color(), colorFocused_, advColorFocused_, false);
-    colorDown_ = DeriveShade(this->Color(), colorDown_, advColorDown_, true);
-    colorBorder_ = DeriveShade(this->Color(), colorBorder_, advColorBorder_, true);
-  }
-
-  // A re-enabled button leaves StateDisabled at its next paint.
-  void NormaliseState() {
-    if (!this->Enabled()) {
-      state_ = TButtonState::StateDisabled;
-      pressing_ = false;
-    } else if (state_ == TButtonState::StateDisabled) {
-      state_ = down_ && groupIndex_ != 0 ? TButtonState::StateExclusive : TButtonState::StateUp;
-    }
-  }
-
-  ui::TColor FaceColor() const {
-    switch (state_) {
-      case TButtonState::StateUp: return hovered_ ? colorFocused_ : this->Color();
-      case TButtonState::StateDisabled: return this->Color();
-      case TButtonState::StatePressed: return colorDown_;
-      case TButtonState::StateExclusive: return hovered_ ? colorFocused_ : colorDown_;
-    }
-    return this->Color();
-  }
-
-  // Plain drawing: face, a one-pixel border, the glyph and the caption centred.
+  // A windowed button paints off-screen and copies the result in one go; the speed button
+  // paints straight onto its parent.
   void Paint() override {
+    const TButtonState before = machine_.State();
+    machine_.NormaliseForPaint(this->Enabled());
+    const core::ButtonColors colors{this->Color(), ColorFocused(), ColorDown(), ColorBorder(), colorHighLight_,
+                                    colorShadow_};
+    const bool windowed = this->IsWindowed();
+    const core::ButtonLook look = core::ComputeButtonLook(machine_, before, colors, transparentMode_, windowed,
+                                                          IsDefault(), numGlyphs_, glyph_.Width(), glyph_.Height());
+    ButtonContent content{&glyph_, numGlyphs_, layout_, spacing_, margin_, this->Caption(), this->Font().Color()};
+    const RECT client = this->ClientRect();
     ui::TCanvas& canvas = this->Canvas();
-    RECT r = this->ClientRect();
-    int offset = state_ == TButtonState::StatePressed || state_ == TButtonState::StateExclusive ? 1 : 0;
-    NormaliseState();
-    canvas.SetBrushColor(FaceColor());
-    canvas.FillRect(r);
-    canvas.SetBrushColor(colorBorder_);
-    canvas.FrameRect(r);
-    PaintGlyph(canvas.Handle(), r, offset);
-    PaintCaption(canvas, r, offset);
-  }
-
-  // The image of the current state out of the strip; pixels of the bottom-left pixel's colour
-  // stay transparent.
-  void PaintGlyph(HDC dc, const RECT& r, int offset) {
-    if (glyph_.Empty() || !glyph_.Bits()) return;
-    int cell = glyph_.Width() / numGlyphs_;
-    int image = GlyphImage();
-    int height = glyph_.Height();
-    int x0 = r.left + (r.right - r.left - cell) / 2 + offset;
-    int y0 = r.top + (r.bottom - r.top - height + 1) / 2 + offset;
-    if (margin_ >= 0 && layout_ == TButtonLayout::blGlyphTop) y0 = r.top + margin_ + offset;
-    if (margin_ >= 0 && layout_ == TButtonLayout::blGlyphBottom) y0 = r.bottom - margin_ - height + offset;
-    const std::uint32_t* bits = glyph_.Bits();
-    std::uint32_t mask = bits[static_cast<std::size_t>(height - 1) * glyph_.Width()];
-    bool embossed = state_ == TButtonState::StateDisabled && numGlyphs_ == 1;
-    for (int y = 0; y < height; ++y) {
-      for (int x = 0; x < cell; ++x) {
-        std::uint32_t pixel = bits[static_cast<std::size_t>(y) * glyph_.Width() + image * cell + x] & 0xFFFFFF;
-        if (pixel == (mask & 0xFFFFFF)) continue;
-        COLORREF colour = embossed ? ui::ColorToRGB(ui::clBtnShadow)
-                                   : RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-        SetPixelV(dc, x0 + x, y0 + y, colour);
-      }
+    GlyphCaptionPlace place;
+    if (windowed) {
+      ui::TBitmap offscreen;
+      offscreen.SetSize(client.right, client.bottom);
+      if (offscreen.Empty()) return;
+      offscreen.Canvas().Font().Assign(this->Font());
+      place = PaintFlatButton(offscreen.Canvas(), client, look, *this, content);
+      BitBlt(canvas.Handle(), 0, 0, client.right, client.bottom, offscreen.DC(), 0, 0, SRCCOPY);
+    } else {
+      place = PaintFlatButton(canvas, client, look, *this, content);
     }
+    textBounds_ = place.textBounds;
+    glyphPos_ = place.glyphPos;
   }
-
-  int GlyphImage() const {
-    static const int kImages[4][4] = {{0, 0, 0, 0}, {0, 1, 0, 0}, {0, 1, 2, 2}, {0, 1, 2, 3}};
-    return kImages[numGlyphs_ - 1][static_cast<int>(state_)];
-  }
-
-  void PaintCaption(ui::TCanvas& canvas, RECT r, int offset) {
-    std::string caption = this->Caption();
-    if (caption.empty()) return;
-    OffsetRect(&r, offset, offset);
-    canvas.SetBrushStyle(ui::BrushStyle::Clear);
-    canvas.Font().SetColor(this->Enabled() ? this->Font().Color() : ui::clGrayText);
-    canvas.DrawText(caption, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  }
-
-  TButtonState state_ = TButtonState::StateUp;
-  bool pressing_ = false;
-  bool hovered_ = false;
 
  private:
-  void StoreColor(ui::TColor& field, ui::TColor value) {
-    field = value;
+  void StoreColor(AdvancedColors::Role role, ui::TColor value) {
+    colors_.SetColor(role, value);
     this->Invalidate();
   }
-  void StorePercent(int& field, int percent) {
-    field = std::clamp(percent, 0, 100);
-    DeriveButtonColors();
+  void StorePercent(AdvancedColors::Role role, int percent) {
+    colors_.SetPercent(role, percent);
+    colors_.Derive(this->Color());
     this->Invalidate();
   }
 
+  HoverTracker& tracker_;
+  core::ButtonStateMachine machine_;
+  AdvancedColors colors_;
   TTransparentMode transparentMode_ = TTransparentMode::tmNone;
   int modalResult_ = 0;
-  bool useAdvColors_ = false;
-  int advColorFocused_ = 10;
-  int advColorDown_ = 10;
-  int advColorBorder_ = 50;
-  int numGlyphs_ = 1;
-  ui::TColor colorDown_ = kFlatDownColor;
-  ui::TColor colorBorder_ = kFlatBorderColor;
   ui::TColor colorHighLight_ = 0x00FFFFFF;
   ui::TColor colorShadow_ = 0x00000000;
-  ui::TColor colorFocused_ = kFlatFaceColor;
-  int groupIndex_ = 0;
   ui::TBitmap glyph_;
-  bool down_ = false;
-  bool allowAllUp_ = false;
+  int numGlyphs_ = 1;
   TButtonLayout layout_ = TButtonLayout::blGlyphTop;
   int spacing_ = 4;
   int margin_ = -1;
+  RECT textBounds_{};
+  POINT glyphPos_{};
 };

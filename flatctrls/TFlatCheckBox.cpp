@@ -1,14 +1,20 @@
 #include "flatctrls/TFlatCheckBox.h"
 
-#include <algorithm>
-
-#include "framework/Platform.h"
+#include "framework/Gdi.h"
 
 TFlatCheckBox::TFlatCheckBox(ui::TComponent* owner) : ui::TCustomControl(owner) {
+  ClassHoverTracker().Join();
   SetParentColor(true);
   SetParentFont(true);
   SetTabStop(true);
   SetBounds(0, 0, 121, 17);
+}
+
+TFlatCheckBox::~TFlatCheckBox() { ClassHoverTracker().Leave(*this); }
+
+HoverTracker& TFlatCheckBox::ClassHoverTracker() {
+  static HoverTracker* tracker = new HoverTracker;  // outlives every check box, even at exit
+  return *tracker;
 }
 
 void TFlatCheckBox::SetChecked(bool value) {
@@ -28,36 +34,33 @@ void TFlatCheckBox::SetLayout(TCheckBoxLayout value) {
   Invalidate();
 }
 
-void TFlatCheckBox::StoreColor(ui::TColor& field, ui::TColor value) {
-  field = value;
+void TFlatCheckBox::SetColorCheck(ui::TColor value) {
+  colorCheck_ = value;
   Invalidate();
 }
 
-void TFlatCheckBox::StorePercent(int& field, int percent) {
-  field = std::clamp(percent, 0, 100);
-  DeriveColors();
+void TFlatCheckBox::StoreColor(AdvancedColors::Role role, ui::TColor value) {
+  colors_.SetColor(role, value);
+  Invalidate();
+}
+
+void TFlatCheckBox::StorePercent(AdvancedColors::Role role, int percent) {
+  colors_.SetPercent(role, percent);
+  colors_.Derive(Color());
   Invalidate();
 }
 
 void TFlatCheckBox::SetUseAdvColors(bool value) {
-  if (value == useAdvColors_) return;
-  useAdvColors_ = value;
+  if (!colors_.SetInUse(value)) return;
   SetParentColor(value);
-  DeriveColors();
+  colors_.Derive(Color());
   Invalidate();
 }
 
-void TFlatCheckBox::DeriveColors() {
-  if (!useAdvColors_) return;
-  colorFocused_ = DeriveShade(Color(), colorFocused_, advColorFocused_, false);
-  colorDown_ = DeriveShade(Color(), colorDown_, advColorDown_, true);
-  colorBorder_ = DeriveShade(Color(), colorBorder_, advColorBorder_, true);
-}
-
 void TFlatCheckBox::FollowParentForAdvColors() {
-  if (useAdvColors_) {
+  if (colors_.InUse()) {
     SetParentColor(true);
-    DeriveColors();
+    colors_.Derive(Color());
   }
   Invalidate();
 }
@@ -75,11 +78,11 @@ void TFlatCheckBox::WMLButtonDblClk(ui::TMessage& m) {
   if (Enabled()) ui::TCustomControl::WMLButtonDblClk(m);
 }
 
-// A press means the pointer is over the box, so it counts as the pointer arriving there.
+// A press is the pointer at the box as much as a move is, so it runs the same hover step first.
 void TFlatCheckBox::MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
   if (button != ui::TMouseButton::mbLeft || !Enabled()) return;
+  ClassHoverTracker().MouseMoved(*this, ClientToScreen(POINT{x, y}));
   if (CanFocus()) SetFocus();
-  HoverOn();
   pressed_ = true;
   RepaintBox();
   ui::TCustomControl::MouseDown(button, shift, x, y);
@@ -94,17 +97,17 @@ void TFlatCheckBox::MouseUp(ui::TMouseButton button, ui::TShiftState shift, int 
   ui::TCustomControl::MouseUp(button, shift, x, y);
 }
 
-// Until the class-wide hover timer exists, the pointer moving over the box and the framework's
-// mouse-leave notice stand in for its tracking.
 void TFlatCheckBox::MouseMove(ui::TShiftState shift, int x, int y) {
   ui::TCustomControl::MouseMove(shift, x, y);
-  RECT r = ClientRect();
-  if (x >= 0 && y >= 0 && x < r.right && y < r.bottom && ui::Platform::Current().ActiveWindow()) HoverOn();
+  ClassHoverTracker().MouseMoved(*this, ClientToScreen(POINT{x, y}));
 }
 
-void TFlatCheckBox::CMMouseLeave(ui::TMessage& m) {
-  ui::TCustomControl::CMMouseLeave(m);
-  HoverOff();
+// Another window took the mouse during a press: the press ends without toggling.
+void TFlatCheckBox::MouseCaptureLost() {
+  ui::TCustomControl::MouseCaptureLost();
+  if (!pressed_) return;
+  pressed_ = false;
+  RepaintBox();
 }
 
 void TFlatCheckBox::HoverOn() {
@@ -113,11 +116,10 @@ void TFlatCheckBox::HoverOn() {
   RepaintBox();
 }
 
-// Refused while pressed: the box keeps its hover while the button is held, so a release
-// outside still toggles.
 void TFlatCheckBox::HoverOff() {
   if (!Enabled() || !hovered_ || pressed_) return;
   hovered_ = false;
+  ClassHoverTracker().Remove(*this);
   RepaintBox();
 }
 
@@ -133,6 +135,7 @@ void TFlatCheckBox::WMKillFocus(ui::TMessage& m) {
   if (!Enabled()) return;
   hovered_ = false;
   focused_ = false;
+  ClassHoverTracker().Remove(*this);
   RepaintBox();
 }
 
@@ -163,8 +166,14 @@ void TFlatCheckBox::CMEnabledChanged(ui::TMessage& m) {
   if (!Enabled()) {
     hovered_ = false;
     pressed_ = false;
+    ClassHoverTracker().Remove(*this);
     SetMouseCapture(false);
   }
+  Invalidate();
+}
+
+void TFlatCheckBox::CMTextChanged(ui::TMessage& m) {
+  ui::TCustomControl::CMTextChanged(m);
   Invalidate();
 }
 
@@ -196,19 +205,21 @@ RECT TFlatCheckBox::BoxRect() const {
   return RECT{1, 3, 12, 14};
 }
 
+// The box alone, straight onto the window and at once.
 void TFlatCheckBox::RepaintBox() {
   PaintNow([this](ui::TCanvas& canvas) { PaintBox(canvas); });
 }
 
 // The framework has erased the background with Color.
 void TFlatCheckBox::Paint() {
+  if (transparent_) PaintParentBackground(*this, Canvas().Handle());
   PaintBox(Canvas());
   PaintCaption(Canvas());
 }
 
 void TFlatCheckBox::PaintBox(ui::TCanvas& canvas) {
   RECT box = BoxRect();
-  ui::TColor face = !focused_ && !hovered_ ? Color() : pressed_ ? colorDown_ : colorFocused_;
+  ui::TColor face = !focused_ && !hovered_ ? Color() : pressed_ ? ColorDown() : ColorFocused();
   canvas.SetPenWidth(1);
   canvas.SetBrushColor(face);
   canvas.FillRect(box);
@@ -221,8 +232,7 @@ void TFlatCheckBox::PaintBox(ui::TCanvas& canvas) {
       canvas.LineTo(x + l[2], y + l[3]);
     }
   }
-  canvas.SetBrushColor(colorBorder_);
-  canvas.FrameRect(box);
+  FrameWithColor(canvas.Handle(), box, ColorBorder());
 }
 
 void TFlatCheckBox::PaintCaption(ui::TCanvas& canvas) {
@@ -231,8 +241,8 @@ void TFlatCheckBox::PaintCaption(ui::TCanvas& canvas) {
   UINT flags = DT_WORDBREAK | (layout_ == TCheckBoxLayout::checkboxRight ? DT_RIGHT : DT_LEFT);
   canvas.SetBrushStyle(ui::BrushStyle::Clear);
   canvas.Font().Assign(Font());
-  if (!Enabled()) canvas.Font().SetColor(ui::clGrayText);
-  canvas.DrawText(Caption(), r, flags);
+  if (Enabled()) canvas.DrawText(Caption(), r, flags);
+  else DrawEngravedText(canvas.Handle(), Caption(), r, flags);
 }
 
 bool TFlatCheckBox::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {
@@ -247,7 +257,7 @@ bool TFlatCheckBox::SetProperty(std::string_view name, const core::PropertyValue
   else if (name == "AdvColorDown") SetAdvColorDown(AdvColorValue(v));
   else if (name == "AdvColorBorder") SetAdvColorBorder(AdvColorValue(v));
   else if (name == "UseAdvColors") SetUseAdvColors(ui::BoolValue(v));
-  else if (name == "Layout") SetLayout(static_cast<TCheckBoxLayout>(EnumIndex(v, {"checkboxLeft", "checkboxRight"})));
+  else if (name == "Layout") SetLayout(ui::EnumValue<TCheckBoxLayout>(v, core::kCheckBoxLayout));
   else return ui::TCustomControl::SetProperty(name, v, context);
   return true;
 }

@@ -1,14 +1,19 @@
 #pragma once
 #include "flatctrls/FlatLook.h"
+#include "flatctrls/HoverTracker.h"
 #include "framework/CustomControl.h"
 
 // The flat two-state check box: an 11 by 11 box with a drawn tick, and a caption beside it.
 // OnClick fires on every change of Checked, and a mouse click fires it once more before the
 // change, with the old value.
-class TFlatCheckBox : public ui::TCustomControl {
+class TFlatCheckBox : public ui::TCustomControl, public HoverClient {
  public:
   explicit TFlatCheckBox(ui::TComponent* owner);
+  ~TFlatCheckBox() override;
   const char* ClassName() const override { return "TFlatCheckBox"; }
+
+  // Shared by every check box.
+  static HoverTracker& ClassHoverTracker();
 
   bool Checked() const { return checked_; }
   void SetChecked(bool value);
@@ -17,25 +22,31 @@ class TFlatCheckBox : public ui::TCustomControl {
   void SetTransparent(bool value);
   TCheckBoxLayout Layout() const { return layout_; }
   void SetLayout(TCheckBoxLayout value);
-  ui::TColor ColorFocused() const { return colorFocused_; }
-  ui::TColor ColorDown() const { return colorDown_; }
+  ui::TColor ColorFocused() const { return colors_.Color(AdvancedColors::Focused); }
+  ui::TColor ColorDown() const { return colors_.Color(AdvancedColors::Down); }
   ui::TColor ColorCheck() const { return colorCheck_; }
-  ui::TColor ColorBorder() const { return colorBorder_; }
-  void SetColorFocused(ui::TColor value) { StoreColor(colorFocused_, value); }
-  void SetColorDown(ui::TColor value) { StoreColor(colorDown_, value); }
-  void SetColorCheck(ui::TColor value) { StoreColor(colorCheck_, value); }
-  void SetColorBorder(ui::TColor value) { StoreColor(colorBorder_, value); }
-  int AdvColorFocused() const { return advColorFocused_; }
-  int AdvColorDown() const { return advColorDown_; }
-  int AdvColorBorder() const { return advColorBorder_; }
-  void SetAdvColorFocused(int percent) { StorePercent(advColorFocused_, percent); }
-  void SetAdvColorDown(int percent) { StorePercent(advColorDown_, percent); }
-  void SetAdvColorBorder(int percent) { StorePercent(advColorBorder_, percent); }
-  bool UseAdvColors() const { return useAdvColors_; }
+  ui::TColor ColorBorder() const { return colors_.Color(AdvancedColors::Border); }
+  void SetColorFocused(ui::TColor value) { StoreColor(AdvancedColors::Focused, value); }
+  void SetColorDown(ui::TColor value) { StoreColor(AdvancedColors::Down, value); }
+  void SetColorCheck(ui::TColor value);
+  void SetColorBorder(ui::TColor value) { StoreColor(AdvancedColors::Border, value); }
+  int AdvColorFocused() const { return colors_.Percent(AdvancedColors::Focused); }
+  int AdvColorDown() const { return colors_.Percent(AdvancedColors::Down); }
+  int AdvColorBorder() const { return colors_.Percent(AdvancedColors::Border); }
+  void SetAdvColorFocused(int percent) { StorePercent(AdvancedColors::Focused, percent); }
+  void SetAdvColorDown(int percent) { StorePercent(AdvancedColors::Down, percent); }
+  void SetAdvColorBorder(int percent) { StorePercent(AdvancedColors::Border, percent); }
+  bool UseAdvColors() const { return colors_.InUse(); }
   void SetUseAdvColors(bool value);
 
   bool Hovered() const { return hovered_; }
   bool Pressed() const { return pressed_; }
+
+  ui::TControl& HoverControl() override { return *this; }
+  void HoverOn() override;
+  // Refused while pressed: the box keeps its hover while the button is held, so a release
+  // outside still toggles.
+  void HoverOff() override;
 
   bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
 
@@ -55,17 +66,14 @@ class TFlatCheckBox : public ui::TCustomControl {
   void CMExit(ui::TMessage& m) override;
   void CMEnabledChanged(ui::TMessage& m) override;
   void CMDialogChar(ui::TMessage& m) override;
-  void CMMouseLeave(ui::TMessage& m) override;
+  void CMTextChanged(ui::TMessage& m) override;
   void CMParentColorChanged(ui::TMessage& m) override;
   void CMSysColorChange(ui::TMessage& m) override;
-
-  void HoverOn();
-  void HoverOff();
+  void MouseCaptureLost() override;
 
  private:
-  void StoreColor(ui::TColor& field, ui::TColor value);
-  void StorePercent(int& field, int percent);
-  void DeriveColors();
+  void StoreColor(AdvancedColors::Role role, ui::TColor value);
+  void StorePercent(AdvancedColors::Role role, int percent);
   void FollowParentForAdvColors();
   RECT BoxRect() const;
   void RepaintBox();
@@ -74,14 +82,8 @@ class TFlatCheckBox : public ui::TCustomControl {
 
   bool transparent_ = false;
   bool checked_ = false;
-  ui::TColor colorFocused_ = kFlatFocusedColor;
-  ui::TColor colorDown_ = kFlatDownColor;
+  AdvancedColors colors_{kFlatFocusedColor, kFlatDownColor, kFlatBorderColor};
   ui::TColor colorCheck_ = kFlatMarkColor;
-  ui::TColor colorBorder_ = kFlatBorderColor;
-  int advColorFocused_ = 10;
-  int advColorDown_ = 10;
-  int advColorBorder_ = 50;
-  bool useAdvColors_ = false;
   TCheckBoxLayout layout_ = TCheckBoxLayout::checkboxLeft;
   bool hovered_ = false;
   bool pressed_ = false;

@@ -116,9 +116,9 @@ void TFlatGroupBox::CMSysColorChange(ui::TMessage&) { FollowParentForAdvColors()
 bool TFlatGroupBox::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {
   if (name == "Transparent") SetTransparent(ui::BoolValue(v));
   else if (name == "Align")
-    SetAlign(static_cast<TAlign>(EnumIndex(v, {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"})));
+    SetAlign(ui::EnumValue<TAlign>(v, core::kAlign));
   else if (name == "ColorBorder") SetColorBorder(static_cast<ui::TColor>(ui::IntValue(v)));
-  else if (name == "Border") SetBorder(static_cast<TGroupBoxBorder>(EnumIndex(v, {"brFull", "brOnlyTopLine"})));
+  else if (name == "Border") SetBorder(ui::EnumValue<TGroupBoxBorder>(v, core::kGroupBoxBorder));
   else if (name == "AdvColorBorder") SetAdvColorBorder(AdvColorValue(v));
   else if (name == "UseAdvColors") SetUseAdvColors(ui::BoolValue(v));
   else return ui::TCustomControl::SetProperty(name, v, context);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/EnumNames.h"
 #include "framework/Exceptions.h"
 
 namespace ui {
@@ -29,6 +30,23 @@ const std::string& StringValue(const core::PropertyValue& v) {
 const std::string& IdentValue(const core::PropertyValue& v) {
   if (v.type != core::ValueType::Ident) InvalidValue();
   return v.text;
+}
+
+int EnumOrdinalValue(const core::PropertyValue& v, std::string_view names) {
+  int ordinal = core::EnumOrdinal(names, IdentValue(v));
+  if (ordinal < 0) InvalidValue();
+  return ordinal;
+}
+
+unsigned SetBitsValue(const core::PropertyValue& v, std::string_view names) {
+  if (v.type != core::ValueType::Set) InvalidValue();
+  unsigned bits = 0;
+  for (const std::string& item : v.items) {
+    int ordinal = core::EnumOrdinal(names, item);
+    if (ordinal < 0) InvalidValue();
+    bits |= 1u << ordinal;
+  }
+  return bits;
 }
 
 TNotifyEvent LoadContext::NotifyMethod(const core::PropertyValue& value) const {

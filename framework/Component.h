@@ -34,6 +34,14 @@ std::int32_t IntValue(const core::PropertyValue& v);
 bool BoolValue(const core::PropertyValue& v);
 const std::string& StringValue(const core::PropertyValue& v);
 const std::string& IdentValue(const core::PropertyValue& v);
+// A stored identifier out of a published enumeration, whose names come from core/EnumNames.h.
+int EnumOrdinalValue(const core::PropertyValue& v, std::string_view names);
+template <typename E>
+E EnumValue(const core::PropertyValue& v, std::string_view names) {
+  return static_cast<E>(EnumOrdinalValue(v, names));
+}
+// A stored set: bit i stands for the i-th name.
+unsigned SetBitsValue(const core::PropertyValue& v, std::string_view names);
 
 // Something with an owner and a name, that owns other components and frees them with itself.
 class TComponent : public TObject {

@@ -5,6 +5,7 @@
 
 #include <cctype>
 
+#include "core/EnumNames.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/WinControl.h"
@@ -14,18 +15,6 @@ namespace ui {
 namespace {
 TControl* captureControl = nullptr;
 
-unsigned FontStyleFromSet(const core::PropertyValue& v) {
-  if (v.type != core::ValueType::Set) throw Exception("Invalid property value");
-  unsigned style = 0;
-  for (const std::string& s : v.items) {
-    if (s == "fsBold") style |= fsBold;
-    else if (s == "fsItalic") style |= fsItalic;
-    else if (s == "fsUnderline") style |= fsUnderline;
-    else if (s == "fsStrikeOut") style |= fsStrikeOut;
-    else throw Exception("Invalid property value");
-  }
-  return style;
-}
 }  // namespace
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
@@ -87,6 +76,10 @@ void TControl::Dispatch(TMessage& m) {
     case WM_SHOWWINDOW: WMShowWindow(m); break;
     case WM_CUT: WMCut(m); break;
     case WM_PASTE: WMPaste(m); break;
+    case WM_CAPTURECHANGED: WMCaptureChanged(m); break;
+    case WM_CANCELMODE: WMCancelMode(m); break;
+    case WM_PRINTCLIENT: WMPrintClient(m); break;
+    case WM_SYSCOLORCHANGE: WMSysColorChange(m); break;
     case CM_ENABLEDCHANGED: CMEnabledChanged(m); break;
     case CM_VISIBLECHANGED: CMVisibleChanged(m); break;
     case CM_TEXTCHANGED: CMTextChanged(m); break;
@@ -188,7 +181,9 @@ bool TControl::MouseCaptured() const { return captureControl == this; }
 void TControl::SetMouseCapture(bool capture) {
   if (capture) {
     HWND window = IsWindowed() ? static_cast<TWinControl*>(this)->Handle() : (parent_ ? parent_->Handle() : nullptr);
+    TControl* previous = captureControl;
     captureControl = this;
+    if (previous && previous != this) previous->MouseCaptureLost();
     if (window) SetCapture(window);
   } else if (captureControl == this) {
     captureControl = nullptr;
@@ -196,7 +191,19 @@ void TControl::SetMouseCapture(bool capture) {
   }
 }
 
+void TControl::MouseCaptureLost() { clicked_ = false; }
+
 TControl* CaptureControl() { return captureControl; }
+
+void ForgetCaptureControl(HWND window, HWND newCapture) {
+  TControl* lost = captureControl;
+  if (!lost || newCapture == window) return;
+  HWND held = lost->IsWindowed() ? static_cast<TWinControl*>(lost)->Handle()
+                                 : (lost->Parent() ? lost->Parent()->Handle() : nullptr);
+  if (held != window) return;
+  captureControl = nullptr;
+  lost->MouseCaptureLost();
+}
 
 void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
@@ -369,7 +376,7 @@ bool TControl::SetProperty(std::string_view name, const core::PropertyValue& v, 
   else if (name == "Font.Color") font_.SetColor(static_cast<TColor>(IntValue(v)));
   else if (name == "Font.Height") font_.SetHeight(IntValue(v));
   else if (name == "Font.Name") font_.SetName(StringValue(v));
-  else if (name == "Font.Style") font_.SetStyle(FontStyleFromSet(v));
+  else if (name == "Font.Style") font_.SetStyle(SetBitsValue(v, core::kFontStyles));
   else if (name == "ParentFont") SetParentFont(BoolValue(v));
   else if (name == "Cursor") cursor_ = IntValue(v);
   else if (name == "OnClick") OnClick = context.NotifyMethod(v);

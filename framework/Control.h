@@ -82,6 +82,9 @@ class TControl : public TComponent {
   unsigned Style() const { return controlStyle_; }
   bool MouseCaptured() const;
   void SetMouseCapture(bool capture);
+  // Another window (or another control) took the mouse while this one held it: a press in
+  // progress ends without a click. Controls that keep a pressed state drop it here.
+  virtual void MouseCaptureLost();
 
   virtual void Invalidate();
   void Update();
@@ -130,6 +133,10 @@ class TControl : public TComponent {
   virtual void WMShowWindow(TMessage& m) { DefaultHandler(m); }
   virtual void WMCut(TMessage& m) { DefaultHandler(m); }
   virtual void WMPaste(TMessage& m) { DefaultHandler(m); }
+  virtual void WMCaptureChanged(TMessage& m) { DefaultHandler(m); }
+  virtual void WMCancelMode(TMessage& m) { DefaultHandler(m); }
+  virtual void WMPrintClient(TMessage& m) { DefaultHandler(m); }
+  virtual void WMSysColorChange(TMessage& m) { DefaultHandler(m); }
 
   virtual void CMEnabledChanged(TMessage& m);
   virtual void CMVisibleChanged(TMessage& m);

@@ -1,4 +1,6 @@
 #include "framework/Exceptions.h"
+
+#include "core/EnumNames.h"
 #include "framework/CustomComboBox.h"
 
 namespace ui {
@@ -93,13 +95,7 @@ void TCustomComboBox::CNCommand(TMessage& m) {
 
 bool TCustomComboBox::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
   if (name == "Style") {
-    const std::string& s = IdentValue(v);
-    TComboBoxStyle style = s == "csSimple"              ? TComboBoxStyle::csSimple
-                           : s == "csDropDownList"      ? TComboBoxStyle::csDropDownList
-                           : s == "csOwnerDrawFixed"    ? TComboBoxStyle::csOwnerDrawFixed
-                           : s == "csOwnerDrawVariable" ? TComboBoxStyle::csOwnerDrawVariable
-                                                        : TComboBoxStyle::csDropDown;
-    SetComboStyle(style);
+    SetComboStyle(EnumValue<TComboBoxStyle>(v, core::kComboBoxStyle));
   } else if (name == "Items.Strings") {
     if (v.type != core::ValueType::StringList) throw Exception("Invalid property value");
     SetItems(v.items);

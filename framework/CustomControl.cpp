@@ -2,9 +2,8 @@
 
 namespace ui {
 
-void TCustomControl::WMPaint(TMessage&) {
-  PaintSession paint(Handle());
-  canvas_.Bind(paint.Get());
+void TCustomControl::PaintWindow(HDC dc) {
+  canvas_.Bind(dc);
   canvas_.Font().Assign(Font());
   painting_ = true;
   try {
@@ -16,7 +15,7 @@ void TCustomControl::WMPaint(TMessage&) {
   }
   painting_ = false;
   canvas_.Release();
-  PaintControls(paint.Get());
+  PaintControls(dc);
 }
 
 void TCustomControl::PaintNow(const std::function<void(TCanvas&)>& draw) {

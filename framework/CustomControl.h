@@ -18,7 +18,7 @@ class TCustomControl : public TWinControl {
 
  protected:
   virtual void Paint() {}
-  void WMPaint(TMessage& m) override;
+  void PaintWindow(HDC dc) override;
 
  private:
   TCanvas canvas_;

@@ -1,5 +1,7 @@
 #include "framework/CustomEdit.h"
 
+#include "core/EnumNames.h"
+
 namespace ui {
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
@@ -95,10 +97,8 @@ void TCustomEdit::CMFontChanged(TMessage& m) {
 bool TCustomEdit::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
   if (name == "MaxLength") SetMaxLength(IntValue(v));
   else if (name == "ReadOnly") SetReadOnly(BoolValue(v));
-  else if (name == "CharCase") {
-    const std::string& s = IdentValue(v);
-    SetCharCase(s == "ecUpperCase" ? TCharCase::ecUpperCase : s == "ecLowerCase" ? TCharCase::ecLowerCase : TCharCase::ecNormal);
-  } else if (name == "PasswordChar") {
+  else if (name == "CharCase") SetCharCase(EnumValue<TCharCase>(v, core::kCharCase));
+  else if (name == "PasswordChar") {
     const std::string& s = StringValue(v);
     SetPasswordChar(s.empty() ? 0 : s[0]);
   } else if (name == "AutoSelect") SetAutoSelect(BoolValue(v));

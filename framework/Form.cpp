@@ -4,25 +4,13 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/EnumNames.h"
 #include "framework/Application.h"
 #include "framework/DefinitionLoader.h"
 #include "framework/Menu.h"
 #include "framework/Screen.h"
 
 namespace ui {
-
-namespace {
-template <typename E>
-E EnumValue(const core::PropertyValue& v, std::initializer_list<const char*> names) {
-  const std::string& name = IdentValue(v);
-  int i = 0;
-  for (const char* n : names) {
-    if (name == n) return static_cast<E>(i);
-    ++i;
-  }
-  throw Exception("Invalid property value");
-}
-}  // namespace
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   visible_ = false;
@@ -62,18 +50,9 @@ const std::any* TForm::FindMethod(std::string_view name) const {
 
 bool TForm::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
   if (name == "BorderStyle")
-    borderStyle_ = EnumValue<TBorderStyle>(v, {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"});
-  else if (name == "BorderIcons") {
-    if (v.type != core::ValueType::Set) throw Exception("Invalid property value");
-    borderIcons_ = 0;
-    for (const std::string& s : v.items) {
-      if (s == "biSystemMenu") borderIcons_ |= biSystemMenu;
-      else if (s == "biMinimize") borderIcons_ |= biMinimize;
-      else if (s == "biMaximize") borderIcons_ |= biMaximize;
-    }
-  } else if (name == "Position")
-    position_ = EnumValue<TPosition>(v, {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
-                                         "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"});
+    borderStyle_ = EnumValue<TBorderStyle>(v, core::kBorderStyle);
+  else if (name == "BorderIcons") borderIcons_ = SetBitsValue(v, core::kBorderIcons);
+  else if (name == "Position") position_ = EnumValue<TPosition>(v, core::kPosition);
   else if (name == "ClientWidth") clientWidth_ = IntValue(v);
   else if (name == "ClientHeight") clientHeight_ = IntValue(v);
   else if (name == "Menu") context.Reference(v, [this](TComponent* c) { menu_ = dynamic_cast<TMainMenu*>(c); });
@@ -253,6 +232,13 @@ void TForm::WMCommand(TMessage& m) {
     return;
   }
   TWinControl::WMCommand(m);
+}
+
+// Windows tells only top-level windows; every control of the window hears it from here.
+void TForm::WMSysColorChange(TMessage& m) {
+  DefaultHandler(m);
+  BroadcastSysColorChange();
+  if (HandleAllocated()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TForm::FocusControlChanged(TWinControl* control) {

@@ -91,6 +91,7 @@ class TForm : public TWinControl {
   void WMClose(TMessage& m) override;
   void WMActivate(TMessage& m) override;
   void WMCommand(TMessage& m) override;
+  void WMSysColorChange(TMessage& m) override;
   void CMVisibleChanged(TMessage& m) override;
 
  private:

@@ -1,5 +1,7 @@
 #include "framework/Label.h"
 
+#include "core/EnumNames.h"
+
 #include "framework/Gdi.h"
 
 namespace ui {
@@ -101,18 +103,12 @@ void TLabel::SetShowAccelChar(bool value) {
 }
 
 bool TLabel::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
-  if (name == "Alignment") {
-    const std::string& s = IdentValue(v);
-    SetAlignment(s == "taRightJustify" ? TAlignment::taRightJustify
-                 : s == "taCenter"     ? TAlignment::taCenter
-                                       : TAlignment::taLeftJustify);
-  } else if (name == "AutoSize") SetAutoSize(BoolValue(v));
+  if (name == "Alignment") SetAlignment(EnumValue<TAlignment>(v, core::kAlignment));
+  else if (name == "AutoSize") SetAutoSize(BoolValue(v));
   else if (name == "WordWrap") SetWordWrap(BoolValue(v));
   else if (name == "Transparent") SetTransparent(BoolValue(v));
-  else if (name == "Layout") {
-    const std::string& s = IdentValue(v);
-    SetLayout(s == "tlCenter" ? TTextLayout::tlCenter : s == "tlBottom" ? TTextLayout::tlBottom : TTextLayout::tlTop);
-  } else if (name == "ShowAccelChar") SetShowAccelChar(BoolValue(v));
+  else if (name == "Layout") SetLayout(EnumValue<TTextLayout>(v, core::kTextLayout));
+  else if (name == "ShowAccelChar") SetShowAccelChar(BoolValue(v));
   else return TGraphicControl::SetProperty(name, v, context);
   return true;
 }

@@ -341,8 +341,49 @@ void TWinControl::WMPaint(TMessage& m) {
     DefaultHandler(m);
     return;
   }
+  if (m.wParam) {
+    PaintWindow(reinterpret_cast<HDC>(m.wParam));
+    return;
+  }
   PaintSession paint(handle_);
-  PaintControls(paint.Get());
+  PaintWindow(paint.Get());
+}
+
+void TWinControl::WMPrintClient(TMessage& m) {
+  if (defWndProc_ != &DefWindowProcA) {
+    DefaultHandler(m);
+    return;
+  }
+  HDC dc = reinterpret_cast<HDC>(m.wParam);
+  if (m.lParam & PRF_ERASEBKGND) Perform(WM_ERASEBKGND, m.wParam, 0);
+  PaintWindow(dc);
+  m.result = 0;
+}
+
+void TWinControl::PaintWindow(HDC dc) { PaintControls(dc); }
+
+void TWinControl::WMCaptureChanged(TMessage& m) {
+  DefaultHandler(m);
+  ForgetCaptureControl(handle_, reinterpret_cast<HWND>(m.lParam));
+}
+
+void TWinControl::WMCancelMode(TMessage& m) {
+  ForgetCaptureControl(handle_, nullptr);
+  DefaultHandler(m);
+}
+
+void TWinControl::InvalidateFrame() {
+  if (handle_) RedrawWindow(handle_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+}
+
+void TWinControl::BroadcastSysColorChange() {
+  brush_.Reset();
+  Perform(CM_SYSCOLORCHANGE);
+  std::vector<TControl*> copy = controls_;
+  for (TControl* c : copy) {
+    if (c->IsWindowed()) static_cast<TWinControl*>(c)->BroadcastSysColorChange();
+    else c->Perform(CM_SYSCOLORCHANGE);
+  }
 }
 
 void TWinControl::WMEraseBkgnd(TMessage& m) {

@@ -10,6 +10,9 @@
 namespace ui {
 
 TControl* CaptureControl();
+// The window lost the mouse capture to newCapture: the control that held it through this window
+// is told and stops being the capture owner.
+void ForgetCaptureControl(HWND window, HWND newCapture);
 
 // How the window of a control is made: its own window class, or a native one (EDIT, COMBOBOX)
 // that the control subclasses.
@@ -65,7 +68,12 @@ class TWinControl : public TControl {
 
   void Invalidate() override;
   void Repaint() override;
+  // Asks for the non-client frame to be painted again; frames are drawn only in WM_NCPAINT.
+  void InvalidateFrame();
   void PaintControls(HDC dc);
+  // Sends CM_SYSCOLORCHANGE to this control and every control inside it, after dropping the
+  // brushes made from colours that may have changed.
+  void BroadcastSysColorChange();
 
   TKeyEvent OnKeyDown;
   TKeyEvent OnKeyUp;
@@ -86,8 +94,14 @@ class TWinControl : public TControl {
   void CreateSubClass(TCreateParams& params, const char* nativeClass);
   HBRUSH ColorBrush();
 
+  // WM_PAINT with a device context in wParam (as a parent is asked to paint under a transparent
+  // child) and WM_PRINTCLIENT paint into that context; a plain WM_PAINT paints the invalid area.
   void WMPaint(TMessage& m) override;
+  void WMPrintClient(TMessage& m) override;
+  virtual void PaintWindow(HDC dc);
   void WMEraseBkgnd(TMessage& m) override;
+  void WMCaptureChanged(TMessage& m) override;
+  void WMCancelMode(TMessage& m) override;
   void WMSetCursor(TMessage& m) override;
   void WMSetFocus(TMessage& m) override;
   void WMKillFocus(TMessage& m) override;

@@ -5,30 +5,20 @@
 #include <numbers>
 #include <optional>
 
+#include "core/EnumNames.h"
+#include "flatctrls/FlatLook.h"
 #include "framework/Exceptions.h"
 #include "framework/Gdi.h"
 #include "framework/WinControl.h"
 
 namespace {
 
-int IdentIndex(const core::PropertyValue& v, std::initializer_list<const char*> names) {
-  const std::string& name = ui::IdentValue(v);
-  int index = 0;
-  for (const char* n : names) {
-    if (name == n) return index;
-    ++index;
-  }
-  throw ui::Exception("Invalid property value");
-}
-
 TDirection DirectionValue(const core::PropertyValue& v) {
-  return static_cast<TDirection>(IdentIndex(v, {"drNone", "drUp", "drDown", "drLeft", "drRight", "drUpLeft",
-                                                "drUpRight", "drDownLeft", "drDownRight"}));
+  return ui::EnumValue<TDirection>(v, core::kDirection);
 }
 
 TVerticalAlignment AlignmentValue(const core::PropertyValue& v, bool asLayout) {
-  if (asLayout) return static_cast<TVerticalAlignment>(IdentIndex(v, {"tlTop", "tlCenter", "tlBottom"}));
-  return static_cast<TVerticalAlignment>(IdentIndex(v, {"vaTop", "vaCenter", "vaBottom"}));
+  return ui::EnumValue<TVerticalAlignment>(v, asLayout ? core::kTextLayout : core::kVerticalAlignment);
 }
 
 POINT Step(TDirection d) {
@@ -234,10 +224,7 @@ void TProCustomLabel::Paint() {
   OffsetRect(&r, offsetX_, offsetY_);
 
   if (!Enabled()) {
-    RECT raised = r;
-    OffsetRect(&raised, 1, 1);
-    DrawPass(dc, text, raised, format, ui::clBtnHighlight);
-    DrawPass(dc, text, r, format, ui::clBtnShadow);
+    DrawEngravedPasses(r, [&](const RECT& at, ui::TColor color) { DrawPass(dc, text, at, format, color); });
     return;
   }
   if (shadowStyle_ != TShadowStyle::ssNone) {
@@ -264,16 +251,14 @@ bool TProCustomLabel::SetProperty(std::string_view name, const core::PropertyVal
   else if (name == "HighlightDepth") SetHighlightDepth(ui::IntValue(v));
   else if (name == "HighlightColor") SetHighlightColor(static_cast<ui::TColor>(ui::IntValue(v)));
   else if (name == "ShadowStyle")
-    SetShadowStyle(static_cast<TShadowStyle>(IdentIndex(
-        v, {"ssNone", "ssCustom", "ssRaised", "ssRaisedColor", "ssRaisedShadow", "ssRaisedThickShadow", "ssRecessed",
-            "ssRecessedColor", "ssRecessedShadow", "ssShadow", "ssThickShadow"})));
+    SetShadowStyle(ui::EnumValue<TShadowStyle>(v, core::kShadowStyle));
   else if (name == "ShadowDirection") SetShadowDirection(DirectionValue(v));
   else if (name == "ShadowDepth") SetShadowDepth(ui::IntValue(v));
   else if (name == "ShadowSize") SetShadowSize(ui::IntValue(v));
   else if (name == "ShadowColor") SetShadowColor(static_cast<ui::TColor>(ui::IntValue(v)));
   else if (name == "VerticalAlignment") SetVerticalAlignment(AlignmentValue(v, false));
   else if (name == "Layout") SetVerticalAlignment(AlignmentValue(v, true));
-  else if (name == "Align") IdentIndex(v, {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"});
+  else if (name == "Align") ui::EnumOrdinalValue(v, core::kAlign);
   else if (name == "FocusControl")
     context.Reference(v, [this](ui::TComponent* c) { focusControl_ = dynamic_cast<ui::TWinControl*>(c); });
   else if (name == "OnMouseEnter") OnMouseEnter = context.NotifyMethod(v);

@@ -1,5 +1,8 @@
 // The flat button: clicks from the mouse and the space key, the modal result, groups and glyphs.
 #include "flatctrls/TFlatButton.h"
+#include "flatctrls/TFlatSpeedButton.h"
+#include "flatctrls/TTimerSpeedButton.h"
+#include "framework/Timer.h"
 #include "tests/flatctrls/FlatTestHost.h"
 
 namespace {
@@ -141,6 +144,95 @@ TEST_F(FlatButton, MarginsBelowMinusOneAreIgnored) {
   EXPECT_EQ(button->Margin(), 3);
   button->SetMargin(-1);
   EXPECT_EQ(button->Margin(), -1);
+}
+
+TEST_F(FlatButton, TakingTheCaptureAwayDuringAPressLeavesTheButtonUpWithoutAClick) {
+  SendMouse(*button, WM_LBUTTONDOWN, MK_LBUTTON, 3, 3);
+  EXPECT_EQ(button->State(), TButtonState::StatePressed);
+  SetCapture(host->Handle());  // another window takes the mouse
+  ReleaseCapture();
+  EXPECT_EQ(button->State(), TButtonState::StateUp);
+  EXPECT_FALSE(button->Pressing());
+  SendMouse(*button, WM_LBUTTONUP, 0, 200, 200);
+  SendMouse(*button, WM_LBUTTONUP, 0, 3, 3);
+  EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(FlatButton, ADoubleClickIsASecondClickAndOnDblClickNeedsDown) {
+  int doubles = 0;
+  button->OnDblClick = [&doubles](ui::TObject*) { ++doubles; };
+  Click(*button);
+  SendMouse(*button, WM_LBUTTONDBLCLK, MK_LBUTTON, 3, 3);
+  SendMouse(*button, WM_LBUTTONUP, 0, 3, 3);
+  EXPECT_EQ(clicks, 2);
+  EXPECT_EQ(doubles, 0);
+  button->SetGroupIndex(4);
+  button->SetDown(true);
+  SendMouse(*button, WM_LBUTTONDBLCLK, MK_LBUTTON, 3, 3);
+  SendMouse(*button, WM_LBUTTONUP, 0, 3, 3);
+  EXPECT_EQ(doubles, 1);
+  EXPECT_TRUE(button->Down());
+}
+
+TEST_F(FlatButton, AButtonWithoutAWindowAboveItStillClicks) {
+  TFlatButton loose(nullptr);
+  int looseClicks = 0;
+  loose.OnClick = [&looseClicks](ui::TObject*) { ++looseClicks; };
+  loose.SetModalResult(3);
+  loose.Click();
+  EXPECT_EQ(looseClicks, 1);
+  EXPECT_EQ(host->ModalResult(), 0);
+}
+
+TEST_F(FlatButton, TheSpeedButtonIsATwinWithoutFocusOrSpace) {
+  auto* speed = Make<TFlatSpeedButton>(100, 10, 40, 25);
+  int speedClicks = 0;
+  speed->OnClick = [&speedClicks](ui::TObject*) { ++speedClicks; };
+  speed->SetModalResult(2);
+  SendMouse(*speed, WM_LBUTTONDOWN, MK_LBUTTON, 3, 3);
+  EXPECT_EQ(speed->State(), TButtonState::StatePressed);
+  EXPECT_FALSE(button->Focused());
+  SendMouse(*speed, WM_LBUTTONUP, 0, 3, 3);
+  EXPECT_EQ(speedClicks, 1);
+  EXPECT_EQ(host->ModalResult(), 2);
+  speed->SetCaption("&Go");
+  EXPECT_EQ(host->Perform(ui::CM_DIALOGCHAR, 'G', 0), 1);
+  EXPECT_EQ(speedClicks, 2);
+  // Buttons of the other class do not release a speed button's group.
+  speed->SetGroupIndex(1);
+  speed->SetDown(true);
+  button->SetGroupIndex(1);
+  button->SetDown(true);
+  EXPECT_TRUE(speed->Down());
+}
+
+TEST_F(FlatButton, AHeldSpinHalfRepeatsOnlyWhileThePointerStaysOnIt) {
+  auto* half = Make<TTimerSpeedButton>(150, 10, 11, 14);
+  half->SetAllowTimer(true);
+  int repeats = 0;
+  half->OnClick = [&repeats](ui::TObject*) { ++repeats; };
+  EXPECT_EQ(half->RepeatTimer(), nullptr);
+  SendMouse(*half, WM_LBUTTONDOWN, MK_LBUTTON, 3, 3);
+  ASSERT_NE(half->RepeatTimer(), nullptr);
+  EXPECT_EQ(half->RepeatTimer()->Interval(), 400u);
+  DWORD until = GetTickCount() + 2000;
+  while (repeats == 0 && GetTickCount() < until) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    Pump();
+  }
+  EXPECT_EQ(repeats, 1);
+  EXPECT_EQ(half->RepeatTimer()->Interval(), 100u);
+  SendMouse(*half, WM_MOUSEMOVE, MK_LBUTTON, 40, 3);  // dragged off: the ticks click nothing
+  int off = repeats;
+  until = GetTickCount() + 350;
+  while (GetTickCount() < until) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    Pump();
+  }
+  EXPECT_EQ(repeats, off);
+  SendMouse(*half, WM_LBUTTONUP, 0, 40, 3);
+  EXPECT_EQ(repeats, off);
+  EXPECT_FALSE(half->RepeatTimer()->Running());
 }
 
 }  // namespace
