@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/BlockDecoder.h"
 #include "core/StreamError.h"
 
 namespace core {
@@ -30,21 +31,6 @@ class Deflater {
   z_stream stream_{};
 };
 
-class Inflater {
- public:
-  Inflater() {
-    if (inflateInit2(&stream_, kRawDeflateWindow) != Z_OK) throw std::bad_alloc();
-  }
-  ~Inflater() { inflateEnd(&stream_); }
-  Inflater(const Inflater&) = delete;
-  Inflater& operator=(const Inflater&) = delete;
-  z_stream* operator->() { return &stream_; }
-  z_stream* get() { return &stream_; }
-
- private:
-  z_stream stream_{};
-};
-
 // Deflates the whole chunk; returns an empty vector when the result would not beat storing.
 std::vector<std::uint8_t> TryDeflate(std::span<const std::uint8_t> chunk) {
   if (chunk.empty()) return {};
@@ -61,28 +47,6 @@ std::vector<std::uint8_t> TryDeflate(std::span<const std::uint8_t> chunk) {
   return block;
 }
 
-std::vector<std::uint8_t> Inflate(std::span<const std::uint8_t> data) {
-  Inflater inflater;
-  // One byte of headroom tells "exactly kMaxBlock" from "more than kMaxBlock".
-  std::vector<std::uint8_t> out(BlockCoder::kMaxBlock + 1);
-  inflater->next_in = const_cast<Bytef*>(data.data());
-  inflater->avail_in = static_cast<uInt>(data.size());
-  inflater->next_out = out.data();
-  inflater->avail_out = static_cast<uInt>(out.size());
-  for (;;) {
-    const int result = inflate(inflater.get(), Z_NO_FLUSH);
-    if (result == Z_STREAM_END) break;
-    if (result == Z_MEM_ERROR) throw std::bad_alloc();
-    if (result != Z_OK && result != Z_BUF_ERROR) throw StreamError("Corrupt deflate data in block");
-    if (inflater->avail_out == 0) throw StreamError("Decoded block exceeds 32783 bytes");
-    if (inflater->avail_in == 0 || result == Z_BUF_ERROR) throw StreamError("Truncated deflate data in block");
-  }
-  if (inflater->total_out > BlockCoder::kMaxBlock) throw StreamError("Decoded block exceeds 32783 bytes");
-  if (inflater->avail_in != 0) throw StreamError("Garbage after deflate data in block");
-  out.resize(inflater->total_out);
-  return out;
-}
-
 }  // namespace
 
 std::vector<std::uint8_t> BlockCoder::Encode(std::span<const std::uint8_t> chunk) {
@@ -97,17 +61,9 @@ std::vector<std::uint8_t> BlockCoder::Encode(std::span<const std::uint8_t> chunk
 }
 
 std::vector<std::uint8_t> BlockCoder::Decode(std::span<const std::uint8_t> block) {
-  if (block.empty()) throw StreamError("Empty block");
-  if (block.size() > kMaxBlock) throw StreamError("Block length exceeds 32783 bytes");
-  const auto data = block.subspan(1);
-  switch (block[0]) {
-    case kStored:
-      return {data.begin(), data.end()};
-    case kDeflated:
-      return Inflate(data);
-    default:
-      throw StreamError("Unknown block method " + std::to_string(block[0]));
-  }
+  std::vector<std::uint8_t> out(BlockDecoder::kRoom);
+  out.resize(BlockDecoder().Decode(block, out));
+  return out;
 }
 
 }  // namespace core

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "core/ByteStream.h"
 
@@ -30,6 +31,10 @@ class CompressedFileData {
   // that ends early (a short signature included); a message naming the fault for a negative T,
   // a block length above 32783 or below 1, lengths that overrun T, or a block that does not decode.
   static void Decompress(ByteStream& source, ByteStream& destination);
+
+  // What the container in data decodes to at most, read from its block headers alone (the
+  // headers of a damaged container count as far as they go); for sizing a destination once.
+  static std::size_t DecodedSizeBound(std::span<const std::uint8_t> data);
 };
 
 }  // namespace core

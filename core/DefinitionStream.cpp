@@ -12,9 +12,7 @@ namespace {
 
 constexpr std::uint8_t kMagic[4] = {'S', 'K', 'W', 'D'};
 constexpr std::uint8_t kVersion = 1;
-// Longest string, byte block or list a definition may hold. Anything larger is taken as
-// corruption rather than as a stream that merely ends early.
-constexpr std::int64_t kMaxLength = 64 * 1024 * 1024;
+constexpr std::int64_t kMaxLength = DefinitionStream::kMaxLength;
 
 class Writer {
  public:

@@ -23,6 +23,9 @@ class DefinitionStream {
   static ComponentDef Read(std::span<const std::uint8_t> data);
 
   static constexpr int kMaxDepth = 32;  // nesting of components
+  // Longest string, byte block or list a definition may hold. Anything larger is taken as
+  // corruption rather than as a stream that merely ends early.
+  static constexpr std::int64_t kMaxLength = 64 * 1024 * 1024;
 };
 
 }  // namespace core

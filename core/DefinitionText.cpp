@@ -1,9 +1,12 @@
 #include "core/DefinitionText.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <set>
 
+#include "core/DefinitionStream.h"
 #include "core/Windows1252.h"
 
 namespace core {
@@ -19,6 +22,34 @@ struct Token {
   bool Is(char symbol) const { return kind == Symbol && text[0] == symbol; }
   bool IsWord(std::string_view word) const { return kind == Ident && text == word; }
 };
+
+constexpr auto kMaxString = static_cast<std::size_t>(DefinitionStream::kMaxLength);
+
+int LineAt(std::string_view text, std::size_t pos) {
+  return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(pos), '\n'));
+}
+
+// Faults of the file as a whole, found before any token is read: another encoding, binary
+// bytes, line ends of another system.
+void CheckIsText(std::string_view text) {
+  const bool utf16Mark = text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF");
+  const bool utf16Ascii = text.size() >= 2 && ((text[0] == '\0') != (text[1] == '\0'));
+  if (utf16Mark || utf16Ascii) throw DefinitionTextError("the file is UTF-16; save it as UTF-8");
+  if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
+    throw DefinitionTextError(LineAt(text, nul), "a NUL byte; the file is not text");
+  for (std::size_t cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r', cr + 1)) {
+    if (cr + 1 >= text.size() || text[cr + 1] != '\n')
+      throw DefinitionTextError(LineAt(text, cr), "line ends must be LF or CR LF");
+  }
+}
+
+std::string Printable(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (byte >= 0x20 && byte < 0x7F) return "'" + std::string(1, c) + "'";
+  char hex[8];
+  std::snprintf(hex, sizeof hex, "$%02X", byte);
+  return hex;
+}
 
 bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -54,10 +85,14 @@ class Lexer {
       t.text = std::string(1, c);
       return t;
     }
-    Fail("unexpected character '" + std::string(1, c) + "'");
+    Fail("unexpected character " + Printable(c));
   }
 
   [[noreturn]] void Fail(const std::string& what) const { throw DefinitionTextError(line_, what); }
+  [[noreturn]] void FailTooLong() const { Fail(TooLong()); }
+  static std::string TooLong() {
+    return "string longer than " + std::to_string(kMaxString) + " bytes, the most a window definition holds";
+  }
 
  private:
   std::string_view text_;
@@ -126,9 +161,10 @@ class Lexer {
     t.kind = Token::String;
     while (Peek() == '\'' || Peek() == '#') {
       if (Peek() == '#') {
+        if (t.text.size() >= kMaxString) FailTooLong();
         t.text.push_back(CharCode());
       } else {
-        t.text += QuotedPart();
+        QuotedPart(t.text);
       }
     }
     return t;
@@ -143,25 +179,25 @@ class Lexer {
     return static_cast<char>(code.integer);
   }
 
-  std::string QuotedPart() {
+  // Converts one quoted part onto out, run by run between quotes, and stops at once when out
+  // passes the longest string a definition holds.
+  void QuotedPart(std::string& out) {
     ++pos_;
-    std::string utf8;
     for (;;) {
-      if (pos_ >= text_.size() || Peek() == '\n' || Peek() == '\r') Fail("unterminated string");
-      const char c = text_[pos_++];
-      if (c != '\'') {
-        utf8.push_back(c);
-      } else if (Peek() == '\'') {
-        utf8.push_back('\'');
-        ++pos_;
-      } else {
-        break;
+      const std::size_t stop = text_.find_first_of("'\n\r", pos_);
+      if (stop == std::string_view::npos || text_[stop] != '\'') Fail("unterminated string");
+      try {
+        Windows1252::AppendFromUtf8(text_.substr(pos_, stop - pos_), out, kMaxString);
+      } catch (const std::length_error&) {
+        FailTooLong();
+      } catch (const std::invalid_argument& e) {
+        Fail(e.what());
       }
-    }
-    try {
-      return Windows1252::FromUtf8(utf8);
-    } catch (const std::invalid_argument& e) {
-      Fail(e.what());
+      pos_ = stop + 1;
+      if (Peek() != '\'') return;
+      if (out.size() >= kMaxString) FailTooLong();
+      out.push_back('\'');
+      ++pos_;
     }
   }
 };
@@ -173,7 +209,7 @@ class Parser {
   }
 
   ComponentDef Document() {
-    ComponentDef root = Object();
+    ComponentDef root = Object(1);
     if (current_.kind != Token::End) Fail("text after the final 'end'");
     return root;
   }
@@ -215,8 +251,10 @@ class Parser {
     return name;
   }
 
-  ComponentDef Object() {
+  ComponentDef Object(int depth) {
     if (!current_.IsWord("object")) Fail("'object' expected but " + Describe() + " found");
+    if (depth > DefinitionStream::kMaxDepth)
+      Fail("objects nested more than " + std::to_string(DefinitionStream::kMaxDepth) + " deep");
     Advance();
     ComponentDef c;
     c.name = ExpectName("component name");
@@ -226,7 +264,7 @@ class Parser {
     while (!current_.IsWord("end")) {
       if (current_.kind == Token::End) Fail("'end' missing for " + c.name);
       if (current_.IsWord("object")) {
-        c.children.push_back(Object());
+        c.children.push_back(Object(depth + 1));
         continue;
       }
       const int line = current_.line;
@@ -264,6 +302,7 @@ class Parser {
     while (current_.Is('+')) {
       Advance();
       if (current_.kind != Token::String) Fail("a string expected after '+' but " + Describe() + " found");
+      if (current_.text.size() > kMaxString - s.size()) Fail(Lexer::TooLong());
       s += current_.text;
       Advance();
     }
@@ -284,11 +323,15 @@ class Parser {
     const std::string name = current_.text;
     Advance();
     if (readFile_ == nullptr || !*readFile_) throw DefinitionTextError(line, "files cannot be read here");
+    std::vector<std::uint8_t> bytes;
     try {
-      return PropertyValue::Raw((*readFile_)(name));
+      bytes = (*readFile_)(name);
     } catch (const std::exception& e) {
       throw DefinitionTextError(line, "cannot read file '" + name + "': " + e.what());
     }
+    if (bytes.size() > kMaxString)
+      throw DefinitionTextError(line, "file '" + name + "' is longer than " + std::to_string(kMaxString) + " bytes");
+    return PropertyValue::Raw(std::move(bytes));
   }
 
   PropertyValue SetValue() {
@@ -320,6 +363,7 @@ class Parser {
 }  // namespace
 
 ComponentDef DefinitionText::Parse(std::string_view text, const FileReader& readFile) {
+  CheckIsText(text);
   return Parser(text, &readFile).Document();
 }
 

@@ -25,8 +25,10 @@ namespace core {
 //     end
 //   end
 //
-// Blank lines and lines starting with "//" are ignored. Errors raise DefinitionTextError with
-// the line number.
+// Blank lines and lines starting with "//" are ignored. Lines end in LF or CR LF. Objects nest at
+// most DefinitionStream::kMaxDepth deep and a string holds at most DefinitionStream::kMaxLength
+// bytes, the limits of the program's own reader. Errors raise DefinitionTextError with the line
+// number (none for a file that is not UTF-8 text at all).
 class DefinitionText {
  public:
   using FileReader = std::function<std::vector<std::uint8_t>(const std::string& relativeName)>;
@@ -39,6 +41,8 @@ class DefinitionTextError : public std::runtime_error {
  public:
   DefinitionTextError(int line, const std::string& what)
       : std::runtime_error("line " + std::to_string(line) + ": " + what), line_(line) {}
+  // A fault of the whole file rather than of one line.
+  explicit DefinitionTextError(const std::string& what) : std::runtime_error(what), line_(0) {}
   int line() const { return line_; }
 
  private:

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/BlockDecoder.h"
 #include "core/CompressedFileData.h"
 #include "core/Int32Field.h"
 #include "core/StreamError.h"
@@ -51,14 +52,26 @@ std::vector<std::uint8_t> FileData::Encode(const std::vector<std::uint8_t>& file
   MemoryByteStream in(file);
   MemoryByteStream out;
   Encode(in, static_cast<std::int64_t>(file.size()), compress, out);
-  return out.Data();
+  return out.TakeData();
 }
 
 std::vector<std::uint8_t> FileData::Decode(const std::vector<std::uint8_t>& data, bool compress) {
   MemoryByteStream in(data);
   MemoryByteStream out;
+  // Sized once: the plain length or the blocks' bound, never more than the data can justify, and
+  // room for the last block to be decoded in place.
+  std::size_t size = 0;
+  if (compress) {
+    size = CompressedFileData::DecodedSizeBound(data);
+  } else if (data.size() >= 4) {
+    const auto n = static_cast<std::size_t>(
+        static_cast<std::uint32_t>(data[0]) | (static_cast<std::uint32_t>(data[1]) << 8) |
+        (static_cast<std::uint32_t>(data[2]) << 16) | (static_cast<std::uint32_t>(data[3]) << 24));
+    size = std::min(n, data.size() - 4);
+  }
+  out.Reserve(std::min(size, 64 * data.size()) + BlockDecoder::kRoom);
   Decode(in, compress, out);
-  return out.Data();
+  return out.TakeData();
 }
 
 }  // namespace core

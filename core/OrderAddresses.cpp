@@ -7,7 +7,9 @@ namespace core {
 
 namespace {
 
-constexpr std::string_view kClickCounter = "http://www.skylatch.example/cgi-bin/clickcount.cgi";
+// Over HTTPS, like the credit-card form it leads to: a card purchase form reached over plain HTTP
+// could be read or swapped on the way.
+constexpr std::string_view kClickCounter = "https://www.skylatch.example/cgi-bin/clickcount.cgi";
 constexpr std::string_view kOrderHost = "order.paylynx.example";
 constexpr std::string_view kInfoHost = "www.paylynx-info.example";
 constexpr std::array<const char*, 3> kProductIds = {"10421", "10422", "10423"};
@@ -35,7 +37,7 @@ std::string OrderAddresses::OrderAddress(OrderPage page, int productPosition) {
 
 std::string OrderAddresses::ResellerAddress(OrderPage page, const char* productId) {
   if (page == OrderPage::CreditCard)
-    return "http://" + std::string(kOrderHost) + "/purchase.php3?productid=" + productId;
+    return "https://" + std::string(kOrderHost) + "/purchase.php3?productid=" + productId;
   return "https://" + std::string(kOrderHost) + "/paylynx/vieworderpage.php3?productid=" + productId +
          "&ordertypeid=" + OrderTypeId(page);
 }

@@ -1,9 +1,11 @@
 #include "core/Windows1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
 #include <stdexcept>
+#include <string>
 
 namespace core {
 
@@ -59,6 +61,26 @@ std::string Windows1252::FromUtf8(std::string_view utf8) {
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) out.push_back(Encode(Decode(utf8, i)));
   return out;
+}
+
+void Windows1252::AppendFromUtf8(std::string_view utf8, std::string& out, std::size_t maxLength) {
+  if (out.size() < maxLength) out.reserve(out.size() + std::min(utf8.size(), maxLength - out.size()));
+  const auto tooLong = [maxLength] {
+    return std::length_error("text longer than " + std::to_string(maxLength) + " bytes");
+  };
+  for (std::size_t i = 0; i < utf8.size();) {
+    // Plain ASCII, by far the most of any definition, goes across in runs.
+    std::size_t run = i;
+    while (run < utf8.size() && static_cast<std::uint8_t>(utf8[run]) < 0x80) ++run;
+    if (run > i) {
+      if (run - i > maxLength - std::min(maxLength, out.size())) throw tooLong();
+      out.append(utf8.substr(i, run - i));
+      i = run;
+      continue;
+    }
+    if (out.size() >= maxLength) throw tooLong();
+    out.push_back(Encode(Decode(utf8, i)));
+  }
 }
 
 }  // namespace core

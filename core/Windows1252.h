@@ -10,6 +10,9 @@ class Windows1252 {
   // Converts UTF-8 to Windows-1252 bytes. Raises std::invalid_argument for malformed UTF-8 and
   // for characters the code page cannot hold, naming the character.
   static std::string FromUtf8(std::string_view utf8);
+  // The same, appending to out; raises std::length_error as soon as out would grow past
+  // maxLength, before the rest of the text is looked at.
+  static void AppendFromUtf8(std::string_view utf8, std::string& out, std::size_t maxLength);
 };
 
 }  // namespace core

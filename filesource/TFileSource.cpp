@@ -20,12 +20,14 @@ bool FileExists(const std::string& name) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-// Creates the file empty unless it exists. Only "it exists" sends the search on; any other
-// failure keeps the name, and opening it afterwards reports the file that could not be made.
-bool ReserveName(const std::string& name) {
-  HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+// Creates the file empty unless it exists, and keeps it open with delete-on-close in held. Only
+// "it exists" sends the search on; any other failure keeps the name, and opening it afterwards
+// reports the file that could not be made.
+bool ReserveName(const std::string& name, HANDLE& held) {
+  HANDLE file = CreateFileA(name.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
   if (file != INVALID_HANDLE_VALUE) {
-    CloseHandle(file);
+    held = file;
     return true;
   }
   const DWORD error = GetLastError();
@@ -52,24 +54,44 @@ void TFileSource::SetFileName(const std::string& value) {
   extension_ = core::TempFileNaming::ExtensionOf(value);
 }
 
-void TFileSource::DeleteOwnedFile() {
-  if (ownsFile_) DeleteFileA(fileName_.c_str());
+void TFileSource::HeldFile::Release() {
+  if (handle) CloseHandle(handle);
+  handle = nullptr;
 }
 
-std::string TFileSource::NewTempFileName() const {
+void TFileSource::DeleteOwnedFile() {
+  if (!ownsFile_) return;
+  held_.Release();
+  DeleteFileA(fileName_.c_str());
+}
+
+std::string TFileSource::NewTempFileName() {
   const int seconds = ui::Platform::Current().TimeOfDay().wSecond;
   const std::string base = core::TempFileNaming::TempBase(ui::Platform::Current().TempPath(), seconds);
-  return core::TempFileNaming::NextTempFileName(base, extension_, ReserveName, kMaxTempNumbers);
+  HANDLE held = nullptr;
+  std::string name = core::TempFileNaming::NextTempFileName(
+      base, extension_, [&held](const std::string& candidate) { return ReserveName(candidate, held); },
+      kMaxTempNumbers);
+  held_.Release();
+  held_.handle = held;
+  return name;
 }
 
 void TFileSource::ReadFileData(core::ByteStream& stream) {
+  DeleteOwnedFile();
   fileName_ = NewTempFileName();
   ownsFile_ = true;
-  ui::TFileStream file(fileName_, ui::TFileStream::Mode::OpenWrite);
-  if (compress_) {
-    TCompressStream().DecompressStream(stream, file);
-  } else {
-    core::FileData::Decode(stream, false, file);
+  try {
+    ui::TFileStream file(fileName_, ui::TFileStream::Mode::OpenWrite);
+    if (compress_) {
+      TCompressStream().DecompressStream(stream, file);
+    } else {
+      core::FileData::Decode(stream, false, file);
+    }
+  } catch (...) {
+    // A load that fails takes its reserved file with it.
+    held_.Release();
+    throw;
   }
 }
 

@@ -6,6 +6,10 @@
 
 // Carries a whole file inside its window's stored definition ("FileData") and, when the window
 // is loaded, writes it back to a new temporary file that it owns and deletes again.
+//
+// The temporary file is held open with delete-on-close from the moment its name is reserved, so
+// it vanishes however the program ends, killed included. The hold lets others read and write the
+// file (Preview copies it) but not delete or rename it while the component owns it.
 class TFileSource : public ui::TComponent {
  public:
   explicit TFileSource(ui::TComponent* owner);
@@ -33,11 +37,21 @@ class TFileSource : public ui::TComponent {
   bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
 
  protected:
-  // <temp folder>\~fs<seconds><n><Extension>, created empty so nobody else takes it.
-  std::string NewTempFileName() const;
+  // <temp folder>\~fs<seconds><n><Extension>, created empty so nobody else takes it, and held.
+  std::string NewTempFileName();
 
  private:
   void DeleteOwnedFile();
+
+  // The delete-on-close handle of the owned temporary file; closing it deletes the file.
+  struct HeldFile {
+    void* handle = nullptr;
+    HeldFile() = default;
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    ~HeldFile() { Release(); }
+    void Release();
+  };
 
   bool compress_ = false;
   std::string displayLabel_;
@@ -45,4 +59,5 @@ class TFileSource : public ui::TComponent {
   std::string fileName_;
   bool store_ = false;
   bool ownsFile_ = false;
+  HeldFile held_;
 };

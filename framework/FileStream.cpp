@@ -7,7 +7,10 @@ namespace ui {
 TFileStream::TFileStream(const std::string& fileName, Mode mode) : fileName_(fileName) {
   DWORD access = mode == Mode::OpenRead ? GENERIC_READ : GENERIC_WRITE | GENERIC_READ;
   DWORD disposition = mode == Mode::Create ? CREATE_ALWAYS : OPEN_EXISTING;
-  handle_ = CreateFileA(fileName.c_str(), access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // Sharing delete lets a file held open with delete-on-close (a file source's temporary file)
+  // be opened at all.
+  handle_ = CreateFileA(fileName.c_str(), access, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, disposition,
+                        FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle_ == INVALID_HANDLE_VALUE) throw EFOpenError(fileName);
 }
 

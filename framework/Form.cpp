@@ -136,13 +136,40 @@ void TForm::PlaceOnFirstShow() {
   SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+HWND TForm::EnabledOwnedWindow() const {
+  if (!HandleAllocated()) return nullptr;
+  HWND last = GetLastActivePopup(Handle());
+  auto usable = [this](HWND w) {
+    return w && w != Handle() && GetWindow(w, GW_OWNER) == Handle() && IsWindowVisible(w) && IsWindowEnabled(w);
+  };
+  if (usable(last)) return last;
+  if (Application)
+    for (TForm* form : Application->Forms())
+      if (form->HandleAllocated() && usable(form->Handle())) return form->Handle();
+  return nullptr;
+}
+
+void TForm::BringToFront() {
+  if (IsWindowEnabled(Handle())) {
+    SetForegroundWindow(Handle());
+    return;
+  }
+  // A disabled window never takes the foreground from the window it waits for: showing the
+  // main window in the "order" start runs its activation, which opens the chooser and disables
+  // the main window before this showing has finished.
+  if (HWND owned = EnabledOwnedWindow()) {
+    SetWindowPos(owned, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(owned);
+  }
+}
+
 void TForm::CMVisibleChanged(TMessage&) {
   if (Visible()) {
     HandleNeeded();
     PlaceOnFirstShow();
     if (OnShow) OnShow(this);
     ShowWindow(Handle(), SW_SHOW);
-    SetForegroundWindow(Handle());
+    if (Visible()) BringToFront();
     return;
   }
   if (!HandleAllocated()) return;
@@ -178,10 +205,24 @@ void TForm::WMClose(TMessage& m) {
 void TForm::WMActivate(TMessage& m) {
   DefaultHandler(m);
   if (LOWORD(m.wParam) == WA_INACTIVE) return;
+  // Activated while disabled (by the system, a window manager or a click on the taskbar): the
+  // activation goes on to the enabled window this one waits for, and this window's activation
+  // handler does not run, since it never became the window the user works in.
+  if (!IsWindowEnabled(Handle())) {
+    if (HWND owned = EnabledOwnedWindow()) {
+      SetForegroundWindow(owned);
+      SetActiveWindow(owned);
+      return;
+    }
+  }
   bool fire = Application ? Application->FormActivated(this) : true;
+  FocusActiveControl();
+  if (fire && OnActivate) OnActivate(this);
+}
+
+void TForm::FocusActiveControl() {
   if (activeControl_ && activeControl_->CanFocus()) activeControl_->SetFocus();
   else SelectNext(true);
-  if (fire && OnActivate) OnActivate(this);
 }
 
 void TForm::WMCommand(TMessage& m) {

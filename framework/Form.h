@@ -96,6 +96,12 @@ class TForm : public TWinControl {
 
  private:
   void PlaceOnFirstShow();
+  // The enabled, visible window owned by this one (the secondary window it waits for), or null.
+  HWND EnabledOwnedWindow() const;
+  // Foreground for this window, or, while it is disabled, for the window it waits for.
+  void BringToFront();
+  // Gives the focus back to the control that had it last, or to the first tab stop.
+  void FocusActiveControl();
 
   TBorderStyle borderStyle_ = TBorderStyle::bsSizeable;
   unsigned borderIcons_ = biSystemMenu | biMinimize | biMaximize;

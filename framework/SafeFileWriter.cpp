@@ -14,10 +14,8 @@ namespace {
 constexpr int kDiskFull = 101;
 constexpr unsigned kAttempts = 100;
 
-[[noreturn]] void Fail(DWORD code) {
-  if (code == ERROR_DISK_FULL || code == ERROR_HANDLE_DISK_FULL) throw EInOutError(kDiskFull);
-  throw EInOutError(static_cast<int>(code));
-}
+// The message table reads Windows' own disk-full codes as "Disk full" too.
+[[noreturn]] void Fail(DWORD code) { throw EInOutError(static_cast<int>(code)); }
 
 // The temporary file: closed when the scope ends, deleted unless it was moved into place.
 class TemporaryFile {

@@ -26,6 +26,22 @@
 #include "generator/Unit4.h"
 #include "orders/pur1.h"
 
+namespace {
+
+// Places a companion file so that it is whole or absent: copied under a name of this process in
+// the same folder, then renamed into place. A copy that fails part-way (a full disk) leaves no
+// truncated companion behind for every later Preview to keep. An existing companion stays as it
+// is: it is not copied again, and a rename onto one that appeared meanwhile fails.
+void PlaceCompanion(ui::Platform& platform, const std::string& source, const std::string& destination) {
+  if (GetFileAttributesA(destination.c_str()) != INVALID_FILE_ATTRIBUTES) return;
+  const std::string partial = destination + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
+  DeleteFileA(partial.c_str());  // left by an earlier process of the same id that was killed
+  if (platform.CopyFile(source, partial, true) && MoveFileA(partial.c_str(), destination.c_str())) return;
+  DeleteFileA(partial.c_str());
+}
+
+}  // namespace
+
 TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner) {
   Publish("FlatButton2Click", &TForm1::FlatButton2Click);
   Publish("FlatCheckBox1Click", &TForm1::FlatCheckBox1Click);
@@ -121,11 +137,11 @@ void TForm1::Preview() {
   script.Close();
   core::PreviewPage::WriteTo(page, FlatEdit1->Text(), Url->Text());
   page.Close();
-  // Copies that fail (the companions are there already, a temporary file has vanished) pass
-  // silently, and so does a shell without a browser.
+  // Copies that fail (the companions are there already, a temporary file has vanished, the disk
+  // is full) pass silently, and so does a shell without a browser.
   ui::Platform& platform = ui::Platform::Current();
-  platform.CopyFile(enscript->FileName(), kCompanionScript, true);
-  platform.CopyFile(enpreview->FileName(), kPreviewPage, true);
+  PlaceCompanion(platform, enscript->FileName(), kCompanionScript);
+  PlaceCompanion(platform, enpreview->FileName(), kPreviewPage);
   ShellOpen(kPreviewPage);
 }
 

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <set>
 #include <string>
 
@@ -35,43 +36,92 @@ void ExpectNormalStart(ProgramProcess& program) {
   EXPECT_TRUE(chooser == nullptr || !IsWindowVisible(chooser));
 }
 
-}  // namespace
+// The window is the foreground window (with focused: a child of it has the keyboard focus), and
+// nothing of the program lies over the centre of the given control: a user's click there
+// reaches it.
+void ExpectInFrontAndClickable(HWND window, HWND control, bool focused = true) {
+  DWORD start = GetTickCount();
+  while (GetForegroundWindow() != window && GetTickCount() - start < 3000) Sleep(50);
+  Sleep(300);  // anything that would still push the window back has run by now
+  EXPECT_EQ(GetForegroundWindow(), window);
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread));
+  EXPECT_EQ(thread.hwndActive, window);
+  char focusClass[64] = "(none)";
+  if (thread.hwndFocus) GetClassNameA(thread.hwndFocus, focusClass, sizeof focusClass);
+  if (focused) EXPECT_TRUE(IsChild(window, thread.hwndFocus)) << "the focus is on a " << focusClass;
+  EXPECT_EQ(WindowFromPoint(ProgramProcess::Centre(control)), control);
+}
 
-TEST(Startup, OrderSwitchOpensTheChooserInFrontOfADisabledMainWindowAndCancelEndsWithZero) {
-  std::set<std::string> before = TemporaryStoreFiles();
-  ProgramProcess program("order");
+HWND StartInOrderMode(ProgramProcess& program) {
   HWND chooser = program.WaitForWindow("TMain");
-  ASSERT_NE(chooser, nullptr);
   HWND main = program.WaitForWindow("TForm1");
-  ASSERT_NE(main, nullptr);
-  Sleep(200);
+  if (!chooser || !main) return nullptr;
   EXPECT_FALSE(IsWindowEnabled(main));
   EXPECT_EQ(GetWindow(chooser, GW_OWNER), main);
+  return chooser;
+}
+
+}  // namespace
+
+TEST(Startup, OrderSwitchOpensTheChooserInFrontAndARealClickOnCancelEndsWithZero) {
+  std::set<std::string> before = TemporaryStoreFiles();
+  ProgramProcess program("order");
+  HWND chooser = StartInOrderMode(program);
+  ASSERT_NE(chooser, nullptr);
   HWND cancel = ProgramProcess::FindChild(chooser, "TFlatButton", "Cancel");
   ASSERT_NE(cancel, nullptr);
-  ProgramProcess::ClickChild(cancel);
+  ExpectInFrontAndClickable(chooser, cancel);
+  ProgramProcess::ClickAt(ProgramProcess::Centre(cancel));
   EXPECT_EQ(program.WaitForExit(), 0);
   // The file store's temporary files went with the windows.
   EXPECT_EQ(TemporaryStoreFiles(), before);
 }
 
-TEST(Startup, OrderSwitchEndsFromTheChoosersCloseBox) {
+TEST(Startup, OrderSwitchEndsFromARealClickOnTheChoosersCloseBox) {
   ProgramProcess program("order");
-  HWND chooser = program.WaitForWindow("TMain");
+  HWND chooser = StartInOrderMode(program);
   ASSERT_NE(chooser, nullptr);
-  PostMessageA(chooser, WM_CLOSE, 0, 0);
+  ExpectInFrontAndClickable(chooser, ProgramProcess::FindChild(chooser, "TFlatButton", "Cancel"));
+  POINT closeBox = ProgramProcess::CloseBox(chooser);
+  ASSERT_GE(closeBox.x, 0);
+  EXPECT_EQ(WindowFromPoint(closeBox), chooser);
+  ProgramProcess::ClickAt(closeBox);
   EXPECT_EQ(program.WaitForExit(), 0);
 }
 
-TEST(Startup, OrderSwitchEndsFromCancelOnAMethodPageReachedWithNext) {
-  ProgramProcess program("order");
-  HWND chooser = program.WaitForWindow("TMain");
-  ASSERT_NE(chooser, nullptr);
-  ProgramProcess::ClickChild(ProgramProcess::FindChild(chooser, "TFlatButton", "Next"));
+// "Next" pressed by a real click; the page comes up in front, and its Cancel or close box ends
+// the program.
+static HWND OpenTheCreditCardPage(ProgramProcess& program) {
+  HWND chooser = StartInOrderMode(program);
+  if (!chooser) return nullptr;
+  HWND next = ProgramProcess::FindChild(chooser, "TFlatButton", "Next");
+  ExpectInFrontAndClickable(chooser, next);
+  ProgramProcess::ClickAt(ProgramProcess::Centre(next));
   HWND page = program.WaitForWindow("TCCOrders");
-  ASSERT_NE(page, nullptr);
+  if (!page) return nullptr;
   EXPECT_FALSE(IsWindowVisible(chooser));
-  ProgramProcess::ClickChild(ProgramProcess::FindChild(page, "TFlatButton", "Cancel"));
+  // The page holds no tab stop (its flat buttons are none), so the window itself keeps the focus.
+  ExpectInFrontAndClickable(page, ProgramProcess::FindChild(page, "TFlatButton", "Cancel"), false);
+  return page;
+}
+
+TEST(Startup, OrderSwitchEndsFromARealClickOnCancelOfAPageReachedWithNext) {
+  ProgramProcess program("order");
+  HWND page = OpenTheCreditCardPage(program);
+  ASSERT_NE(page, nullptr);
+  ProgramProcess::ClickAt(ProgramProcess::Centre(ProgramProcess::FindChild(page, "TFlatButton", "Cancel")));
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+TEST(Startup, OrderSwitchEndsFromARealClickOnTheCloseBoxOfAPageReachedWithNext) {
+  ProgramProcess program("order");
+  HWND page = OpenTheCreditCardPage(program);
+  ASSERT_NE(page, nullptr);
+  POINT closeBox = ProgramProcess::CloseBox(page);
+  ASSERT_GE(closeBox.x, 0);
+  ProgramProcess::ClickAt(closeBox);
   EXPECT_EQ(program.WaitForExit(), 0);
 }
 
@@ -113,5 +163,94 @@ TEST(Startup, ExitFromTheMenuEndsWithZeroAndLeavesNoTemporaryFiles) {
   EXPECT_GT(TemporaryStoreFiles().size(), before.size());
   ProgramProcess::ChooseMenu(main, 2, -1);  // File, Help, Exit
   EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(TemporaryStoreFiles(), before);
+}
+
+TEST(Startup, TheMainWindowsCloseBoxEndsWithZeroAndLeavesNoTemporaryFiles) {
+  std::set<std::string> before = TemporaryStoreFiles();
+  ProgramProcess program("");
+  HWND main = program.WaitForWindow("TForm1");
+  ASSERT_NE(main, nullptr);
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(TemporaryStoreFiles(), before);
+}
+
+TEST(Startup, TheChoosersCloseBoxInOrderModeLeavesNoTemporaryFiles) {
+  std::set<std::string> before = TemporaryStoreFiles();
+  ProgramProcess program("order");
+  HWND chooser = program.WaitForWindow("TMain");
+  ASSERT_NE(chooser, nullptr);
+  EXPECT_GT(TemporaryStoreFiles().size(), before.size());
+  PostMessageA(chooser, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(TemporaryStoreFiles(), before);
+}
+
+TEST(Startup, AKilledProgramLeavesNoTemporaryFiles) {
+  std::set<std::string> before = TemporaryStoreFiles();
+  {
+    ProgramProcess program("");
+    ASSERT_NE(program.WaitForWindow("TForm1"), nullptr);
+    EXPECT_EQ(TemporaryStoreFiles().size(), before.size() + 2);
+  }  // ended from outside, with no chance to clean up
+  EXPECT_EQ(TemporaryStoreFiles(), before);
+}
+
+namespace {
+
+// The texts of a message box's static controls.
+std::string BoxText(HWND box) {
+  std::string text;
+  EnumChildWindows(
+      box,
+      [](HWND child, LPARAM parameter) -> BOOL {
+        char name[64] = {}, caption[512] = {};
+        GetClassNameA(child, name, sizeof name);
+        GetWindowTextA(child, caption, sizeof caption);
+        if (std::string(name) == "Static") *reinterpret_cast<std::string*>(parameter) += caption;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&text));
+  return text;
+}
+
+// Sets an environment variable of this process (and so of programs it starts) for one scope.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
+    char old[MAX_PATH + 1] = {};
+    had_ = GetEnvironmentVariableA(name, old, sizeof old) > 0;
+    old_ = old;
+    SetEnvironmentVariableA(name, value.c_str());
+  }
+  ~ScopedEnvironment() { SetEnvironmentVariableA(name_, had_ ? old_.c_str() : nullptr); }
+
+ private:
+  const char* name_;
+  bool had_;
+  std::string old_;
+};
+
+}  // namespace
+
+TEST(Startup, AStartUpThatFailsShowsTheErrorAndEndsWithOne) {
+  std::set<std::string> before = TemporaryStoreFiles();
+  const std::string missing = "C:\\windows\\temp\\skylatch-no-such-folder";
+  std::optional<ProgramProcess> program;
+  {
+    // The file sources cannot write their temporary files into a folder that is not there.
+    ScopedEnvironment tmp("TMP", missing), temp("TEMP", missing);
+    program.emplace("");
+  }
+  HWND box = program->WaitForWindow("#32770");
+  ASSERT_NE(box, nullptr);
+  char title[64] = {};
+  GetWindowTextA(box, title, sizeof title);
+  EXPECT_EQ(std::string(title), "Skylatch!");
+  EXPECT_EQ(BoxText(box).rfind("Cannot open file " + missing + "\\~fs", 0), 0u) << BoxText(box);
+  EXPECT_EQ(program->FindWindowOfClass("TForm1"), nullptr);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(program->WaitForExit(), 1);
   EXPECT_EQ(TemporaryStoreFiles(), before);
 }

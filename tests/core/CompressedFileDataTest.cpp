@@ -233,3 +233,65 @@ TEST(CompressedFileData, DamagedBytesGiveErrorsNotCrashes) {
   }
   EXPECT_GT(refused, 1000);
 }
+
+namespace {
+
+// A stream that, like a file, neither lends its storage nor hands out views of it.
+class FileLikeStream : public core::ByteStream {
+ public:
+  explicit FileLikeStream(Bytes data = {}) : memory_(std::move(data)) {}
+  std::size_t Read(void* buffer, std::size_t count) override { return memory_.Read(buffer, count); }
+  void Write(const void* buffer, std::size_t count) override { memory_.Write(buffer, count); }
+  std::int64_t Position() const override { return memory_.Position(); }
+  void Seek(std::int64_t position) override { memory_.Seek(position); }
+  std::int64_t Size() const override { return memory_.Size(); }
+  const Bytes& Data() const { return memory_.Data(); }
+
+ private:
+  MemoryByteStream memory_;
+};
+
+}  // namespace
+
+TEST(CompressedFileData, DecodesInPlaceIntoMemoryAndThroughABufferIntoFiles) {
+  const Bytes file = [] {
+    Bytes b = TextBytes(70000);
+    const Bytes noise = RandomBytes(40000, 9);
+    b.insert(b.end(), noise.begin(), noise.end());
+    return b;
+  }();
+  const Bytes packed = Compress(file);
+
+  FileLikeStream fileIn(packed), fileOut;
+  CompressedFileData::Decompress(fileIn, fileOut);
+  EXPECT_EQ(fileOut.Data(), file);
+
+  // Decoding over bytes already there replaces just as many and keeps the rest.
+  MemoryByteStream memoryIn(packed), memoryOut(Bytes(file.size() + 10, 0xEE));
+  memoryOut.Seek(0);
+  CompressedFileData::Decompress(memoryIn, memoryOut);
+  EXPECT_EQ(memoryOut.Position(), static_cast<std::int64_t>(file.size()));
+  EXPECT_EQ(Bytes(memoryOut.Data().begin(), memoryOut.Data().begin() + static_cast<std::ptrdiff_t>(file.size())), file);
+  EXPECT_EQ(memoryOut.Size(), static_cast<std::int64_t>(file.size() + 10));
+
+  // A block that fails leaves nothing of itself behind in the destination.
+  Bytes damaged = packed;
+  const std::size_t secondTag = 14 + (packed[10] | packed[11] << 8) + 4;
+  damaged[secondTag] = 7;  // an unknown method
+  MemoryByteStream damagedIn(damaged), damagedOut;
+  EXPECT_THROW(CompressedFileData::Decompress(damagedIn, damagedOut), StreamError);
+  EXPECT_EQ(damagedOut.Data(), Bytes(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(BlockCoder::kMaxChunk)));
+}
+
+TEST(CompressedFileData, TheSizeBoundComesFromTheHeadersAndHoldsTheFile) {
+  const Bytes random = RandomBytes(100000, 4), text = TextBytes(100000);
+  EXPECT_EQ(CompressedFileData::DecodedSizeBound(Compress(random)), random.size());  // stored blocks: exact
+  EXPECT_GE(CompressedFileData::DecodedSizeBound(Compress(text)), text.size());
+  EXPECT_LE(CompressedFileData::DecodedSizeBound(Compress(text)), 4 * BlockCoder::kMaxBlock);
+  EXPECT_EQ(CompressedFileData::DecodedSizeBound(Compress({})), 0u);
+  EXPECT_EQ(CompressedFileData::DecodedSizeBound(Bytes{'P', 'M'}), 0u);
+  // Headers that overrun the data count only as far as they are whole.
+  const Bytes packed = Compress(random);
+  EXPECT_EQ(CompressedFileData::DecodedSizeBound(Bytes(packed.begin(), packed.end() - 1)),
+            random.size() - (random.size() % BlockCoder::kMaxChunk));
+}

@@ -5,6 +5,8 @@
 #include <map>
 #include <stdexcept>
 
+#include "core/DefinitionStream.h"
+
 namespace core {
 namespace {
 
@@ -139,6 +141,57 @@ TEST(DefinitionTextTest, ErrorsCarryTheLine) {
   EXPECT_EQ(ErrorOf("object A: TLabel\n  Font. = 1\nend").first, 2);
   EXPECT_EQ(ErrorOf("object A: TLabel\n  Left = ?\nend").first, 2);
   EXPECT_EQ(ErrorOf("").first, 1);
+}
+
+std::string Nested(int depth) {
+  std::string text;
+  for (int i = 0; i < depth; ++i) text += "object B" + std::to_string(i) + ": TFlatGroupBox\n";
+  for (int i = 0; i < depth; ++i) text += "end\n";
+  return text;
+}
+
+TEST(DefinitionTextTest, NestsAsDeepAsTheProgramReadsAndNoDeeper) {
+  const int limit = DefinitionStream::kMaxDepth;
+  EXPECT_NO_THROW(Parse(Nested(limit)));
+  EXPECT_EQ(ErrorOf(Nested(limit + 1)),
+            std::make_pair(limit + 1, "line " + std::to_string(limit + 1) + ": objects nested more than 32 deep"));
+  // Far deeper nesting, closed or not, ends in the same message instead of exhausting the stack.
+  EXPECT_EQ(ErrorOf(Nested(100000)).first, limit + 1);
+  std::string unclosed;
+  for (int i = 0; i < 100000; ++i) unclosed += "object B: TFlatGroupBox\n";
+  EXPECT_EQ(ErrorOf(unclosed).first, limit + 1);
+}
+
+TEST(DefinitionTextTest, SaysWhatIsWrongWithAFileThatIsNotUtf8Text) {
+  const std::string utf16 = "the file is UTF-16; save it as UTF-8";
+  const std::string le("\xFF\xFEo\0b\0j\0", 8), be("\xFE\xFF\0o\0b", 7), bare("o\0b\0j\0", 6);
+  for (const std::string& text : {le, be, bare, std::string("\0o\0b", 4)})
+    EXPECT_EQ(ErrorOf(text), std::make_pair(0, utf16)) << text.size();
+  EXPECT_EQ(ErrorOf(std::string("object A: TLabel\n  Caption = 'a\0b'\nend\n", 37)),
+            std::make_pair(2, std::string("line 2: a NUL byte; the file is not text")));
+  EXPECT_EQ(ErrorOf("object A: TLabel\r  Left = 1\rend\r"),
+            std::make_pair(1, std::string("line 1: line ends must be LF or CR LF")));
+  EXPECT_EQ(ErrorOf("object A: TLabel\r\n  Left = 1\r\nend\r"),
+            std::make_pair(3, std::string("line 3: line ends must be LF or CR LF")));
+  EXPECT_EQ(ErrorOf("object A: TLabel\n  Left = \x01\nend\n"),
+            std::make_pair(2, std::string("line 2: unexpected character $01")));
+  EXPECT_EQ(ErrorOf("object A: TLabel\n  Left = \xFF\nend\n").second, "line 2: unexpected character $FF");
+}
+
+TEST(DefinitionTextTest, RefusesAStringAsSoonAsItPassesTheLongestADefinitionHolds) {
+  const auto limit = static_cast<std::size_t>(DefinitionStream::kMaxLength);
+  const std::string tooLong =
+      "string longer than " + std::to_string(limit) + " bytes, the most a window definition holds";
+  const std::string head = "object A: TLabel\n  Caption = '";
+  std::string text = head + std::string(limit, 'x') + "'\nend\n";
+  EXPECT_EQ(Parse(text).properties.at(0).second.text.size(), limit);
+  // One more byte, given as a char code, a doubled quote or a '+' continuation, is refused.
+  text.insert(head.size() + limit + 1, "#65");
+  EXPECT_EQ(ErrorOf(text).second, "line 2: " + tooLong);
+  text.replace(head.size() + limit + 1, 3, "''");
+  EXPECT_EQ(ErrorOf(text).second, "line 2: " + tooLong);
+  text.replace(head.size() + limit + 1, 2, " +\n  'y'");
+  EXPECT_EQ(ErrorOf(text), std::make_pair(3, "line 3: " + tooLong));
 }
 
 TEST(DefinitionTextTest, ParsesLoneValuesForDeclaredDefaults) {

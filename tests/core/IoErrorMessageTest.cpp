@@ -16,6 +16,12 @@ TEST(IoErrorMessageTest, NamedCodes) {
   EXPECT_EQ(IoErrorMessage(106), "Invalid numeric input");
 }
 
+TEST(IoErrorMessageTest, AFullDiskReadsDiskFullWhicheverCodeWindowsGives) {
+  for (int code : {101, 112, 39}) EXPECT_EQ(IoErrorMessage(code), "Disk full") << code;
+  EXPECT_EQ(IoErrorMessage(38), "I/O error 38");
+  EXPECT_EQ(IoErrorMessage(111), "I/O error 111");
+}
+
 TEST(IoErrorMessageTest, OtherCodesCarryTheNumber) {
   EXPECT_EQ(IoErrorMessage(1), "I/O error 1");
   EXPECT_EQ(IoErrorMessage(32), "I/O error 32");

@@ -12,7 +12,7 @@ using core::OrderAddresses;
 using core::OrderPage;
 using core::OrderTexts;
 
-const std::string kCounter = "http://www.skylatch.example/cgi-bin/clickcount.cgi?url=";
+const std::string kCounter = "https://www.skylatch.example/cgi-bin/clickcount.cgi?url=";
 
 TEST(OrderAddressesTest, DuskvaneByPhone) {
   EXPECT_EQ(OrderTexts::Heading(OrderPage::Phone, 1), "Purchase Duskvane! by Phone");
@@ -20,11 +20,11 @@ TEST(OrderAddressesTest, DuskvaneByPhone) {
             kCounter + "https://order.paylynx.example/paylynx/vieworderpage.php3?productid=10422&ordertypeid=6");
 }
 
-TEST(OrderAddressesTest, CreditCardIsThePlainPurchaseForm) {
+TEST(OrderAddressesTest, CreditCardIsThePurchaseFormOverHttps) {
   EXPECT_EQ(OrderAddresses::OrderAddress(OrderPage::CreditCard, 0),
-            kCounter + "http://order.paylynx.example/purchase.php3?productid=10421");
+            kCounter + "https://order.paylynx.example/purchase.php3?productid=10421");
   EXPECT_EQ(OrderAddresses::OrderAddress(OrderPage::CreditCard, 2),
-            kCounter + "http://order.paylynx.example/purchase.php3?productid=10423");
+            kCounter + "https://order.paylynx.example/purchase.php3?productid=10423");
 }
 
 TEST(OrderAddressesTest, OrderTypesOfTheOtherPages) {

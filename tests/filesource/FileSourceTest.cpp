@@ -13,6 +13,7 @@
 #include "filesource/TFileSource.h"
 #include "framework/DefinitionLoader.h"
 #include "framework/Form.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/WindowTest.h"
 
 namespace {
@@ -49,8 +50,8 @@ Bytes Noise(std::size_t n) {
 bool Exists(const std::string& name) { return GetFileAttributesA(name.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 Bytes Contents(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  const std::string bytes = testsupport::FileBytes(name);
+  return Bytes(bytes.begin(), bytes.end());
 }
 
 void Put(const std::string& name, const Bytes& bytes) {
@@ -222,12 +223,20 @@ TEST_F(FileSourceTest, SavingAMissingFileNamesTheComponentAndTheFile) {
   EXPECT_EQ(stored.Size(), 0);
 }
 
-TEST_F(FileSourceTest, FileNameReadsEmptyOnceTheFileIsGone) {
-  TFileSource& s = Load({Storing(Text("abc"))});
+TEST_F(FileSourceTest, TheHeldTemporaryFileCanBeReadAndCopiedButNotDeletedFromOutside) {
+  const Bytes stored = Text("<html>held</html>");
+  TFileSource& s = Load({Storing(stored, false, ".htm")});
   const std::string name = s.FileName();
-  ASSERT_TRUE(DeleteFileA(name.c_str()));
-  EXPECT_EQ(s.FileName(), "");
-  EXPECT_TRUE(s.OwnsFile());
+  ASSERT_FALSE(name.empty());
+  EXPECT_EQ(Contents(name), stored);
+  ASSERT_TRUE(CopyFileA(name.c_str(), (folder + "copy.htm").c_str(), TRUE));
+  EXPECT_EQ(Contents(folder + "copy.htm"), stored);
+  EXPECT_FALSE(DeleteFileA(name.c_str()));
+  EXPECT_FALSE(MoveFileA(name.c_str(), (folder + "moved.htm").c_str()));
+  EXPECT_EQ(s.FileName(), name);
+  form.reset();
+  EXPECT_FALSE(Exists(name));
+  EXPECT_TRUE(Exists(folder + "copy.htm"));
 }
 
 TEST_F(FileSourceTest, AssigningFileNameDropsTheTemporaryFileAndTakesItsExtension) {
@@ -335,8 +344,8 @@ TEST_F(FileSourceTest, DamagedDataStopsTheLoadAndLeavesTheFileClosed) {
     s.compress = c.compress;
     s.fileData = c.data;
     EXPECT_EQ(LoadError(s), c.message) << c.data.size();
-    // Loading stopped with the reserved file closed: it can be deleted at once.
-    EXPECT_TRUE(DeleteFileA((folder + "~fs70.js").c_str())) << c.data.size();
+    // Loading stopped with the reserved file closed and gone, while the window still exists.
+    EXPECT_FALSE(Exists(folder + "~fs70.js")) << c.data.size();
     form.reset();
   }
 }

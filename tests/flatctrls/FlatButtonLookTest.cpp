@@ -236,4 +236,41 @@ TEST_F(FlatButtonLook, ADisabledSpinHalfEmbossesItsArrow) {
   EXPECT_EQ(enabled->Count(RECT{0, 0, 11, 14}, Rgb(ui::clBtnShadow)), 0);
 }
 
+TEST_F(FlatButtonLook, TheSpeedButtonDownAndDisabled) {
+  auto* speed = Make<TFlatSpeedButton>(100, 10, 60, 25);
+  Colour(*speed);
+  speed->SetCaption("Go");
+  speed->SetGroupIndex(3);
+  speed->SetDown(true);
+  auto down = Take(*speed);
+  ExpectRing(*down, 0, kShadow, kHighlight);
+  EXPECT_EQ(down->At(3, 3), Rgb(kDown));
+  speed->SetEnabled(false);
+  auto off = Take(*speed);
+  ExpectRing(*off, 0, kBorder, kBorder);
+  EXPECT_EQ(off->At(3, 3), Rgb(kFace));
+  RECT text = speed->TextBounds();
+  RECT wider{text.left, text.top, text.right + 1, text.bottom + 1};
+  EXPECT_EQ(off->Count(wider, Rgb(speed->Font().Color())), 0);
+  EXPECT_GT(off->Count(wider, Rgb(ui::clBtnShadow)), 5);
+  EXPECT_GT(off->Count(wider, Rgb(ui::clBtnHighlight)), 2);
+  speed->SetEnabled(true);
+  EXPECT_EQ(Take(*speed)->At(3, 3), Rgb(kDown));  // back to the down look at the next paint
+}
+
+TEST_F(FlatButtonLook, AdvancedColoursFollowTheParentAndTheSystemColours) {
+  auto* adv = Make<TFlatButton>(100, 50, 60, 25);
+  adv->SetUseAdvColors(true);
+  EXPECT_TRUE(adv->ParentColor());
+  const ui::TColor derived = DeriveShade(host->Color(), 0, 50, true);
+  EXPECT_EQ(adv->ColorBorder(), derived);
+  adv->SetColorBorder(0x00123456);
+  SendMessageA(host->Handle(), WM_SYSCOLORCHANGE, 0, 0);
+  EXPECT_EQ(adv->ColorBorder(), derived);
+  host->SetColor(0x00E1EAEB);
+  EXPECT_EQ(adv->Color(), 0x00E1EAEBu);
+  EXPECT_EQ(adv->ColorBorder(), 0x00ADC6C9u);
+  EXPECT_EQ(Take(*adv)->At(0, 0), Rgb(0x00ADC6C9));
+}
+
 }  // namespace

@@ -92,6 +92,8 @@ TEST_F(GeneratorWindow, SizeCaptionsNameTheOptionTheirBoxFeeds) {
 }
 
 TEST_F(GeneratorWindow, PreviewWritesTheScriptByteForByteAndOpensThePreviewPage) {
+  DeleteFileA(TForm1::kCompanionScript);
+  DeleteFileA(TForm1::kPreviewPage);
   Click(*Form1->FlatButton2);
   EXPECT_TRUE(errors.empty());
   EXPECT_EQ(testsupport::FileBytes(TForm1::kScriptFile), kDefaultScript);
@@ -100,8 +102,9 @@ TEST_F(GeneratorWindow, PreviewWritesTheScriptByteForByteAndOpensThePreviewPage)
   EXPECT_NE(page.find("<p><A href=\"javascript:PopUp('https://www.skylatch.example')\""), std::string::npos);
   ASSERT_EQ(platform.copyCalls.size(), 2u);
   EXPECT_EQ(platform.copyCalls[0].source, Form1->enscript->FileName());
-  EXPECT_EQ(platform.copyCalls[0].destination, "c:\\windows\\temp\\endu.js");
-  EXPECT_EQ(platform.copyCalls[1].destination, "c:\\windows\\temp\\preview.htm");
+  // Each companion is copied under a name of its own beside its place, then renamed into it.
+  EXPECT_EQ(platform.copyCalls[0].destination.rfind("c:\\windows\\temp\\endu.js.", 0), 0u);
+  EXPECT_EQ(platform.copyCalls[1].destination.rfind("c:\\windows\\temp\\preview.htm.", 0), 0u);
   EXPECT_TRUE(platform.copyCalls[0].failIfExists && platform.copyCalls[1].failIfExists);
   ASSERT_EQ(platform.shellCalls.size(), 1u);
   const auto& shell = platform.shellCalls[0];

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "app/Program.h"
 #include "app/WindowReferences.h"
@@ -92,15 +93,110 @@ TEST_F(PreviewFiles, ADeletedPreviewPageIsRecreatedFromTheWindowsOwnCopy) {
   EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), SourceFile("resources/preview.htm"));
 }
 
-TEST_F(PreviewFiles, AVanishedTemporaryFileMakesItsCopyFailSilently) {
+// Every file of C:\windows\temp whose name starts with prefix.
+std::vector<std::string> FilesStartingWith(const std::string& prefix) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(("C:\\windows\\temp\\" + prefix + "*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do names.push_back(found.cFileName);
+  while (FindNextFileA(search, &found));
+  FindClose(search);
+  return names;
+}
+
+TEST_F(PreviewFiles, ACopyThatFailsPartWayLeavesNoCompanionAndTheNextPreviewPlacesThemWhole) {
+  platform.copyFailsAfterBytes = 100;  // a disk that fills up during the copies
+  Click(*Form1->FlatButton2);
+  EXPECT_TRUE(errors.empty());
+  ASSERT_EQ(platform.copyCalls.size(), 2u);
+  EXPECT_EQ(platform.copyCalls[0].source, Form1->enscript->FileName());
+  EXPECT_EQ(platform.copyCalls[1].source, Form1->enpreview->FileName());
+  EXPECT_EQ(GetFileAttributesA(TForm1::kCompanionScript), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(GetFileAttributesA(TForm1::kPreviewPage), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(FilesStartingWith("endu.js"), std::vector<std::string>{});
+  EXPECT_EQ(FilesStartingWith("preview.htm"), std::vector<std::string>{});
+  EXPECT_EQ(platform.shellCalls.size(), 1u);
+
+  platform.copyFailsAfterBytes = -1;
+  Click(*Form1->FlatButton2);
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kCompanionScript), SourceFile("resources/endu.js"));
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), SourceFile("resources/preview.htm"));
+  EXPECT_EQ(FilesStartingWith("endu.js"), std::vector<std::string>{"endu.js"});
+  EXPECT_EQ(FilesStartingWith("preview.htm"), std::vector<std::string>{"preview.htm"});
+}
+
+TEST_F(PreviewFiles, AnExistingCompanionIsNeitherCopiedAgainNorReplaced) {
+  {
+    std::ofstream other(TForm1::kCompanionScript, std::ios::binary);
+    other << "other program's";
+  }
+  Click(*Form1->FlatButton2);
+  ASSERT_EQ(platform.copyCalls.size(), 1u);
+  EXPECT_EQ(platform.copyCalls[0].source, Form1->enpreview->FileName());
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kCompanionScript), "other program's");
+  EXPECT_EQ(FilesStartingWith("endu.js"), std::vector<std::string>{"endu.js"});
+}
+
+// A folder in the way makes a file impossible to create.
+class PathBlocked {
+ public:
+  explicit PathBlocked(const char* path) : path_(path) {
+    DeleteFileA(path);
+    created_ = CreateDirectoryA(path, nullptr) != FALSE;
+  }
+  ~PathBlocked() { RemoveDirectoryA(path_); }
+  bool created() const { return created_; }
+
+ private:
+  const char* path_;
+  bool created_;
+};
+
+TEST_F(PreviewFiles, AScriptThatCannotBeCreatedLeavesThePageEmptyAndNothingCopiedOrOpened) {
+  PathBlocked blocked(TForm1::kScriptFile);
+  ASSERT_TRUE(blocked.created());
+  Click(*Form1->FlatButton2);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0], "File access denied");
+  EXPECT_NE(GetFileAttributesA(TForm1::kPageFile), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kPageFile), "");
+  EXPECT_TRUE(platform.copyCalls.empty());
+  EXPECT_TRUE(platform.shellCalls.empty());
+  EXPECT_EQ(GetFileAttributesA(TForm1::kCompanionScript), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(PreviewFiles, APageThatCannotBeCreatedLeavesTheOldScriptUntouched) {
+  {
+    std::ofstream old(TForm1::kScriptFile, std::ios::binary | std::ios::trunc);
+    old << "// the script of an earlier Preview\r\n";
+  }
+  PathBlocked blocked(TForm1::kPageFile);
+  ASSERT_TRUE(blocked.created());
+  Click(*Form1->FlatButton2);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0], "File access denied");
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kScriptFile), "// the script of an earlier Preview\r\n");
+  EXPECT_TRUE(platform.copyCalls.empty());
+  EXPECT_TRUE(platform.shellCalls.empty());
+}
+
+TEST_F(PreviewFiles, AVanishedStoredFileMakesItsCopyFailSilently) {
   Click(*Form1->FlatButton2);
   std::string earlier = testsupport::FileBytes(TForm1::kPreviewPage);
-  ASSERT_TRUE(DeleteFileA(Form1->enpreview->FileName().c_str()));
+  // The component's own temporary file cannot be deleted from outside while it is held; a file
+  // it names from outside can vanish.
+  EXPECT_FALSE(DeleteFileA(Form1->enpreview->FileName().c_str()));
+  const std::string outside = "C:\\windows\\temp\\skylatch-test-entry.htm";
+  { std::ofstream(outside, std::ios::binary) << "entry"; }
+  Form1->enpreview->SetFileName(outside);
+  ASSERT_TRUE(DeleteFileA(outside.c_str()));
   EXPECT_EQ(Form1->enpreview->FileName(), "");
   ASSERT_TRUE(DeleteFileA(TForm1::kPreviewPage));
   Click(*Form1->FlatButton2);
   EXPECT_TRUE(errors.empty());
   EXPECT_EQ(GetFileAttributesA(TForm1::kPreviewPage), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(FilesStartingWith("preview.htm"), std::vector<std::string>{});
   EXPECT_EQ(platform.shellCalls.size(), 2u);
   EXPECT_FALSE(earlier.empty());
 }

@@ -1,14 +1,22 @@
 #pragma once
-#include <fstream>
-#include <iterator>
+#include <windows.h>
+
 #include <string>
 
 namespace testsupport {
 
-// The whole content of a file, or "" when it cannot be read.
+// The whole content of a file, or "" when it cannot be read. Opened with every kind of sharing,
+// as a file source's temporary file (held open with delete-on-close) can only be read that way.
 inline std::string FileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string bytes;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+  CloseHandle(file);
+  return bytes;
 }
 
 }  // namespace testsupport

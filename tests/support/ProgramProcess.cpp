@@ -109,6 +109,42 @@ void ProgramProcess::ClickChild(HWND child) {
   PostMessageA(child, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
 }
 
+void ProgramProcess::ClickAt(POINT point) {
+  SetCursorPos(point.x, point.y);
+  Sleep(100);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &input[0], sizeof(INPUT));
+  Sleep(100);
+  SendInput(1, &input[1], sizeof(INPUT));
+  Sleep(150);
+}
+
+POINT ProgramProcess::Centre(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+POINT ProgramProcess::CloseBox(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  auto hit = [window](int x, int y) { return SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE; };
+  int caption = GetSystemMetrics(SM_CYCAPTION);
+  for (int y = r.top + 1; y < r.top + 2 * caption; ++y)
+    for (int x = r.right - 1; x > r.right - 4 * caption; --x) {
+      if (!hit(x, y)) continue;
+      // The first hit is the box's top right corner; aim at its middle.
+      int left = x, bottom = y;
+      while (left > r.left && hit(left - 1, y)) --left;
+      while (bottom < r.bottom && hit(x, bottom + 1)) ++bottom;
+      return POINT{(left + x) / 2, (y + bottom) / 2};
+    }
+  return POINT{-1, -1};
+}
+
 namespace {
 void PressKey(WORD key) {
   INPUT input[2] = {};

@@ -24,6 +24,14 @@ class ProgramProcess {
   // The child window of a parent with that class and text.
   static HWND FindChild(HWND parent, const char* windowClass, const char* text);
   static void ClickChild(HWND child);
+  // A real click of the left button at a point of the screen, through the input queue: it
+  // reaches whatever window lies on top there, as a user's click would.
+  static void ClickAt(POINT screenPoint);
+  // The centre of a window on the screen.
+  static POINT Centre(HWND window);
+  // A point of a top-level window's title bar that answers HTCLOSE (the close box), or
+  // {-1, -1} when there is none.
+  static POINT CloseBox(HWND window);
   // Chooses a menu command with the keyboard, as a user would: F10, then the arrow keys to the
   // entry of the menu bar, then (for an entry of its drop-down) down to the item, then Enter.
   static void ChooseMenu(HWND window, int barPosition, int itemPosition);

@@ -1,9 +1,11 @@
 #pragma once
 #include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "framework/Platform.h"
+#include "tests/support/FileBytes.h"
 
 namespace testsupport {
 
@@ -28,6 +30,7 @@ class RecordingPlatform : public ui::Platform {
   }
   bool CopyFile(const std::string& source, const std::string& destination, bool failIfExists) override {
     copyCalls.push_back({source, destination, failIfExists});
+    if (copyFailsAfterBytes >= 0) return CopyPartly(source, destination);
     return passThroughCopies ? ui::Platform::CopyFile(source, destination, failIfExists) : true;
   }
   void Beep(UINT type) override { beeps.push_back(type); }
@@ -56,10 +59,18 @@ class RecordingPlatform : public ui::Platform {
     return false;
   }
 
+  // A copy that fails part-way, as on a full disk: the first bytes arrive, then the copy fails.
+  bool CopyPartly(const std::string& source, const std::string& destination) const {
+    const std::string head = FileBytes(source).substr(0, static_cast<std::size_t>(copyFailsAfterBytes));
+    std::ofstream(destination, std::ios::binary | std::ios::trunc) << head;
+    return false;
+  }
+
   std::vector<ShellCall> shellCalls;
   std::vector<CopyCall> copyCalls;
   std::vector<UINT> beeps;
   bool passThroughCopies = true;
+  long copyFailsAfterBytes = -1;  // >= 0: every copy writes that many bytes and fails
   bool steerCursor = false;
   POINT cursor{};
   bool steerActiveWindow = false;

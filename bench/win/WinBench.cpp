@@ -1,0 +1,338 @@
+// Benchmarks that need Windows (run under Wine by scripts/bench.sh). Each figure is measured side
+// by side with its baseline in the same run, interleaved, and printed as a ratio; nothing is
+// asserted. Rows go to standard output as "ROW|what|ours|baseline|ratio|goal".
+//
+//   win_bench <skylatch.exe> <stripped copy of skylatch.exe> <minimal_window.exe>   (host paths)
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Program.h"
+#include "app/Choreography.h"
+#include "app/WindowReferences.h"
+#include "core/PopupScript.h"
+#include "core/PreviewPage.h"
+#include "core/TextSink.h"
+#include "filesource/TFileSource.h"
+#include "framework/Application.h"
+#include "framework/Platform.h"
+#include "generator/Unit1.h"
+#include "generator/Unit3.h"
+#include "orders/pur1.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void Row(const std::string& what, const std::string& ours, const std::string& baseline, double ratio,
+         const std::string& goal) {
+  std::printf("ROW|%s|%s|%s|%.2fx|%s\n", what.c_str(), ours.c_str(), baseline.c_str(), ratio, goal.c_str());
+  std::fflush(stdout);
+}
+
+std::string Format(const char* format, double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, format, value);
+  return text;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// ---- what Wine does not report through the Win32 calls ----------------------------------------
+
+// A file of the host as Wine shows it (Z: is the host's root).
+std::string HostFile(const std::string& path) {
+  HANDLE file = CreateFileA(("Z:" + path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string text;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
+  CloseHandle(file);
+  return text;
+}
+
+// A "Name:   123 kB" field of a host process's status file, in megabytes.
+double StatusMb(const std::string& status, const std::string& field) {
+  const std::size_t at = status.find(field + ":");
+  return at == std::string::npos ? 0 : std::atof(status.c_str() + at + field.size() + 1) / 1024;
+}
+
+// The host status file of the process that runs the program at the Windows path exe (Wine
+// shows a program's Windows path as its host command line).
+std::string HostStatusOf(const std::string& exe) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA("Z:\\proc\\*", &found);
+  std::string status;
+  if (search == INVALID_HANDLE_VALUE) return status;
+  do {
+    const std::string pid = found.cFileName;
+    if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos) continue;
+    std::string commandLine = HostFile("/proc/" + pid + "/cmdline");
+    std::replace(commandLine.begin(), commandLine.end(), '\0', ' ');
+    if (commandLine.rfind(exe + " ", 0) == 0) {
+      status = HostFile("/proc/" + pid + "/status");
+      break;
+    }
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return status;
+}
+
+// Open handles of this process, counted by asking for each possible value (Wine does not count).
+DWORD HandleCount() {
+  DWORD count = 0;
+  if (GetProcessHandleCount(GetCurrentProcess(), &count) && count > 0) return count;
+  for (ULONG_PTR value = 4; value < 0x10000; value += 4) {
+    DWORD flags = 0;
+    if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++count;
+  }
+  return count;
+}
+
+// ---- start-up and idle memory of a program started as a user starts it ----------------------
+
+struct Launch {
+  double milliseconds = 0;
+  double workingSetMb = 0;
+  double privateMb = 0;
+};
+
+HWND VisibleWindowOf(DWORD processId, const char* windowClass) {
+  struct Search {
+    DWORD processId;
+    const char* windowClass;
+    HWND found;
+  } search{processId, windowClass, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM parameter) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(parameter);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        char name[64] = {};
+        GetClassNameA(window, name, sizeof name);
+        if (pid == s->processId && IsWindowVisible(window) && std::string(name) == s->windowClass) {
+          s->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Time from CreateProcess to a shown main window with the program idle; then its memory once it
+// has settled; then it is closed through its main window. exe is a host path.
+Launch LaunchOnce(const std::string& exe, const char* windowClass) {
+  Launch result;
+  std::string windowsPath = "Z:" + exe;
+  std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
+  std::string commandLine = "\"" + windowsPath + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  const auto start = Clock::now();
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    std::fprintf(stderr, "cannot start %s\n", exe.c_str());
+    return result;
+  }
+  WaitForInputIdle(info.hProcess, 20000);
+  HWND main = nullptr;
+  while (!(main = VisibleWindowOf(info.dwProcessId, windowClass))) {
+    if (std::chrono::duration<double>(Clock::now() - start).count() > 20) break;
+    Sleep(1);
+  }
+  WaitForInputIdle(info.hProcess, 20000);
+  result.milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+  Sleep(700);
+  PROCESS_MEMORY_COUNTERS_EX memory{};
+  memory.cb = sizeof memory;
+  if (GetProcessMemoryInfo(info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
+    result.workingSetMb = static_cast<double>(memory.WorkingSetSize) / (1024 * 1024);
+    result.privateMb = static_cast<double>(memory.PrivateUsage) / (1024 * 1024);
+  }
+  if (result.privateMb == 0)  // Wine: the host's count of the process's anonymous pages
+    result.privateMb = StatusMb(HostStatusOf(windowsPath), "RssAnon");
+  if (main) PostMessageA(main, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
+  CloseHandle(info.hProcess);
+  CloseHandle(info.hThread);
+  return result;
+}
+
+void StartUp(const std::string& program, const std::string& stripped, const std::string& minimal, int rounds) {
+  std::vector<Launch> ours, slim, base;
+  LaunchOnce(program, "TForm1");  // the first start of all pays for loading Wine's libraries
+  LaunchOnce(minimal, "MinimalWindow");
+  for (int i = 0; i < rounds; ++i) {
+    ours.push_back(LaunchOnce(program, "TForm1"));
+    slim.push_back(LaunchOnce(stripped, "TForm1"));
+    base.push_back(LaunchOnce(minimal, "MinimalWindow"));
+  }
+  auto median = [](const std::vector<Launch>& runs, double Launch::*field) {
+    std::vector<double> values;
+    for (const Launch& run : runs) values.push_back(run.*field);
+    return Median(values);
+  };
+  const double baseTime = median(base, &Launch::milliseconds);
+  const double baseSet = median(base, &Launch::workingSetMb);
+  const double basePrivate = median(base, &Launch::privateMb);
+  for (const auto& [name, runs] : {std::pair<const char*, const std::vector<Launch>&>{"as built", ours},
+                                   std::pair<const char*, const std::vector<Launch>&>{"stripped", slim}}) {
+    const double time = median(runs, &Launch::milliseconds);
+    const double set = median(runs, &Launch::workingSetMb);
+    const double priv = median(runs, &Launch::privateMb);
+    Row(std::string("Start-up to an idle, shown main window (") + name + ")", Format("%.0f ms", time),
+        Format("%.0f ms", baseTime), time / baseTime, "<= 1.15x");
+    Row(std::string("Idle memory in use, RSS (") + name + ")", Format("%.1f MB", set), Format("%.1f MB", baseSet),
+        set / baseSet, "<= 1.15x stripped");
+    Row(std::string("Idle private memory (") + name + ")", Format("%.1f MB", priv), Format("%.1f MB", basePrivate),
+        priv / basePrivate, "<= 1.5x");
+  }
+}
+
+// ---- in-process: Preview against the plain four-file work, and what 1,000 rounds leave -----
+
+class QuietPlatform : public ui::Platform {
+ public:
+  HINSTANCE ShellOpen(HWND, const std::string&, const std::string&, const std::string&, const std::string&,
+                      int) override {
+    return reinterpret_cast<HINSTANCE>(42);  // no browser for a benchmark
+  }
+};
+
+class StringSink : public core::TextSink {
+ public:
+  void Write(std::string_view text) override { bytes.append(text); }
+  void WriteLine(std::string_view text) override { bytes.append(text).append("\r\n"); }
+  void WriteChar(char c) override { bytes.push_back(c); }
+  std::string bytes;
+};
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+// The same four files written with nothing but Win32 calls: both text files created, written in
+// one piece each and closed, the two companions copied unless present.
+void RawFourFiles(const std::string& script, const std::string& page, const std::string& scriptSource,
+                  const std::string& pageSource) {
+  HANDLE pageFile = CreateFileA(TForm1::kPageFile, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE scriptFile = CreateFileA(TForm1::kScriptFile, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  WriteFile(scriptFile, script.data(), static_cast<DWORD>(script.size()), &written, nullptr);
+  CloseHandle(scriptFile);
+  WriteFile(pageFile, page.data(), static_cast<DWORD>(page.size()), &written, nullptr);
+  CloseHandle(pageFile);
+  CopyFileA(scriptSource.c_str(), TForm1::kCompanionScript, TRUE);
+  CopyFileA(pageSource.c_str(), TForm1::kPreviewPage, TRUE);
+}
+
+double Seconds(const std::function<void()>& work, int times) {
+  const auto start = Clock::now();
+  for (int i = 0; i < times; ++i) work();
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+void PreviewAgainstRawWork(int rounds) {
+  StringSink script, page;
+  core::PopupScript::WriteTo(script, Form1->PopupSettings());
+  core::PreviewPage::WriteTo(page, "PopUp", "https://www.skylatch.example");
+  const std::string scriptSource = Form1->enscript->FileName(), pageSource = Form1->enpreview->FileName();
+  double ours = 0, raw = 0;
+  for (int block = 0; block < rounds / 50; ++block) {
+    ours += Seconds([] { Form1->Preview(); }, 50);
+    raw += Seconds([&] { RawFourFiles(script.bytes, page.bytes, scriptSource, pageSource); }, 50);
+  }
+  Row("Preview (click to shell request), per call", Format("%.0f us", ours * 1e6 / rounds),
+      Format("%.0f us", raw * 1e6 / rounds), ours / raw, "keep <= 2x");
+}
+
+struct Footprint {
+  DWORD handles = 0, gdi = 0, user = 0;
+  double privateKb = 0;
+};
+
+Footprint Now() {
+  Footprint f;
+  f.handles = HandleCount();
+  f.gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  f.user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  PROCESS_MEMORY_COUNTERS_EX memory{};
+  memory.cb = sizeof memory;
+  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+  f.privateKb = static_cast<double>(memory.PrivateUsage) / 1024;
+  if (f.privateKb == 0) f.privateKb = StatusMb(HostFile("/proc/self/status"), "RssAnon") * 1024;
+  return f;
+}
+
+void NothingGrows(const char* what, const std::function<void()>& once, int times) {
+  for (int i = 0; i < 20; ++i) once();  // caches and first-use allocations settle first
+  const Footprint before = Now();
+  for (int i = 0; i < times; ++i) once();
+  const Footprint after = Now();
+  const std::string name = std::string("After 1,000 ") + what;
+  Row(name + ": handles", Format("%.0f", after.handles), Format("%.0f", before.handles),
+      static_cast<double>(after.handles) / std::max<DWORD>(1, before.handles), "no growth");
+  if (before.gdi + before.user > 0)  // Wine does not count them
+    Row(name + ": GDI + USER objects", Format("%.0f", after.gdi + after.user),
+        Format("%.0f", before.gdi + before.user),
+        static_cast<double>(after.gdi + after.user) / (before.gdi + before.user), "no growth");
+  Row(name + ": private memory", Format("%.0f KB", after.privateKb), Format("%.0f KB", before.privateKb),
+      after.privateKb / before.privateKb, "no growth");
+}
+
+void InProcess() {
+  app::RegisterClasses();
+  ui::TApplication application;
+  application.Title = "Skylatch!";
+  QuietPlatform quiet;
+  ui::ScopedPlatform scoped(quiet);
+  app::CreateForms(application);
+  Form1->Show();
+  Pump();
+  PreviewAgainstRawWork(500);
+  NothingGrows("Previews", [] { Form1->Preview(); }, 1000);
+  NothingGrows("openings of About", [] {
+    app::OpenSecondary(*Form3);
+    Pump();
+    Form3->Close();
+    Pump();
+  }, 1000);
+  NothingGrows("openings of the wizard", [] {
+    app::OpenSecondary(*Main);
+    Pump();
+    Main->Close();
+    Pump();
+  }, 1000);
+  application.DestroyForms();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: win_bench <skylatch.exe> <stripped skylatch.exe> <minimal_window.exe>\n");
+    return 2;
+  }
+  StartUp(argv[1], argv[2], argv[3], 5);
+  InProcess();
+  return 0;
+}
