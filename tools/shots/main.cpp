@@ -15,45 +15,6 @@ using testsupport::ProgramProcess;
 
 namespace {
 
-bool SaveWindowPicture(HWND window, const std::string& path) {
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Sleep(400);
-  RECT r{};
-  GetWindowRect(window, &r);
-  int w = r.right - r.left, h = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  DWORD stride = ((w * 3 + 3) / 4) * 4, size = stride * h;
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof(BITMAPINFOHEADER);
-  file.bfSize = file.bfOffBits + size;
-  bool ok = false;
-  if (FILE* out = std::fopen(path.c_str(), "wb")) {
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&info.bmiHeader, sizeof(BITMAPINFOHEADER), 1, out);
-    std::fwrite(bits, 1, size, out);
-    ok = std::fclose(out) == 0;
-  }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  std::printf("%s %s\n", ok ? "saved" : "FAILED", path.c_str());
-  return ok;
-}
-
 void Click(HWND parent, const char* windowClass, const char* text) {
   ProgramProcess::ClickChild(ProgramProcess::FindChild(parent, windowClass, text));
   Sleep(500);
@@ -98,6 +59,15 @@ bool SaveScreenArea(RECT r, const std::string& path) {
   ReleaseDC(nullptr, screen);
   std::printf("%s %s\n", ok ? "saved" : "FAILED", path.c_str());
   return ok;
+}
+
+// A whole window, title bar included, once it has painted.
+bool SaveWindowPicture(HWND window, const std::string& path) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Sleep(50);
+  RECT r{};
+  GetWindowRect(window, &r);
+  return SaveScreenArea(r, path);
 }
 
 struct StateSheet {
