@@ -4,6 +4,7 @@ Chromium (driven through chromedriver's WebDriver protocol) and checks what a us
 the frame shows tmphtm.htm, the title comes from endu.js, the link is there, clicking it calls
 window.open with the address, window name and features that tmpskt.js holds, and no script error
 occurs. Skips, saying why, only when Chromium cannot start."""
+import contextlib
 import json
 import os
 import re
@@ -58,6 +59,50 @@ class WebDriver:
         return self.s("POST", "/execute/sync", {"script": source, "args": []})
 
 
+@contextlib.contextmanager
+def chromium_session():
+    """A headless Chromium session through chromedriver, ended and cleaned up on leaving; None
+    (after saying SKIPPED and why) where Chromium cannot start here."""
+    chromium = shutil.which("chromium") or "/usr/bin/chromium"
+    chromedriver = shutil.which("chromedriver")
+    if not chromedriver or not os.path.exists(chromium):
+        print("SKIPPED: Chromium or chromedriver is not installed")
+        yield None
+        return
+    port = free_port()
+    profile = tempfile.mkdtemp(prefix="skylatch-chromium-")
+    driver_process = subprocess.Popen([chromedriver, f"--port={port}"], stdout=subprocess.DEVNULL,
+                                      stderr=subprocess.DEVNULL)
+    driver = WebDriver(port)
+    try:
+        for _ in range(100):
+            try:
+                driver.call("GET", "/status")
+                break
+            except Exception:
+                time.sleep(0.1)
+        capabilities = {"capabilities": {"alwaysMatch": {
+            "browserName": "chrome",
+            "goog:chromeOptions": {"binary": chromium, "args": FLAGS + [f"--user-data-dir={profile}"]},
+            "goog:loggingPrefs": {"browser": "ALL"}}}}
+        try:
+            driver.session = driver.call("POST", "/session", capabilities)["sessionId"]
+        except Exception as e:
+            print(f"SKIPPED: Chromium cannot start here: {e}")
+            yield None
+            return
+        yield driver
+    finally:
+        if driver.session:
+            try:
+                driver.s("DELETE", "")
+            except Exception:
+                pass
+        driver_process.terminate()
+        driver_process.wait(timeout=10)
+        shutil.rmtree(profile, ignore_errors=True)
+
+
 def main():
     shots, prefix = sys.argv[1], os.environ["WINEPREFIX"]
     temp = os.path.join(prefix, "drive_c", "windows", "temp")
@@ -79,31 +124,8 @@ def main():
         fail(f"unexpected script line 5: {script_lines[4]!r}")
     expected = ["https://www.skylatch.example", call.group(2), call.group(3)]
 
-    chromium = shutil.which("chromium") or "/usr/bin/chromium"
-    chromedriver = shutil.which("chromedriver")
-    if not chromedriver or not os.path.exists(chromium):
-        print("SKIPPED: Chromium or chromedriver is not installed")
-        return 0
-    port = free_port()
-    profile = tempfile.mkdtemp(prefix="skylatch-chromium-")
-    driver_process = subprocess.Popen([chromedriver, f"--port={port}"], stdout=subprocess.DEVNULL,
-                                      stderr=subprocess.DEVNULL)
-    driver = WebDriver(port)
-    try:
-        for _ in range(100):
-            try:
-                driver.call("GET", "/status")
-                break
-            except Exception:
-                time.sleep(0.1)
-        capabilities = {"capabilities": {"alwaysMatch": {
-            "browserName": "chrome",
-            "goog:chromeOptions": {"binary": chromium, "args": FLAGS + [f"--user-data-dir={profile}"]},
-            "goog:loggingPrefs": {"browser": "ALL"}}}}
-        try:
-            driver.session = driver.call("POST", "/session", capabilities)["sessionId"]
-        except Exception as e:
-            print(f"SKIPPED: Chromium cannot start here: {e}")
+    with chromium_session() as driver:
+        if driver is None:
             return 0
 
         driver.s("POST", "/url", {"url": "file://" + os.path.join(temp, "preview.htm")})
@@ -132,15 +154,6 @@ def main():
             fail(f"script errors on the page: {errors}")
         print("preview.htm in Chromium: frame tmphtm.htm, title from endu.js, window.open", expected)
         return 0
-    finally:
-        if driver.session:
-            try:
-                driver.s("DELETE", "")
-            except Exception:
-                pass
-        driver_process.terminate()
-        driver_process.wait(timeout=10)
-        shutil.rmtree(profile, ignore_errors=True)
 
 
 if __name__ == "__main__":

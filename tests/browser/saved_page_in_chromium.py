@@ -11,7 +11,7 @@ import sys
 import tempfile
 import time
 
-from preview_in_chromium import ELEMENT, FLAGS, WebDriver, fail, free_port
+from preview_in_chromium import ELEMENT, chromium_session, fail
 
 WINDOW_NAME = "Latchy"
 
@@ -41,31 +41,8 @@ def run(shots, folder):
     if link not in saved or f"{WINDOW_NAME}=window.open(url,'{WINDOW_NAME}'," not in saved:
         fail(f"the saved page does not hold the link and the script:\n{saved}")
 
-    chromium = shutil.which("chromium") or "/usr/bin/chromium"
-    chromedriver = shutil.which("chromedriver")
-    if not chromedriver or not os.path.exists(chromium):
-        print("SKIPPED: Chromium or chromedriver is not installed")
-        return 0
-    port = free_port()
-    profile = tempfile.mkdtemp(prefix="skylatch-chromium-")
-    driver_process = subprocess.Popen([chromedriver, f"--port={port}"], stdout=subprocess.DEVNULL,
-                                      stderr=subprocess.DEVNULL)
-    driver = WebDriver(port)
-    try:
-        for _ in range(100):
-            try:
-                driver.call("GET", "/status")
-                break
-            except Exception:
-                time.sleep(0.1)
-        capabilities = {"capabilities": {"alwaysMatch": {
-            "browserName": "chrome",
-            "goog:chromeOptions": {"binary": chromium, "args": FLAGS + [f"--user-data-dir={profile}"]},
-            "goog:loggingPrefs": {"browser": "ALL"}}}}
-        try:
-            driver.session = driver.call("POST", "/session", capabilities)["sessionId"]
-        except Exception as e:
-            print(f"SKIPPED: Chromium cannot start here: {e}")
+    with chromium_session() as driver:
+        if driver is None:
             return 0
 
         driver.s("POST", "/url", {"url": "file://" + page})
@@ -101,15 +78,6 @@ def run(shots, folder):
             fail(f"script errors on the saved page: {errors}")
         print(f"saved.htm in Chromium: the link opened the pop-up {name!r} showing {location}")
         return 0
-    finally:
-        if driver.session:
-            try:
-                driver.s("DELETE", "")
-            except Exception:
-                pass
-        driver_process.terminate()
-        driver_process.wait(timeout=10)
-        shutil.rmtree(profile, ignore_errors=True)
 
 
 if __name__ == "__main__":
