@@ -29,7 +29,8 @@ void TForm::LoadFromDefinition() {
   std::transform(resource.begin(), resource.end(), resource.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   DefinitionLoader::Load(*this, DefinitionLoader::ReadResource(resource));
-  HandleNeeded();
+  // The native windows are made when the form is first shown (or its handle is first needed):
+  // most forms of the program stay hidden for the whole run.
   if (OnCreate) OnCreate(this);
 }
 
@@ -89,8 +90,11 @@ void TForm::CreateParams(TCreateParams& p) {
   }
   if (!Enabled()) p.style |= WS_DISABLED;
   p.parent = nullptr;
-  if (Application && Application->MainForm() && Application->MainForm() != this)
-    p.parent = Application->MainForm()->Handle();  // secondary windows stay in front of the main one
+  TForm* mainForm = Application ? Application->MainForm() : nullptr;
+  if (mainForm && mainForm != this) {
+    mainForm->HandleNeeded();
+    p.parent = mainForm->Handle();  // secondary windows stay in front of the main one
+  }
   p.menu = menu_ ? menu_->Handle() : nullptr;
   if (clientWidth_ >= 0 && clientHeight_ >= 0) {
     RECT r{0, 0, clientWidth_, clientHeight_};

@@ -25,7 +25,8 @@ class TForm : public TWinControl {
   const char* ClassName() const override { return "TForm"; }
 
   // Creates the components from the definition stored under the class name, applies the stored
-  // values, runs the after-loading steps, makes the windows and fires OnCreate.
+  // values, runs the after-loading steps and fires OnCreate. The native windows come later, when
+  // the form is first shown or its handle is first needed.
   void LoadFromDefinition();
 
   void Show() { SetVisible(true); }

@@ -2,11 +2,24 @@
 
 #include <shellapi.h>
 
+#include "framework/Exceptions.h"
+
 namespace ui {
 
 namespace {
 Platform realPlatform;
+
+// shell32 and comdlg32 bring seven more libraries with them; most runs never open a browser or
+// the Save dialog, so they are loaded at the first call instead of at start-up. They stay loaded
+// until the program ends, as an imported library would.
+template <typename Function>
+Function SystemFunction(const char* library, const char* name) {
+  HMODULE module = LoadLibraryExA(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  FARPROC address = module ? GetProcAddress(module, name) : nullptr;
+  if (!address) throw Exception(std::string("Cannot load ") + name + " from " + library);
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(address));
 }
+}  // namespace
 
 Platform* Platform::current_ = &realPlatform;
 
@@ -16,7 +29,8 @@ static const char* OrNull(const std::string& s) { return s.empty() ? nullptr : s
 
 HINSTANCE Platform::ShellOpen(HWND owner, const std::string& verb, const std::string& file, const std::string& parameters,
                               const std::string& directory, int showCommand) {
-  return ShellExecuteA(owner, OrNull(verb), file.c_str(), OrNull(parameters), OrNull(directory), showCommand);
+  static const auto shellExecute = SystemFunction<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+  return shellExecute(owner, OrNull(verb), file.c_str(), OrNull(parameters), OrNull(directory), showCommand);
 }
 
 bool Platform::CopyFile(const std::string& source, const std::string& destination, bool failIfExists) {
@@ -45,7 +59,10 @@ SYSTEMTIME Platform::TimeOfDay() {
   return t;
 }
 
-bool Platform::SaveAsDialog(OPENFILENAMEW& request) { return GetSaveFileNameW(&request) != FALSE; }
+bool Platform::SaveAsDialog(OPENFILENAMEW& request) {
+  static const auto getSaveFileName = SystemFunction<decltype(&GetSaveFileNameW)>("comdlg32.dll", "GetSaveFileNameW");
+  return getSaveFileName(&request) != FALSE;
+}
 
 bool Platform::WriteFile(HANDLE file, const void* data, DWORD size, DWORD& written) {
   return ::WriteFile(file, data, size, &written, nullptr) != FALSE;

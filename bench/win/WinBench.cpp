@@ -328,11 +328,12 @@ void InProcess() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: win_bench <skylatch.exe> <stripped skylatch.exe> <minimal_window.exe>\n");
+  const bool startUpOnly = argc == 5 && std::string(argv[4]) == "--start-up-only";
+  if (argc != 4 && !startUpOnly) {
+    std::fprintf(stderr, "usage: win_bench <skylatch.exe> <stripped skylatch.exe> <minimal_window.exe> [--start-up-only]\n");
     return 2;
   }
-  StartUp(argv[1], argv[2], argv[3], 5);
-  InProcess();
+  StartUp(argv[1], argv[2], argv[3], startUpOnly ? 9 : 5);
+  if (!startUpOnly) InProcess();
   return 0;
 }

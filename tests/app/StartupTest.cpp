@@ -155,6 +155,26 @@ TEST_P(StartupLookAlike, IsANormalStartAndTheWizardGivesTheMainWindowBack) {
 INSTANTIATE_TEST_SUITE_P(Arguments, StartupLookAlike,
                          testing::Values("", "Order", "ORDER", "\" order\"", "orders", "/order"));
 
+// The hidden windows are loaded (the file store has written its files) but have made no native
+// windows yet; the About window makes its own when it is first opened.
+TEST(Startup, ANormalStartMakesTheMainWindowOnly) {
+  std::set<std::string> before = TemporaryStoreFiles();
+  ProgramProcess program("");
+  HWND main = program.WaitForWindow("TForm1");
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(TemporaryStoreFiles().size(), before.size() + 2);
+  for (const char* hidden : {"TForm3", "TMain", "TCCOrders", "Tfaxorders", "Tmailorders", "TPhoneorders", "TPOOrders",
+                             "TForm4"})
+    EXPECT_EQ(program.FindWindowOfClass(hidden), nullptr) << hidden;
+  ProgramProcess::ChooseMenu(main, 1, 4);  // Help, About Skylatch!
+  HWND about = program.WaitForWindow("TForm3");
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(GetWindow(about, GW_OWNER), main);
+  PostMessageA(about, WM_CLOSE, 0, 0);
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
 TEST(Startup, ExitFromTheMenuEndsWithZeroAndLeavesNoTemporaryFiles) {
   std::set<std::string> before = TemporaryStoreFiles();
   ProgramProcess program("");
