@@ -34,7 +34,9 @@ bool HandledWithoutDefault(UINT msg) {
 }  // namespace
 
 LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* control = static_cast<TWinControl*>(GetPropA(window, kObjectProperty));
+  // Every window that runs this procedure is ours, so its user data is the control. (A window
+  // property would do as well, but Wine asks its server for one on every message.)
+  auto* control = reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!control && creatingControl) {
     control = creatingControl;
     creatingControl = nullptr;
@@ -68,10 +70,14 @@ TWinControl::~TWinControl() {
 void TWinControl::Attach(HWND window) {
   handle_ = window;
   SetPropA(window, kObjectProperty, this);
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 void TWinControl::Detach() {
-  if (handle_) RemovePropA(handle_, kObjectProperty);
+  if (handle_) {
+    RemovePropA(handle_, kObjectProperty);
+    SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+  }
   handle_ = nullptr;
 }
 
