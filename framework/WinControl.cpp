@@ -119,8 +119,7 @@ void TWinControl::CreateWindowHandle(const TCreateParams& p) {
     wc.hInstance = instance;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.lpszClassName = p.windowClass.c_str();
-    HICON icon = LoadIconA(instance, "MAINICON");
-    wc.hIcon = icon;
+    if (!(p.style & WS_CHILD)) wc.hIcon = LoadIconA(instance, "MAINICON");  // a child shows no icon
     if (!RegisterClassA(&wc)) throw Exception("Error creating window class");
   }
   defWndProc_ = &DefWindowProcA;
