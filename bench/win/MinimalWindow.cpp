@@ -1,6 +1,12 @@
 // The baseline of the start-up and memory benchmarks: the least a Win32 program of the same
 // shape does, one top-level window with nine native children, built with the same toolchain.
+// With "--main-window-size" it makes as many windows as the program's main window has (three
+// group boxes holding 23 controls, one of them a combo box) and the same menu bar, so that the
+// cost of the windows themselves can be told apart from the cost of the program's own work.
 #include <windows.h>
+
+#include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -14,7 +20,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance;
@@ -29,16 +35,54 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     const char* text;
     DWORD style;
   };
-  const Child children[9] = {
-      {"BUTTON", "Preview", BS_PUSHBUTTON},   {"BUTTON", "Exit", BS_PUSHBUTTON},
-      {"BUTTON", "Full Screen", BS_AUTOCHECKBOX}, {"EDIT", "PopUp", ES_AUTOHSCROLL | WS_BORDER},
-      {"EDIT", "Skylatch", ES_AUTOHSCROLL | WS_BORDER}, {"STATIC", "Function name:", SS_LEFT},
-      {"STATIC", "Window name:", SS_LEFT},    {"COMBOBOX", "", CBS_DROPDOWNLIST},
-      {"BUTTON", "Settings", BS_GROUPBOX}};
-  for (int i = 0; i < 9; ++i) {
-    CreateWindowExA(0, children[i].windowClass, children[i].text, WS_CHILD | WS_VISIBLE | children[i].style, 10,
-                    10 + 32 * i, 200, 24, main, reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)), instance,
-                    nullptr);
+  if (std::strstr(commandLine, "--main-window-size")) {
+    HMENU bar = CreateMenu();
+    HMENU file = CreatePopupMenu();
+    AppendMenuA(file, MF_STRING, 1, "Save");
+    AppendMenuA(file, MF_STRING, 2, "Preview");
+    HMENU help = CreatePopupMenu();
+    for (const char* item : {"Help index", "License agreement", "Online Support", "Purchase full version",
+                             "About Skylatch!"})
+      AppendMenuA(help, MF_STRING, 3, item);
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "File");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "Help");
+    AppendMenuA(bar, MF_STRING, 4, "Exit");
+    SetMenu(main, bar);
+    // Group boxes are plain windows here, so that they can hold their controls as ours do.
+    const Child groups[3] = {{"STATIC", "", SS_ETCHEDFRAME}, {"STATIC", "", SS_ETCHEDFRAME},
+                             {"STATIC", "", SS_ETCHEDFRAME}};
+    const Child controls[7] = {{"EDIT", "PopUp", ES_AUTOHSCROLL | WS_BORDER},
+                               {"EDIT", "Skylatch", ES_AUTOHSCROLL | WS_BORDER},
+                               {"EDIT", "400", ES_AUTOHSCROLL | WS_BORDER},
+                               {"BUTTON", "", BS_PUSHBUTTON},
+                               {"BUTTON", "Full Screen", BS_AUTOCHECKBOX},
+                               {"BUTTON", "Preview", BS_PUSHBUTTON},
+                               {"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL}};
+    // In each group: names and address (3 edits), four size boxes with their arrow buttons,
+    // Full Screen and seven options, three buttons; the combo box last.
+    const int kinds[23] = {0, 1, 0, 2, 3, 2, 3, 2, 3, 2, 3, 4, 4, 4, 4, 4, 4, 4, 4, 5, 5, 5, 6};
+    HWND parents[3];
+    for (int g = 0; g < 3; ++g)
+      parents[g] = CreateWindowExA(0, groups[g].windowClass, groups[g].text, WS_CHILD | WS_VISIBLE | groups[g].style,
+                                   8, 8 + 100 * g, 440, 96, main, nullptr, instance, nullptr);
+    for (int i = 0; i < 23; ++i) {
+      const Child& c = controls[kinds[i]];
+      CreateWindowExA(0, c.windowClass, c.text, WS_CHILD | WS_VISIBLE | c.style, 4 + 60 * (i % 7), 4 + 24 * (i / 8),
+                      56, kinds[i] == 6 ? 120 : 21, parents[i % 3],
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)), instance, nullptr);
+    }
+  } else {
+    const Child children[9] = {
+        {"BUTTON", "Preview", BS_PUSHBUTTON},   {"BUTTON", "Exit", BS_PUSHBUTTON},
+        {"BUTTON", "Full Screen", BS_AUTOCHECKBOX}, {"EDIT", "PopUp", ES_AUTOHSCROLL | WS_BORDER},
+        {"EDIT", "Skylatch", ES_AUTOHSCROLL | WS_BORDER}, {"STATIC", "Function name:", SS_LEFT},
+        {"STATIC", "Window name:", SS_LEFT},    {"COMBOBOX", "", CBS_DROPDOWNLIST},
+        {"BUTTON", "Settings", BS_GROUPBOX}};
+    for (int i = 0; i < 9; ++i) {
+      CreateWindowExA(0, children[i].windowClass, children[i].text, WS_CHILD | WS_VISIBLE | children[i].style, 10,
+                      10 + 32 * i, 200, 24, main, reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)), instance,
+                      nullptr);
+    }
   }
   ShowWindow(main, show);
   UpdateWindow(main);
