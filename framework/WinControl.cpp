@@ -495,6 +495,19 @@ void TWinControl::WMCtlColor(TMessage& m) {
   DefaultHandler(m);
 }
 
+// A window without frame, caption, menu or scroll bars has nothing outside its client area to
+// paint; the default painting would still fetch a window device context from Wine's server.
+void TWinControl::WMNCPaint(TMessage& m) {
+  RECT window{}, client{};
+  GetWindowRect(handle_, &window);
+  GetClientRect(handle_, &client);
+  if (window.right - window.left == client.right && window.bottom - window.top == client.bottom) {
+    m.result = 0;
+    return;
+  }
+  DefaultHandler(m);
+}
+
 void TWinControl::CNCtlColor(TMessage& m) {
   HDC dc = reinterpret_cast<HDC>(m.wParam);
   SetTextColor(dc, ColorToRGB(Font().Color()));

@@ -100,6 +100,7 @@ class TWinControl : public TControl {
   void WMPrintClient(TMessage& m) override;
   virtual void PaintWindow(HDC dc);
   void WMEraseBkgnd(TMessage& m) override;
+  void WMNCPaint(TMessage& m) override;
   void WMCaptureChanged(TMessage& m) override;
   void WMCancelMode(TMessage& m) override;
   void WMSetCursor(TMessage& m) override;
