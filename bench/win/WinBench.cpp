@@ -26,6 +26,7 @@
 #include "generator/Unit1.h"
 #include "generator/Unit3.h"
 #include "orders/pur1.h"
+#include "tests/support/FileBytes.h"
 
 namespace {
 
@@ -51,17 +52,7 @@ double Median(std::vector<double> values) {
 // ---- what Wine does not report through the Win32 calls ----------------------------------------
 
 // A file of the host as Wine shows it (Z: is the host's root).
-std::string HostFile(const std::string& path) {
-  HANDLE file = CreateFileA(("Z:" + path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::string text;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
-  CloseHandle(file);
-  return text;
-}
+std::string HostFile(const std::string& path) { return testsupport::FileBytes("Z:" + path); }
 
 // A "Name:   123 kB" field of a host process's status file, in megabytes.
 double StatusMb(const std::string& status, const std::string& field) {
