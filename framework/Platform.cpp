@@ -9,8 +9,8 @@ namespace ui {
 namespace {
 Platform realPlatform;
 
-// shell32 and comdlg32 bring seven more libraries with them; most runs never open a browser or
-// the Save dialog, so they are loaded at the first call instead of at start-up. They stay loaded
+// shell32 and comdlg32 bring five more libraries with them; most runs never open a browser or the
+// Save dialog, so they are loaded at the first call instead of at start-up. They stay loaded
 // until the program ends, as an imported library would.
 template <typename Function>
 Function SystemFunction(const char* library, const char* name) {
