@@ -219,7 +219,7 @@ void TForm1::Registrar1Click(ui::TObject*) { app::OpenSecondary(*Main); }
 
 void TForm1::FlatButton3Click(ui::TObject*) { app::OpenSecondary(*Main); }
 
-void TForm1::Contenidos1Click(ui::TObject*) { OpenBesideProgram("help.hlp"); }
+void TForm1::Contenidos1Click(ui::TObject*) { OpenBesideProgram("help.htm"); }
 
 void TForm1::DetallesdeLicencia1Click(ui::TObject*) { OpenBesideProgram("license.txt"); }
 

@@ -8,7 +8,7 @@ using core::ProgramFolder;
 
 TEST(ProgramFolderTest, CutsAfterTheLastSeparator) {
   EXPECT_EQ(ProgramFolder("D:\\Tools\\gen.exe"), "D:\\Tools\\");
-  EXPECT_EQ(ProgramFolder("D:\\Tools\\gen.exe") + "help.hlp", "D:\\Tools\\help.hlp");
+  EXPECT_EQ(ProgramFolder("D:\\Tools\\gen.exe") + "help.htm", "D:\\Tools\\help.htm");
   EXPECT_EQ(ProgramFolder("C:\\gen.exe"), "C:\\");
   EXPECT_EQ(ProgramFolder("\\\\server\\share\\bin\\gen.exe"), "\\\\server\\share\\bin\\");
 }

@@ -226,7 +226,7 @@ TEST_F(GeneratorWindow, HelpLicenceAndSupportGoToTheShell) {
   ClickMenu(Form1->DetallesdeLicencia1);
   ClickMenu(Form1->Soporteonline1);
   ASSERT_EQ(platform.shellCalls.size(), 3u);
-  EXPECT_EQ(platform.shellCalls[0].file, folder + "help.hlp");
+  EXPECT_EQ(platform.shellCalls[0].file, folder + "help.htm");
   EXPECT_EQ(platform.shellCalls[1].file, folder + "license.txt");
   EXPECT_EQ(platform.shellCalls[2].file, "https://support.skylatch.example/tamberly/skylatch/content3.htm");
   for (const auto& call : platform.shellCalls) {
