@@ -11,8 +11,13 @@ WORK=$4/second-build
 rm -rf "$WORK"
 trap 'rm -rf "$WORK"' EXIT
 mkdir -p "$WORK/source"
-# The files of the tree as git sees them (committed or not, ignored ones left out).
-(cd "$SOURCE" && git ls-files -z --cached --others --exclude-standard | xargs -0 -I{} cp --parents {} "$WORK/source/")
+# The files of the tree as git sees them (committed or not, ignored ones left out); outside a
+# git checkout, everything but the build and dist folders.
+if git -C "$SOURCE" rev-parse --git-dir >/dev/null 2>&1; then
+  (cd "$SOURCE" && git ls-files -z --cached --others --exclude-standard | xargs -0 -I{} cp --parents {} "$WORK/source/")
+else
+  tar -C "$SOURCE" --exclude=./build --exclude=./dist -cf - . | tar -C "$WORK/source" -xf -
+fi
 GENERATOR="Unix Makefiles"
 command -v ninja >/dev/null 2>&1 && GENERATOR=Ninja
 cmake -S "$WORK/source" -B "$WORK/build" -G "$GENERATOR" -DCMAKE_BUILD_TYPE=Release -DSKYLATCH_PACKAGE=ON \
