@@ -2,7 +2,8 @@
 // by side with its baseline in the same run, interleaved, and printed as a ratio; nothing is
 // asserted. Rows go to standard output as "ROW|what|ours|baseline|ratio|goal".
 //
-//   win_bench <skylatch.exe> <stripped copy of skylatch.exe> <minimal_window.exe>   (host paths)
+//   win_bench <skylatch.exe> <stripped copy of skylatch.exe> <minimal_window.exe> [--start-up-only]
+//   (host paths; scripts/bench.sh --start-up-only passes the switch: 21 rounds of start-up, nothing else)
 #include <windows.h>
 #include <psapi.h>
 
@@ -162,44 +163,58 @@ Launch LaunchOnce(const std::string& exe, const char* windowClass, const char* a
   return result;
 }
 
+// The median of the values and their spread (lowest to highest), as "median [low-high]".
+std::string MedianAndSpread(const std::vector<double>& values, const char* format) {
+  if (values.empty()) return "-";
+  const auto [low, high] = std::minmax_element(values.begin(), values.end());
+  return Format(format, Median(values)) + " [" + Format(format, *low) + "-" + Format(format, *high) + "]";
+}
+
+// Every program started once before any is timed (the first start of each pays for loading its
+// libraries into Wine's caches), then the rounds interleaved, so that a busy machine slows every
+// program alike. Each ratio is the median of the per-round ratios, with their spread.
 void StartUp(const std::string& program, const std::string& stripped, const std::string& minimal, int rounds) {
-  const char kSameSize[] = "--main-window-size";
-  std::vector<Launch> ours, slim, base, sameSize;
-  LaunchOnce(program, "TForm1");  // the first start of all pays for loading Wine's libraries
+  const char kSameShape[] = "--main-window-size";
+  std::vector<Launch> ours, slim, nine, same;
+  LaunchOnce(program, "TForm1");
+  LaunchOnce(stripped, "TForm1");
   LaunchOnce(minimal, "MinimalWindow");
+  LaunchOnce(minimal, "MinimalWindow", kSameShape);
   for (int i = 0; i < rounds; ++i) {
     ours.push_back(LaunchOnce(program, "TForm1"));
     slim.push_back(LaunchOnce(stripped, "TForm1"));
-    base.push_back(LaunchOnce(minimal, "MinimalWindow"));
-    sameSize.push_back(LaunchOnce(minimal, "MinimalWindow", kSameSize));
+    same.push_back(LaunchOnce(minimal, "MinimalWindow", kSameShape));
+    nine.push_back(LaunchOnce(minimal, "MinimalWindow"));
   }
-  auto median = [](const std::vector<Launch>& runs, double Launch::*field) {
-    std::vector<double> values;
-    for (const Launch& run : runs) values.push_back(run.*field);
-    return Median(values);
+  auto values = [](const std::vector<Launch>& runs, double Launch::*field) {
+    std::vector<double> list;
+    for (const Launch& run : runs) list.push_back(run.*field);
+    return list;
   };
-  const double baseTime = median(base, &Launch::milliseconds);
-  const double baseSet = median(base, &Launch::workingSetMb);
-  const double basePrivate = median(base, &Launch::privateMb);
-  for (const auto& [name, runs] : {std::pair<const char*, const std::vector<Launch>&>{"as built", ours},
-                                   std::pair<const char*, const std::vector<Launch>&>{"stripped", slim}}) {
-    const double time = median(runs, &Launch::milliseconds);
-    const double set = median(runs, &Launch::workingSetMb);
-    const double priv = median(runs, &Launch::privateMb);
-    Row(std::string("Start-up to an idle, shown main window (") + name + ")", Format("%.0f ms", time),
-        Format("%.0f ms", baseTime), time / baseTime, "<= 1.15x");
-    Row(std::string("Idle memory in use, RSS (") + name + ")", Format("%.1f MB", set), Format("%.1f MB", baseSet),
-        set / baseSet, "<= 1.15x stripped");
-    Row(std::string("Idle private memory (") + name + ")", Format("%.1f MB", priv), Format("%.1f MB", basePrivate),
-        priv / basePrivate, "<= 1.5x");
-  }
-  // What the windows themselves cost: the stripped program against plain Win32 making as many.
-  const double slimTime = median(slim, &Launch::milliseconds);
-  const double sameSizeTime = median(sameSize, &Launch::milliseconds);
-  Row("Start-up (stripped) against a plain window with as many windows and the menu bar", Format("%.0f ms", slimTime),
-      Format("%.0f ms", sameSizeTime), slimTime / sameSizeTime, "-");
-  Row("Plain window of that size against the nine-child baseline", Format("%.0f ms", sameSizeTime),
-      Format("%.0f ms", baseTime), sameSizeTime / baseTime, "-");
+  auto ratios = [&](const std::vector<Launch>& a, const std::vector<Launch>& b, double Launch::*field) {
+    std::vector<double> list;
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+      if (b[i].*field > 0) list.push_back(a[i].*field / (b[i].*field));
+    return list;
+  };
+  auto row = [&](const std::string& what, const std::vector<Launch>& a, const std::vector<Launch>& b,
+                 double Launch::*field, const char* format, const std::string& goal) {
+    std::printf("ROW|%s|%s|%s|%s|%s\n", what.c_str(), MedianAndSpread(values(a, field), format).c_str(),
+                MedianAndSpread(values(b, field), format).c_str(), MedianAndSpread(ratios(a, b, field), "%.2fx").c_str(),
+                goal.c_str());
+    std::fflush(stdout);
+  };
+  const std::string n = " (" + std::to_string(rounds) + " rounds)";
+  row("Start-up, as built, against the same-shape plain window" + n, ours, same, &Launch::milliseconds, "%.0f ms",
+      "<= 1.15x");
+  row("Start-up, stripped, against the same-shape plain window" + n, slim, same, &Launch::milliseconds, "%.0f ms",
+      "<= 1.15x");
+  row("Same-shape plain window against the nine-child window" + n, same, nine, &Launch::milliseconds, "%.0f ms", "-");
+  row("Idle memory in use, RSS, stripped, against the same-shape window", slim, same, &Launch::workingSetMb, "%.1f MB",
+      "<= 1.15x");
+  row("Idle private memory, stripped, against the same-shape window", slim, same, &Launch::privateMb, "%.1f MB",
+      "<= 1.5x");
+  row("Idle private memory, as built, against the same-shape window", ours, same, &Launch::privateMb, "%.1f MB", "-");
 }
 
 // ---- in-process: Preview against the plain four-file work, and what 1,000 rounds leave -----
@@ -333,7 +348,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: win_bench <skylatch.exe> <stripped skylatch.exe> <minimal_window.exe> [--start-up-only]\n");
     return 2;
   }
-  StartUp(argv[1], argv[2], argv[3], startUpOnly ? 9 : 5);
+  StartUp(argv[1], argv[2], argv[3], startUpOnly ? 21 : 15);
   if (!startUpOnly) InProcess();
   return 0;
 }
