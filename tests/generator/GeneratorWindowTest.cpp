@@ -179,8 +179,8 @@ TEST_F(GeneratorWindow, AboutDisablesTheMainWindowAndEveryWayOfClosingItGivesItB
   Pump();
   EXPECT_FALSE(Form3->Visible());
   EXPECT_TRUE(Form1->Enabled());
-  // Coming back to the main window runs its activation handler again.
-  EXPECT_EQ(Form1->event->ItemIndex(), 0);
+  // Coming back to the main window keeps the chosen activation method.
+  EXPECT_EQ(Form1->event->ItemIndex(), 4);
 
   ClickMenu(Form1->AcercadeSkylatch1);
   EXPECT_FALSE(Form1->Enabled());
