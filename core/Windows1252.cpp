@@ -48,6 +48,8 @@ char32_t Decode(std::string_view s, std::size_t& i) {
 
 int ByteOf(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+  // The five bytes the code page leaves undefined stand for their own C1 code points, as in Windows.
+  if (cp >= 0x80 && cp <= 0x9F && kHighControls[cp - 0x80] == 0) return static_cast<int>(cp);
   for (std::size_t k = 0; k < kHighControls.size(); ++k)
     if (kHighControls[k] != 0 && kHighControls[k] == cp) return static_cast<int>(0x80 + k);
   return -1;
