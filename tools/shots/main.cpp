@@ -5,6 +5,7 @@
 #include <dlgs.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -316,15 +317,18 @@ int Failed(const char* step) {
   return 1;
 }
 
-// Chooses "From link", the window name and the address in the real program, then File > Save,
-// and answers the Save As dialog with the page type and the path, as a user would.
-int SavePageFromLink(const char* path, const char* windowName, const char* address) {
+// Chooses the activation method (4, "From link", unless given), the window name, the address and
+// the function name in the real program, then File > Save, and answers the Save As dialog with
+// the page type and the path, as a user would. Picking the type must turn the suggested name's
+// ".js" into ".htm".
+int SavePage(const char* path, const char* windowName, const char* address, int method, const char* functionName) {
   DeleteFileA(path);
   ProgramProcess program("");
   HWND generator = program.WaitForWindow("TForm1");
   if (!generator) return Failed("the generator window did not appear");
   if (!SetEditText(generator, "Skylatch", windowName) || !SetEditText(generator, "https://www.skylatch.example", address))
     return Failed("the name and address fields were not found");
+  if (functionName && !SetEditText(generator, "PopUp", functionName)) return Failed("the function name field was not found");
   std::vector<HWND> combos;
   EnumChildWindows(
       generator,
@@ -336,7 +340,7 @@ int SavePageFromLink(const char* path, const char* windowName, const char* addre
       },
       reinterpret_cast<LPARAM>(&combos));
   if (combos.size() != 1) return Failed("the activation method box was not found");
-  SendMessageA(combos[0], CB_SETCURSEL, 4, 0);  // From link
+  SendMessageA(combos[0], CB_SETCURSEL, method, 0);
   ProgramProcess::ChooseMenu(generator, 0, 0);  // File > Save
   HWND dialog = program.WaitForWindow("#32770");
   if (!dialog) return Failed("the Save As dialog did not appear");
@@ -347,6 +351,14 @@ int SavePageFromLink(const char* path, const char* windowName, const char* addre
   HWND name = DialogEdit(dialog, edt1);
   if (!name) name = DialogEdit(dialog, cmb13);
   if (!name) return Failed("the dialog's file name field was not found");
+  char suggested[MAX_PATH] = {};
+  for (int i = 0; i < 50; ++i) {
+    SendMessageA(name, WM_GETTEXT, sizeof suggested, reinterpret_cast<LPARAM>(suggested));
+    if (std::string(suggested).ends_with(".htm")) break;
+    Sleep(100);
+  }
+  std::printf("After picking the page type the dialog suggests %s\n", suggested);
+  if (!std::string(suggested).ends_with(".htm")) return Failed("the suggested name did not follow the type");
   SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
   for (int i = 0; i < 100 && GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
@@ -360,11 +372,14 @@ int SavePageFromLink(const char* path, const char* windowName, const char* addre
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: skylatch_shots <output folder> | --preview | --save-page <path> <window name> <address>\n");
+    std::fprintf(stderr,
+                 "usage: skylatch_shots <output folder> | --preview\n"
+                 "       | --save-page <path> <window name> <address> [<method 0-4> [<function name>]]\n");
     return 2;
   }
   if (std::string(argv[1]) == "--preview") return PressPreview();
-  if (std::string(argv[1]) == "--save-page" && argc == 5) return SavePageFromLink(argv[2], argv[3], argv[4]);
+  if (std::string(argv[1]) == "--save-page" && argc >= 5 && argc <= 7)
+    return SavePage(argv[2], argv[3], argv[4], argc >= 6 ? std::atoi(argv[5]) : 4, argc == 7 ? argv[6] : nullptr);
   std::string folder = argv[1];
   if (folder.back() != '\\') folder += '\\';
   int failures = 0;
