@@ -107,8 +107,8 @@ void AddNumberAdvice(Lines& lines, const Field& field) {
   if (number.cut)
     lines.push_back({Kind::NumberCut, subject + " is read as " + std::to_string(number.value) + "."});
   if (field.isSize && number.value < 100)
-    lines.push_back({Kind::SizeBelow100, subject + " is below 100, so the browser makes the window about 100 pixels " +
-                                             (field.option == "width" ? "wide." : "high.")});
+    lines.push_back({Kind::SizeBelow100, subject + " is below 100, so the browser raises it to a minimum of its own, "
+                                                   "100 to 150 pixels."});
 }
 
 }  // namespace
@@ -143,8 +143,8 @@ std::vector<PopupAdvice::Line> PopupAdvice::For(const PopupSettings& s, Activati
   if (s.fullScreen) {
     lines.push_back({Kind::FullScreenIgnored,
                      "Browsers ignore full screen. With Full Screen ticked the size, position and bar settings travel "
-                     "in an argument that browsers ignore, so Chromium opens a small window of its own size with an "
-                     "address bar."});
+                     "in an argument that browsers ignore, so Chromium opens a window with an address bar at a size "
+                     "and place of its own choosing."});
   } else if (OpensTab(s)) {
     lines.push_back({Kind::OpensATab, "These settings ask for every bar, so Chromium opens a normal tab and ignores "
                                       "the size and position."});

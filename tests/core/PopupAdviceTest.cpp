@@ -164,8 +164,8 @@ TEST(PopupAdviceTest, SizesAndPositionsAsTheBrowserReadsThem) {
   s.topText = "x";
   EXPECT_EQ(TextOf(s, Kind::NumberCut), "width=250.7 (the box beside \"Width:\") is read as 250.");
   EXPECT_EQ(TextOf(s, Kind::SizeBelow100),
-            "height=50 (the box beside \"Height:\") is below 100, so the browser makes the window about 100 pixels "
-            "high.");
+            "height=50 (the box beside \"Height:\") is below 100, so the browser raises it to a minimum of its own, 100 "
+            "to 150 pixels.");
   EXPECT_EQ(TextOf(s, Kind::PositionNotANumber), "top=x (the box beside \"Top:\") is not a number, so the browser "
                                                  "takes 0.");
 }
