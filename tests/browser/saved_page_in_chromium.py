@@ -21,6 +21,8 @@ LOAD, UNLOAD, MOUSE_OVER, MOUSE_OUT, FROM_LINK = range(5)
 # (method, function name) as typed into the program.
 CASES = [(LOAD, "PopUp"), (UNLOAD, "PopUp"), (MOUSE_OVER, "PopUp"), (MOUSE_OUT, "PopUp"), (FROM_LINK, "PopUp"),
          (FROM_LINK, "open"), (FROM_LINK, "write"), (FROM_LINK, "click"), (FROM_LINK, "Función")]
+# Function names the snippet and the .js must carry through a page's inline handler.
+SNIPPET_NAMES = ["write", "click", "Función"]
 SENTENCES = {
     LOAD: "The pop-up opens when this page loads, where the browser allows this page to open pop-ups",
     UNLOAD: "Browsers open no window while a page is being left",
@@ -56,6 +58,39 @@ def save_pages(shots, folder, address):
             fail(f"the saved page does not hold the function and its sentence:\n{text}")
         pages.append(page)
     return pages
+
+
+def save_snippets(shots, folder, address):
+    """The .js saved through the program and a page holding the call taken from its Generated code
+    window, one folder per function name."""
+    pages = []
+    for index, function in enumerate(SNIPPET_NAMES):
+        sub = os.path.join(folder, f"snippet{index}")
+        os.mkdir(sub)
+        if subprocess.call(["wine", shots, "--save-snippet", "Z:" + sub.replace("/", "\\"), function, WINDOW_NAME,
+                            address], stdin=subprocess.DEVNULL) != 0:
+            fail(f"the program did not save the script and the call for {function!r}")
+        with open(os.path.join(sub, "snippet.htm"), encoding="utf-8") as f:
+            page = f.read()
+        if '<script src="saved%20script.js"></script>' not in page or f"window.{function}(this.href)" not in page:
+            fail(f"the call does not load the file saved or call the function through window:\n{page}")
+        pages.append(os.path.join(sub, "snippet.htm"))
+    return pages
+
+
+def check_snippet(driver, page, function, address):
+    driver.s("POST", "/url", {"url": "file://" + page})
+    opener = driver.s("GET", "/window")
+    if driver.script(f"return typeof window[{function!r}];") != "function":
+        fail(f"the saved script did not define {function!r}")
+    anchor = driver.find("xpath", "//a[.='Open the pop-up']")
+    driver.s("POST", f"/element/{anchor}/click", {})
+    opened_window(driver, opener, address)
+    driver.s("POST", "/window", {"handle": opener})
+    if driver.s("GET", "/url") != "file://" + page or "The author's page." not in driver.script(
+            "return document.body.innerText;"):
+        fail(f"with the function {function!r} the click left or blanked the page")
+    close_others(driver, opener)
 
 
 def wait_for(condition, seconds):
@@ -153,6 +188,7 @@ def run(shots, folder):
         f.write("<!DOCTYPE html><title>target</title><p>The pop-up page.</p>\n")
     address = "file://" + target
     pages = save_pages(shots, folder, address)
+    snippets = save_snippets(shots, folder, address)
 
     with chromium_session() as driver:
         if driver is None:
@@ -164,6 +200,9 @@ def run(shots, folder):
             if errors:
                 fail(f"script errors on the saved page for method {method} and {function!r}: {errors}")
             print(f"saved page, method {method}, function {function!r}: {outcome}")
+        for page, function in zip(snippets, SNIPPET_NAMES):
+            check_snippet(driver, page, function, address)
+            print(f".js and the call from the code window, function {function!r}: the click opened the pop-up")
         return 0
 
 
