@@ -15,6 +15,7 @@
 #include "flatctrls/TFlatComboBox.h"
 #include "flatctrls/TFlatEdit.h"
 #include "flatctrls/TFlatMemo.h"
+#include "flatctrls/TFlatSpinEditInteger.h"
 #include "framework/Gdi.h"
 #include "framework/Label.h"
 #include "framework/WideText.h"
@@ -156,6 +157,7 @@ TEST_F(GeneratedCodeWindow, EveryWayOfClosingGivesTheMainWindowBack) {
 TEST_F(GeneratedCodeWindow, EachCopyTakesItsOwnPartWithEveryCharacter) {
   Form1->FlatEdit2->SetTextUtf8("\xE6\x97\xA5\xE6\x9C\xAC");  // 日本
   Form1->Url->SetTextUtf8("https://example.com/caf\xC3\xA9.htm");
+  Form1->event->SetItemIndex(4);  // From link
   Click(*Form1->FlatButton1);
   Click(*Form4->FlatButton1);
   ASSERT_TRUE(errors.empty()) << errors.front();
