@@ -156,6 +156,8 @@ def check_page(driver, page, method, function, address):
     anchor = driver.find("xpath", "//a[.='Open the pop-up']")
     if method in (MOUSE_OVER, MOUSE_OUT):
         move_pointer(driver, anchor)
+        if not driver.script("return document.querySelector('#popup:hover') !== null;"):
+            fail("the pointer did not reach the link")
         if method == MOUSE_OUT:
             move_pointer(driver)
         no_window_opens(driver, "the pointer")

@@ -347,7 +347,9 @@ int SavePage(const char* path, const char* windowName, const char* address, int 
   Sleep(500);
   HWND type = GetDlgItem(dialog, cmb1);
   SendMessageA(type, CB_SETCURSEL, 1, 0);
+  // A choice in the list sends both notices; the dialog acts on the second.
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(type));
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), reinterpret_cast<LPARAM>(type));
   HWND name = DialogEdit(dialog, edt1);
   if (!name) name = DialogEdit(dialog, cmb13);
   if (!name) return Failed("the dialog's file name field was not found");
@@ -420,8 +422,13 @@ int SaveScriptAndSnippet(const std::string& folder, const char* functionName, co
       },
       reinterpret_cast<LPARAM>(&edits));
   if (edits.size() != 3) return Failed("the Generated code window does not have its three texts");
-  std::wstring call(static_cast<std::size_t>(GetWindowTextLengthW(edits[1])) + 1, L'\0');
-  call.resize(static_cast<std::size_t>(GetWindowTextW(edits[1], call.data(), static_cast<int>(call.size()))));
+  // Text of another program's edit comes only by asking the edit itself; the window exists a
+  // moment before its texts are filled in.
+  const auto length = [&] { return static_cast<std::size_t>(SendMessageW(edits[1], WM_GETTEXTLENGTH, 0, 0)); };
+  for (int i = 0; i < 50 && length() == 0; ++i) Sleep(100);
+  std::wstring call(length() + 1, L'\0');
+  call.resize(static_cast<std::size_t>(
+      SendMessageW(edits[1], WM_GETTEXT, call.size(), reinterpret_cast<LPARAM>(call.data()))));
   std::string utf8(static_cast<std::size_t>(call.size()) * 4, '\0');
   utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, call.c_str(), static_cast<int>(call.size()),
                                                            utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr)));
