@@ -1,5 +1,7 @@
 #include "flatctrls/TFlatSpinEditInteger.h"
 
+#include "paint/LookMetrics.h"
+
 #include "core/SpinValue.h"
 #include "flatctrls/TSpinButton.h"
 #include "flatctrls/TTimerSpeedButton.h"
@@ -84,7 +86,9 @@ int TFlatSpinEditInteger::MinHeight() const {
 // Positions are in the edit's client coordinates, inside its frame.
 void TFlatSpinEditInteger::PlaceButton() {
   if (!button_) return;
-  button_->SetBounds(Width() - button_->Width() - 5, 0, button_->Width(), Height() - 6);
+  const paint::LookMetrics metrics(Dpi());
+  const int width = metrics[paint::Metric::SpinButton];
+  button_->SetBounds(Width() - width - metrics[paint::Metric::SpinButtonRight], 0, width, Height() - 6);
 }
 
 void TFlatSpinEditInteger::SetEditRect() {

@@ -96,9 +96,13 @@ void DrawTransparent(HDC dest, int x, int y, const ui::TBitmap& image, ui::TColo
   BitBlt(dest, x, y, width, height, shape.DC(), 0, 0, SRCPAINT);
 }
 
-void FrameWithColor(HDC dc, const RECT& r, ui::TColor color) {
+void FrameWithColor(HDC dc, const RECT& r, ui::TColor color, int width) {
   ui::Brush brush(CreateSolidBrush(ui::ColorToRGB(color)));
-  FrameRect(dc, &r, brush.Get());
+  RECT ring = r;
+  for (int i = 0; i < width; ++i) {
+    FrameRect(dc, &ring, brush.Get());
+    InflateRect(&ring, -1, -1);
+  }
 }
 
 void Frame3D(HDC dc, RECT& r, ui::TColor top, ui::TColor bottom) {

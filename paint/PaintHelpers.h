@@ -28,8 +28,8 @@ std::unique_ptr<ui::TBitmap> MakeDisabledGlyph(const ui::TBitmap& source, ui::TC
 // Copies image to (x, y) of dest, leaving the pixels of the transparent colour out.
 void DrawTransparent(HDC dest, int x, int y, const ui::TBitmap& image, ui::TColor transparent);
 
-// A one-pixel ring on the edge of r.
-void FrameWithColor(HDC dc, const RECT& r, ui::TColor color);
+// A ring of width pixels on the inside of the edge of r.
+void FrameWithColor(HDC dc, const RECT& r, ui::TColor color, int width = 1);
 // One 3-D ring on the edge of r: its top row (without the rightmost pixel) and left column
 // (without the bottom pixel) in top, then its right column and bottom row in bottom. r is moved
 // one pixel in, ready for a second ring.
