@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/Utf8.h"
+
 namespace core {
 
 namespace {
@@ -42,6 +44,15 @@ char32_t Decode(std::string_view s, std::size_t& i) {
   }
   if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) Malformed();
   return cp;
+}
+
+int ByteOf(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+  // The five bytes the code page leaves undefined stand for their own C1 code points, as in Windows.
+  if (cp >= 0x80 && cp <= 0x9F && kHighControls[cp - 0x80] == 0) return static_cast<int>(cp);
+  for (std::size_t k = 0; k < kHighControls.size(); ++k)
+    if (kHighControls[k] != 0 && kHighControls[k] == cp) return static_cast<int>(0x80 + k);
+  return -1;
 }
 
 char Encode(char32_t cp) {
@@ -81,6 +92,34 @@ void Windows1252::AppendFromUtf8(std::string_view utf8, std::string& out, std::s
     if (out.size() >= maxLength) throw tooLong();
     out.push_back(Encode(Decode(utf8, i)));
   }
+}
+
+}  // namespace core
+
+namespace core {
+
+bool Windows1252::Holds(char32_t codePoint) { return ByteOf(codePoint) >= 0; }
+
+std::string Windows1252::FromUtf8OrQuestionMark(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const char32_t cp = Utf8::Next(utf8, i);
+    const int byte = cp == Utf8::kReplacement ? -1 : ByteOf(cp);
+    out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
+  }
+  return out;
+}
+
+std::string Windows1252::ToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (char ch : bytes) {
+    const auto b = static_cast<unsigned char>(ch);
+    const char32_t cp = b >= 0x80 && b <= 0x9F ? kHighControls[b - 0x80] : b;
+    Utf8::Append(out, cp == 0 ? b : cp);  // the five undefined bytes keep their C1 code points
+  }
+  return out;
 }
 
 }  // namespace core

@@ -1,12 +1,11 @@
 #include "flatctrls/TFlatComboBox.h"
 
-#include "core/DpiScale.h"
-#include "paint/LookMetrics.h"
-
 #include <algorithm>
 #include <array>
 
+#include "core/DpiScale.h"
 #include "framework/Gdi.h"
+#include "paint/LookMetrics.h"
 
 namespace {
 

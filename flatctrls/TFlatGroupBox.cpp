@@ -1,12 +1,11 @@
 #include "flatctrls/TFlatGroupBox.h"
 
-#include "paint/LookMetrics.h"
-
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "framework/Bitmap.h"
+#include "paint/LookMetrics.h"
 
 TFlatGroupBox::TFlatGroupBox(ui::TComponent* owner) : ui::TCustomControl(owner) {
   SetStyle(Style() | ui::csAcceptsControls | ui::csOpaque);

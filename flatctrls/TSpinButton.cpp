@@ -1,9 +1,8 @@
 #include "flatctrls/TSpinButton.h"
 
-#include "paint/LookMetrics.h"
-
 #include "flatctrls/TTimerSpeedButton.h"
 #include "framework/Bitmap.h"
+#include "paint/LookMetrics.h"
 
 TSpinButton::TSpinButton(ui::TComponent* owner) : ui::TWinControl(owner) {
   SetStyle(Style() & ~(ui::csAcceptsControls | ui::csSetCaption));

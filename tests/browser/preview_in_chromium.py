@@ -83,7 +83,10 @@ def chromium_session():
                 time.sleep(0.1)
         capabilities = {"capabilities": {"alwaysMatch": {
             "browserName": "chrome",
-            "goog:chromeOptions": {"binary": chromium, "args": FLAGS + [f"--user-data-dir={profile}"]},
+            # chromedriver turns the pop-up blocker off unless told not to: keep it on, as a
+            # visitor's browser has it.
+            "goog:chromeOptions": {"binary": chromium, "args": FLAGS + [f"--user-data-dir={profile}"],
+                                   "excludeSwitches": ["disable-popup-blocking"]},
             "goog:loggingPrefs": {"browser": "ALL"}}}}
         try:
             driver.session = driver.call("POST", "/session", capabilities)["sessionId"]
