@@ -4,7 +4,7 @@
 
 namespace core {
 
-char32_t Utf8::Next(std::string_view s, std::size_t& i) {
+std::optional<char32_t> Utf8::TryNext(std::string_view s, std::size_t& i) {
   const auto lead = static_cast<std::uint8_t>(s[i++]);
   if (lead < 0x80) return lead;
   int extra;
@@ -17,17 +17,19 @@ char32_t Utf8::Next(std::string_view s, std::size_t& i) {
   } else if ((lead & 0xF8) == 0xF0) {
     extra = 3, cp = lead & 0x07, minimum = 0x10000;
   } else {
-    return kReplacement;
+    return std::nullopt;
   }
   std::size_t j = i;
   for (int k = 0; k < extra; ++k, ++j) {
-    if (j >= s.size() || (static_cast<std::uint8_t>(s[j]) & 0xC0) != 0x80) return kReplacement;
+    if (j >= s.size() || (static_cast<std::uint8_t>(s[j]) & 0xC0) != 0x80) return std::nullopt;
     cp = (cp << 6) | (static_cast<std::uint8_t>(s[j]) & 0x3F);
   }
-  if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kReplacement;
+  if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
   i = j;
   return cp;
 }
+
+char32_t Utf8::Next(std::string_view s, std::size_t& i) { return TryNext(s, i).value_or(kReplacement); }
 
 void Utf8::Append(std::string& out, char32_t cp) {
   if (cp < 0x80) {

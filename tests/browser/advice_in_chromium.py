@@ -10,9 +10,8 @@ import os
 import shutil
 import sys
 import tempfile
-import time
 
-from preview_in_chromium import chromium_session, fail
+from preview_in_chromium import chromium_session, fail, wait_for
 
 
 def open_line(window="Skylatch", full=False, bars=(), width="300", height="200", left="300", top="100"):
@@ -33,15 +32,6 @@ def page(folder, name, line):
                 "PopUp(" + repr("file://" + os.path.join(folder, "target.htm")) +
                 "); });\n})();\n</script>\n")
     return "file://" + path
-
-
-def wait_for(condition, seconds):
-    end = time.monotonic() + seconds
-    while True:
-        value = condition()
-        if value or time.monotonic() > end:
-            return value
-        time.sleep(0.1)
 
 
 def click_and_measure(driver, url, expect_windows=2, clicks=1):

@@ -28,6 +28,16 @@ def fail(message):
     sys.exit(1)
 
 
+def wait_for(condition, seconds):
+    """Polls until the condition holds or the time is up; returns its last value."""
+    end = time.monotonic() + seconds
+    while True:
+        value = condition()
+        if value or time.monotonic() > end:
+            return value
+        time.sleep(0.1)
+
+
 def free_port():
     with socket.socket() as s:
         s.bind(("127.0.0.1", 0))

@@ -12,9 +12,8 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 
-from preview_in_chromium import ELEMENT, chromium_session, fail
+from preview_in_chromium import ELEMENT, chromium_session, fail, wait_for
 
 WINDOW_NAME = "Latchy"
 LOAD, UNLOAD, MOUSE_OVER, MOUSE_OUT, FROM_LINK = range(5)
@@ -91,16 +90,6 @@ def check_snippet(driver, page, function, address):
             "return document.body.innerText;"):
         fail(f"with the function {function!r} the click left or blanked the page")
     close_others(driver, opener)
-
-
-def wait_for(condition, seconds):
-    """Polls until the condition holds or the time is up; returns its last value."""
-    end = time.monotonic() + seconds
-    while True:
-        value = condition()
-        if value or time.monotonic() > end:
-            return value
-        time.sleep(0.1)
 
 
 def handles(driver):
