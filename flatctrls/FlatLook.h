@@ -2,8 +2,6 @@
 #include <windows.h>
 
 #include <array>
-#include <functional>
-#include <memory>
 #include <string>
 
 #include "core/ButtonStateMachine.h"
@@ -11,6 +9,7 @@
 #include "core/GlyphLayout.h"
 #include "core/PropertyValue.h"
 #include "framework/Color.h"
+#include "paint/PaintHelpers.h"
 
 namespace ui {
 class TBitmap;
@@ -19,8 +18,8 @@ class TControl;
 }  // namespace ui
 
 // What every flat control shares: the colour scheme, the advanced colours, the published
-// enumerations, and the drawing helpers of the flat look (parent background, engraved captions,
-// disabled glyphs, glyph and caption placement, frames).
+// enumerations, the parent background under a transparent control and the placement of glyph and
+// caption. The drawing the flat controls share with the labels is in paint/PaintHelpers.
 
 constexpr ui::TColor kFlatBorderColor = 0x008396A0;
 constexpr ui::TColor kFlatFaceColor = 0x00E1EAEB;
@@ -70,20 +69,6 @@ class AdvancedColors {
 // top-left: the parent's background and its own painting, not its child windows.
 void PaintParentBackground(const ui::TControl& control, HDC dc);
 
-// A disabled caption: a copy in button highlight moved by (1, 1), then one in button shadow in
-// place, both with the same text flags and a transparent background.
-void DrawEngravedText(HDC dc, const std::string& text, RECT r, UINT flags);
-// The same two passes for text drawn some other way (rotated text): pass draws in r with colour.
-void DrawEngravedPasses(RECT r, const std::function<void(const RECT& r, ui::TColor color)>& pass);
-
-// The disabled image of a glyph: filled with back, the glyph's shape (every pixel not of the mask
-// colour) in highlight at (1, 1) when withHighlight, and over it in shadow at (0, 0).
-std::unique_ptr<ui::TBitmap> MakeDisabledGlyph(const ui::TBitmap& source, ui::TColor mask, ui::TColor back,
-                                               ui::TColor highlight, ui::TColor shadow, bool withHighlight);
-
-// Copies image to (x, y) of dest, leaving the pixels of the transparent colour out.
-void DrawTransparent(HDC dest, int x, int y, const ui::TBitmap& image, ui::TColor transparent);
-
 struct GlyphCaptionPlace {
   RECT textBounds;
   POINT glyphPos;
@@ -92,10 +77,3 @@ struct GlyphCaptionPlace {
 GlyphCaptionPlace LayoutGlyphAndCaption(ui::TCanvas& canvas, const RECT& client, POINT offset, TButtonLayout layout,
                                         int spacing, int margin, const ui::TBitmap* glyph, int numGlyphs,
                                         const std::string& caption);
-
-// A one-pixel ring on the edge of r.
-void FrameWithColor(HDC dc, const RECT& r, ui::TColor color);
-// One 3-D ring on the edge of r: its top row (without the rightmost pixel) and left column
-// (without the bottom pixel) in top, then its right column and bottom row in bottom. r is moved
-// one pixel in, ready for a second ring.
-void Frame3D(HDC dc, RECT& r, ui::TColor top, ui::TColor bottom);

@@ -1,6 +1,8 @@
 #include "flatctrls/TFlatCheckBox.h"
 
+#include "core/DpiScale.h"
 #include "framework/Gdi.h"
+#include "paint/LookMetrics.h"
 
 TFlatCheckBox::TFlatCheckBox(ui::TComponent* owner) : ui::TCustomControl(owner) {
   ClassHoverTracker().Join();
@@ -201,8 +203,11 @@ void TFlatCheckBox::CMParentColorChanged(ui::TMessage& m) {
 void TFlatCheckBox::CMSysColorChange(ui::TMessage&) { FollowParentForAdvColors(); }
 
 RECT TFlatCheckBox::BoxRect() const {
-  if (layout_ == TCheckBoxLayout::checkboxRight) return RECT{Width() - 12, 3, Width() - 1, 14};
-  return RECT{1, 3, 12, 14};
+  const paint::LookMetrics metrics(Dpi());
+  const int side = metrics[paint::Metric::CheckBoxBox], inset = metrics[paint::Metric::CheckBoxInset];
+  const int top = metrics[paint::Metric::CheckBoxTop];
+  if (layout_ == TCheckBoxLayout::checkboxRight) return RECT{Width() - inset - side, top, Width() - inset, top + side};
+  return RECT{inset, top, inset + side, top + side};
 }
 
 // The box alone, straight onto the window and at once.
@@ -223,21 +228,33 @@ void TFlatCheckBox::PaintBox(ui::TCanvas& canvas) {
   canvas.SetPenWidth(1);
   canvas.SetBrushColor(face);
   canvas.FillRect(box);
+  const paint::LookMetrics metrics(Dpi());
   if (checked_) {
     canvas.SetPenColor(Enabled() ? colorCheck_ : ui::clBtnShadow);
     const int x = box.left, y = box.top;
-    const int lines[6][4] = {{2, 4, 6, 8}, {2, 5, 5, 8}, {2, 6, 5, 9}, {8, 2, 4, 6}, {8, 3, 4, 7}, {8, 4, 5, 7}};
-    for (const auto& l : lines) {
-      canvas.MoveTo(x + l[0], y + l[1]);
-      canvas.LineTo(x + l[2], y + l[3]);
+    if (metrics.Dpi() == core::DpiScale::kDesignDpi) {
+      // The tick as designed, pixel for pixel: three one-pixel strokes side by side.
+      const int lines[6][4] = {{2, 4, 6, 8}, {2, 5, 5, 8}, {2, 6, 5, 9}, {8, 2, 4, 6}, {8, 3, 4, 7}, {8, 4, 5, 7}};
+      for (const auto& l : lines) {
+        canvas.MoveTo(x + l[0], y + l[1]);
+        canvas.LineTo(x + l[2], y + l[3]);
+      }
+    } else {
+      // The same tick through its scaled corner points, as one stroke of the scaled width.
+      auto at = [&](int px, int py) { return POINT{x + metrics.Scale(px), y + metrics.Scale(py)}; };
+      canvas.SetPenWidth(metrics[paint::Metric::CheckMarkStroke]);
+      canvas.Polyline({at(3, 5), at(5, 7), at(8, 4)});
+      canvas.SetPenWidth(1);
     }
   }
-  FrameWithColor(canvas.Handle(), box, ColorBorder());
+  FrameWithColor(canvas.Handle(), box, ColorBorder(), metrics.Line());
 }
 
 void TFlatCheckBox::PaintCaption(ui::TCanvas& canvas) {
-  RECT r = layout_ == TCheckBoxLayout::checkboxRight ? RECT{1, 1, Width() - 16, Height() - 1}
-                                                     : RECT{16, 1, Width() - 1, Height() - 1};
+  const paint::LookMetrics metrics(Dpi());
+  const int inset = metrics[paint::Metric::CheckBoxInset], beside = metrics[paint::Metric::CheckBoxCaption];
+  RECT r = layout_ == TCheckBoxLayout::checkboxRight ? RECT{inset, inset, Width() - beside, Height() - inset}
+                                                     : RECT{beside, inset, Width() - inset, Height() - inset};
   UINT flags = DT_WORDBREAK | (layout_ == TCheckBoxLayout::checkboxRight ? DT_RIGHT : DT_LEFT);
   canvas.SetBrushStyle(ui::BrushStyle::Clear);
   canvas.Font().Assign(Font());

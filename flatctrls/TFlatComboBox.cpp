@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "core/DpiScale.h"
 #include "framework/Gdi.h"
+#include "paint/LookMetrics.h"
 
 namespace {
 
@@ -102,21 +104,24 @@ void TFlatComboBox::PaintContent(HDC dc, const RECT& update, HDC canvas) {
   const SIZE size = WindowSize();
   const int w = size.cx, h = size.cy;
   RECT face = update;
-  face.right = std::min<LONG>(face.right, w - kButtonWidth - 4);
+  const int arrow = SystemArrowWidth();
+  const int b = ButtonWidth();
+  // Up to the frame's three rings beside the flat button.
+  face.right = std::min<LONG>(face.right, w - b - 4);
   if (face.right > face.left) FillWithColor(dc, face, Color());
-  RECT button{w - 12, 0, w - 1, h}, overlap{};
+  RECT button{w - b - 1, 0, w - 1, h}, overlap{};
   if (ComboStyle() != ui::TComboBoxStyle::csSimple && IntersectRect(&overlap, &button, &update)) {
     ui::SavedDCState saved(canvas);
     PaintButton(canvas);
   }
   {
     ui::SavedDCState saved(dc);
-    ExcludeClipRect(dc, w - systemArrowWidth_ - 2, 0, w, h);
+    ExcludeClipRect(dc, w - arrow - 2, 0, w, h);
     ui::TMessage native{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
     DefaultHandler(native);
   }
   if (ComboStyle() == ui::TComboBoxStyle::csDropDown && DroppedDown()) {
-    RECT r{2, 2, w - 14, h - 2};
+    RECT r{2, 2, w - b - 3, h - 2};
     FrameWithColor(canvas, r, ui::clWindow);
   } else if (ComboStyle() != ui::TComboBoxStyle::csDropDown) {
     ui::SavedDCState saved(canvas);
@@ -138,7 +143,7 @@ void TFlatComboBox::PaintFrameAndButton() {
 // A one-pixel border and two rings of the face colour over the native sunken edge.
 void TFlatComboBox::PaintFrame(HDC dc) const {
   const SIZE size = WindowSize();
-  RECT r{0, 0, size.cx - kButtonWidth - 1, size.cy};
+  RECT r{0, 0, size.cx - ButtonWidth() - 1, size.cy};
   FrameWithColor(dc, r, ColorBorder());
   InflateRect(&r, -1, -1);
   FrameWithColor(dc, r, Color());
@@ -150,21 +155,23 @@ void TFlatComboBox::PaintFrame(HDC dc) const {
 void TFlatComboBox::PaintButton(HDC dc) const {
   const SIZE size = WindowSize();
   const int w = size.cx, h = size.cy;
-  RECT r{w - kButtonWidth - 2, 0, w, h};
+  const paint::LookMetrics metrics(Dpi());
+  RECT r{w - ButtonWidth() - 2, 0, w, h};
   FillWithColor(dc, r, ColorArrowBackground());
   FrameWithColor(dc, r, ColorBorder());
-  const int x = r.left + (r.right - r.left) / 2 - 6;
-  const int y = h / 2 - 1;
+  // Five pixels wide and three high at 96 DPI, its point in the button's middle column.
+  const int mid = r.left + (r.right - r.left) / 2, half = metrics.Scale(2), tall = metrics.Scale(2);
+  const int y = h / 2 - metrics.Scale(1);
   const std::array<POINT, 3> triangle =
-      DroppedDown() ? std::array<POINT, 3>{{{x + 4, y + 2}, {x + 8, y + 2}, {x + 6, y}}}
-                    : std::array<POINT, 3>{{{x + 4, y}, {x + 8, y}, {x + 6, y + 2}}};
+      DroppedDown() ? std::array<POINT, 3>{{{mid - half, y + tall}, {mid + half, y + tall}, {mid, y}}}
+                    : std::array<POINT, 3>{{{mid - half, y}, {mid + half, y}, {mid, y + tall}}};
   if (Enabled()) {
     FillTriangle(dc, triangle, colorArrow_);
   } else {
     FillTriangle(dc, Moved(triangle, 1, 1), ui::clWhite);
     FillTriangle(dc, triangle, ui::clGray);
   }
-  ExcludeClipRect(dc, w - systemArrowWidth_, 0, w, h);
+  ExcludeClipRect(dc, w - SystemArrowWidth(), 0, w, h);
 }
 
 // Carries the selection highlight of a focused drop-down list from the text up to the flat
@@ -173,10 +180,12 @@ void TFlatComboBox::PaintSelectionStrip(HDC dc) const {
   const SIZE size = WindowSize();
   const int w = size.cx, h = size.cy;
   const bool focused = GetFocus() == Handle() && !DroppedDown();
-  RECT strip{w - 21, 3, w - 16, h - 3};
+  // From where the native text area ends to the frame's rings beside the flat button.
+  const int right = w - ButtonWidth() - 5;
+  RECT strip{right - paint::LookMetrics(Dpi()).Scale(5), 3, right, h - 3};
   FillWithColor(dc, strip, focused ? ui::clHighlight : Color());
-  if (focused) FrameWithColor(dc, RECT{3, 3, w - 16, h - 3}, ui::clHighlight);
-  ExcludeClipRect(dc, w - systemArrowWidth_ - 2, 0, w, h);
+  if (focused) FrameWithColor(dc, RECT{3, 3, right, h - 3}, ui::clHighlight);
+  ExcludeClipRect(dc, w - SystemArrowWidth() - 2, 0, w, h);
 }
 
 void TFlatComboBox::PaintSelectionStrip() {
@@ -227,7 +236,7 @@ void TFlatComboBox::WMKeyDown(ui::TMessage& m) {
 void TFlatComboBox::WMWindowPosChanging(ui::TMessage& m) {
   if (HWND edit = EditHandle()) {
     RECT client = ClientRect();
-    SetWindowPos(edit, nullptr, 0, 0, client.right - kButtonWidth - 8, Height() - 6,
+    SetWindowPos(edit, nullptr, 0, 0, client.right - ButtonWidth() - 8, Height() - 6,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
   }
   ui::TCustomComboBox::WMWindowPosChanging(m);
@@ -253,7 +262,7 @@ void TFlatComboBox::CNCommand(ui::TMessage& m) {
       break;
     case CBN_CLOSEUP: {
       SIZE size = WindowSize();
-      RECT button{size.cx - 12 - 2, 0, size.cx - 1, size.cy};
+      RECT button{size.cx - ButtonWidth() - 3, 0, size.cx - 1, size.cy};
       InvalidateRect(Handle(), &button, FALSE);
       break;
     }
@@ -295,4 +304,12 @@ bool TFlatComboBox::SetProperty(std::string_view name, const core::PropertyValue
   else if (name == "OnMeasureItem") OnMeasureItem = context.Method<TMeasureItemEvent>(v);
   else return ui::TCustomComboBox::SetProperty(name, v, context);
   return true;
+}
+
+int TFlatComboBox::ButtonWidth() const { return paint::LookMetrics(Dpi())[paint::Metric::ComboButton]; }
+
+// The native arrow button's width at the window's DPI.
+int TFlatComboBox::SystemArrowWidth() const {
+  if (Dpi() == core::DpiScale::kDesignDpi) return systemArrowWidth_;
+  return GetSystemMetricsForDpi(SM_CXVSCROLL, static_cast<UINT>(Dpi()));
 }

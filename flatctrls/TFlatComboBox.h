@@ -38,7 +38,9 @@ class TFlatComboBox : public ui::TCustomComboBox {
   // Whether the list is open or the focus is in the control, as last seen.
   bool Active() const { return active_; }
   // The width of the native arrow button that is never let paint.
-  int SystemArrowWidth() const { return systemArrowWidth_; }
+  int SystemArrowWidth() const;
+  // The flat arrow button's width at the window's DPI.
+  int ButtonWidth() const;
 
  protected:
   void WMPaint(ui::TMessage& m) override;
@@ -57,7 +59,6 @@ class TFlatComboBox : public ui::TCustomComboBox {
   void ComboWndProc(ui::TMessage& m, HWND child) override;
 
  private:
-  static constexpr int kButtonWidth = 11;
 
   void StoreColor(AdvancedColors::Role role, ui::TColor value);
   void StorePercent(AdvancedColors::Role role, int percent);

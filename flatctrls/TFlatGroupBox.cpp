@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/Bitmap.h"
+#include "paint/LookMetrics.h"
 
 TFlatGroupBox::TFlatGroupBox(ui::TComponent* owner) : ui::TCustomControl(owner) {
   SetStyle(Style() | ui::csAcceptsControls | ui::csOpaque);
@@ -72,17 +73,34 @@ void TFlatGroupBox::Paint() {
     canvas.SetBrushStyle(ui::BrushStyle::Solid);
     canvas.FillRect(RECT{0, 0, w, h});
   }
-  canvas.SetPenWidth(1);
+  const paint::LookMetrics metrics(Dpi());
+  const int start = metrics[paint::Metric::GroupLineStart], left = metrics[paint::Metric::GroupCaptionLeft];
+  const int resume = left + textWidth + metrics[paint::Metric::GroupCaptionGap];
+  const int line = metrics.Line();
   canvas.SetPenColor(ColorBorder());
-  if (border_ == TGroupBoxBorder::brFull) {
-    canvas.Polyline({{5, y}, {0, y}, {0, h - 1}, {w - 1, h - 1}, {w - 1, y}, {textWidth + 12, y}});
+  if (line == 1) {
+    canvas.SetPenWidth(1);
+    if (border_ == TGroupBoxBorder::brFull) {
+      canvas.Polyline({{start, y}, {0, y}, {0, h - 1}, {w - 1, h - 1}, {w - 1, y}, {resume, y}});
+    } else {
+      canvas.MoveTo(start, y);
+      canvas.LineTo(0, y);
+      canvas.MoveTo(w - 1, y);
+      canvas.LineTo(resume, y);
+    }
   } else {
-    canvas.MoveTo(5, y);
-    canvas.LineTo(0, y);
-    canvas.MoveTo(w - 1, y);
-    canvas.LineTo(textWidth + 12, y);
+    // Thicker lines grow inward: down from the top line, in from the sides and up from the bottom.
+    canvas.SetBrushColor(ColorBorder());
+    canvas.SetBrushStyle(ui::BrushStyle::Solid);
+    canvas.FillRect(RECT{0, y, start, y + line});
+    canvas.FillRect(RECT{resume, y, w, y + line});
+    if (border_ == TGroupBoxBorder::brFull) {
+      canvas.FillRect(RECT{0, y, line, h});
+      canvas.FillRect(RECT{w - line, y, w, h});
+      canvas.FillRect(RECT{0, h - line, w, h});
+    }
   }
-  RECT r{10, 0, 10 + textWidth, text.cy};
+  RECT r{left, 0, left + textWidth, text.cy};
   canvas.SetBrushStyle(ui::BrushStyle::Clear);
   if (Enabled()) {
     canvas.Font().SetColor(Font().Color());

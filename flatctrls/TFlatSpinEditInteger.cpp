@@ -8,6 +8,7 @@
 #include "framework/Clipboard.h"
 #include "framework/Gdi.h"
 #include "framework/Platform.h"
+#include "paint/LookMetrics.h"
 
 namespace {
 // The decimal separator of the user's locale as it is now.
@@ -87,7 +88,9 @@ int TFlatSpinEditInteger::MinHeight() const {
 // Positions are in the edit's client coordinates, inside its frame.
 void TFlatSpinEditInteger::PlaceButton() {
   if (!button_) return;
-  button_->SetBounds(Width() - button_->Width() - 5, 0, button_->Width(), Height() - 6);
+  const paint::LookMetrics metrics(Dpi());
+  const int width = metrics[paint::Metric::SpinButton];
+  button_->SetBounds(Width() - width - metrics[paint::Metric::SpinButtonRight], 0, width, Height() - 6);
 }
 
 void TFlatSpinEditInteger::SetEditRect() {

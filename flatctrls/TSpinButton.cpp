@@ -2,6 +2,7 @@
 
 #include "flatctrls/TTimerSpeedButton.h"
 #include "framework/Bitmap.h"
+#include "paint/LookMetrics.h"
 
 TSpinButton::TSpinButton(ui::TComponent* owner) : ui::TWinControl(owner) {
   SetStyle(Style() & ~(ui::csAcceptsControls | ui::csSetCaption));
@@ -27,11 +28,13 @@ TTimerSpeedButton* TSpinButton::CreateHalf() {
   return half;
 }
 
-// The halves are 11 pixels wide each and overlap in column 10, whatever the width.
+// The halves are 11 pixels wide each (at 96 DPI) and overlap in column 10, whatever the width.
 void TSpinButton::LayoutHalves(int height) {
   if (!upButton_ || !downButton_ || Loading()) return;
-  upButton_->SetBounds(0, 0, 11, height);
-  downButton_->SetBounds(10, 0, 11, height);
+  const paint::LookMetrics metrics(Dpi());
+  const int half = metrics[paint::Metric::SpinHalf];
+  upButton_->SetBounds(0, 0, half, height);
+  downButton_->SetBounds(metrics[paint::Metric::SpinHalfOverlap], 0, half, height);
 }
 
 void TSpinButton::SetBounds(int left, int top, int width, int height) {

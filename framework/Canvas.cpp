@@ -142,9 +142,7 @@ void TCanvas::StretchDraw(const RECT& destination, HBITMAP bitmap) {
   if (!bitmap || !GetObject(bitmap, sizeof info, &info)) return;
   MemoryDC source(dc_);
   SelectedObject selected(source.Get(), bitmap);
-  SetStretchBltMode(dc_, COLORONCOLOR);
-  StretchBlt(dc_, destination.left, destination.top, destination.right - destination.left,
-             destination.bottom - destination.top, source.Get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+  SmoothStretch(destination, source.Get(), info.bmWidth, info.bmHeight);
 }
 
 void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
@@ -154,9 +152,24 @@ void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
 
 void TCanvas::StretchDraw(const RECT& destination, const TBitmap& bitmap) {
   if (bitmap.Empty()) return;
-  SetStretchBltMode(dc_, COLORONCOLOR);
-  StretchBlt(dc_, destination.left, destination.top, destination.right - destination.left,
-             destination.bottom - destination.top, bitmap.DC(), 0, 0, bitmap.Width(), bitmap.Height(), SRCCOPY);
+  SmoothStretch(destination, bitmap.DC(), bitmap.Width(), bitmap.Height());
+}
+
+// Pictures drawn larger or smaller than stored are averaged (HALFTONE), not thinned out: a
+// shrunk line of small text stays readable and an enlarged logo keeps smooth edges. HALFTONE
+// needs the brush origin reset after it is chosen.
+void TCanvas::SmoothStretch(const RECT& destination, HDC source, int width, int height) {
+  const int w = destination.right - destination.left, h = destination.bottom - destination.top;
+  if (w == width && h == height) {
+    BitBlt(dc_, destination.left, destination.top, w, h, source, 0, 0, SRCCOPY);
+    return;
+  }
+  const int oldMode = SetStretchBltMode(dc_, HALFTONE);
+  POINT oldOrigin{};
+  SetBrushOrgEx(dc_, 0, 0, &oldOrigin);
+  StretchBlt(dc_, destination.left, destination.top, w, h, source, 0, 0, width, height, SRCCOPY);
+  SetBrushOrgEx(dc_, oldOrigin.x, oldOrigin.y, nullptr);
+  SetStretchBltMode(dc_, oldMode);
 }
 
 }  // namespace ui

@@ -58,6 +58,7 @@ class TCanvas {
   COLORREF Pixel(int x, int y) const { return GetPixel(dc_, x, y); }
 
  private:
+  void SmoothStretch(const RECT& destination, HDC source, int width, int height);
   void ApplyPen();
   void ApplyBrush();
   void ApplyFont();

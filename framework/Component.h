@@ -18,6 +18,8 @@ class TComponent;
 // references to resolve once every component exists.
 struct LoadContext {
   TComponent* root = nullptr;
+  // The DPI the stored pixels are scaled to.
+  int dpi = 96;
   std::vector<std::function<void()>> fixups;
 
   TNotifyEvent NotifyMethod(const core::PropertyValue& value) const;

@@ -5,6 +5,7 @@
 
 #include <cctype>
 
+#include "core/DpiScale.h"
 #include "core/EnumNames.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
@@ -38,6 +39,8 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TControl::WndProc(TMessage& message) { Dispatch(message); }
+
+int TControl::Dpi() const { return parent_ ? parent_->Dpi() : core::DpiScale::kDesignDpi; }
 
 void TControl::DefaultHandler(TMessage& message) { message.result = 0; }
 
@@ -77,6 +80,7 @@ void TControl::Dispatch(TMessage& m) {
     case WM_CUT: WMCut(m); break;
     case WM_PASTE: WMPaste(m); break;
     case WM_CAPTURECHANGED: WMCaptureChanged(m); break;
+    case WM_DPICHANGED: WMDpiChanged(m); break;
     case WM_CANCELMODE: WMCancelMode(m); break;
     case WM_PRINTCLIENT: WMPrintClient(m); break;
     case WM_SYSCOLORCHANGE: WMSysColorChange(m); break;

@@ -54,6 +54,8 @@ class TControl : public TComponent {
   void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
   RECT BoundsRect() const { return RECT{left_, top_, left_ + width_, top_ + height_}; }
   virtual RECT ClientRect() const { return RECT{0, 0, width_, height_}; }
+  // The DPI the control is laid out for: its window's (96 for a control on no window).
+  virtual int Dpi() const;
   POINT ClientToScreen(POINT p) const;
   POINT ScreenToClient(POINT p) const;
 
@@ -134,6 +136,7 @@ class TControl : public TComponent {
   virtual void WMCut(TMessage& m) { DefaultHandler(m); }
   virtual void WMPaste(TMessage& m) { DefaultHandler(m); }
   virtual void WMCaptureChanged(TMessage& m) { DefaultHandler(m); }
+  virtual void WMDpiChanged(TMessage& m) { DefaultHandler(m); }
   virtual void WMCancelMode(TMessage& m) { DefaultHandler(m); }
   virtual void WMPrintClient(TMessage& m) { DefaultHandler(m); }
   virtual void WMSysColorChange(TMessage& m) { DefaultHandler(m); }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "core/DefinitionStream.h"
+#include "core/DpiScale.h"
 #include "core/StreamError.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Component.h"
@@ -13,7 +14,10 @@ namespace ui {
 namespace {
 
 void ApplyProperties(TComponent& component, const core::ComponentDef& def, LoadContext& context) {
-  for (const auto& [name, value] : def.properties) {
+  for (const auto& [name, stored] : def.properties) {
+    core::PropertyValue value = stored;
+    if (value.type == core::ValueType::Integer && core::DpiScale::IsPixelProperty(name))
+      value.integer = core::DpiScale::Scale(value.integer, context.dpi);
     if (!component.SetProperty(name, value, context))
       throw Exception("Error reading " + def.name + "." + name + ": Property " + name + " does not exist");
   }
@@ -46,19 +50,20 @@ std::vector<std::uint8_t> DefinitionLoader::ReadResource(const std::string& name
   return std::vector<std::uint8_t>(data, data + size);
 }
 
-void DefinitionLoader::Load(TComponent& root, const std::vector<std::uint8_t>& stored) {
+void DefinitionLoader::Load(TComponent& root, const std::vector<std::uint8_t>& stored, int dpi) {
   core::ComponentDef definition;
   try {
     definition = core::DefinitionStream::Read(stored);
   } catch (const core::StreamError& e) {
     throw Exception(e.what());
   }
-  Load(root, definition);
+  Load(root, definition, dpi);
 }
 
-void DefinitionLoader::Load(TComponent& root, const core::ComponentDef& definition) {
+void DefinitionLoader::Load(TComponent& root, const core::ComponentDef& definition, int dpi) {
   LoadContext context;
   context.root = &root;
+  context.dpi = dpi;
   std::vector<TComponent*> created{&root};
   root.BeginLoading();
   root.SetName(definition.name);

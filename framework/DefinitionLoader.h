@@ -15,8 +15,10 @@ class TComponent;
 class DefinitionLoader {
  public:
   static std::vector<std::uint8_t> ReadResource(const std::string& name);
-  static void Load(TComponent& root, const std::vector<std::uint8_t>& stored);
-  static void Load(TComponent& root, const core::ComponentDef& definition);
+  // Stored pixels (positions, sizes, client sizes, pixel font heights) are designed at 96 DPI;
+  // they are multiplied by dpi / 96 as they are applied, so at 96 nothing changes.
+  static void Load(TComponent& root, const std::vector<std::uint8_t>& stored, int dpi = 96);
+  static void Load(TComponent& root, const core::ComponentDef& definition, int dpi = 96);
 };
 
 }  // namespace ui

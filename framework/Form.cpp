@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/DpiScale.h"
 #include "core/EnumNames.h"
 #include "framework/Application.h"
 #include "framework/DefinitionLoader.h"
@@ -28,7 +29,9 @@ void TForm::LoadFromDefinition() {
   std::string resource = ClassName();
   std::transform(resource.begin(), resource.end(), resource.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  DefinitionLoader::Load(*this, DefinitionLoader::ReadResource(resource));
+  // The DPI of the screen the window will open on (96 for a program Windows scales itself).
+  dpi_ = static_cast<int>(GetDpiForSystem());
+  DefinitionLoader::Load(*this, DefinitionLoader::ReadResource(resource), dpi_);
   // The native windows are made when the form is first shown (or its handle is first needed):
   // most forms of the program stay hidden for the whole run.
   if (OnCreate) OnCreate(this);
@@ -98,7 +101,8 @@ void TForm::CreateParams(TCreateParams& p) {
   p.menu = menu_ ? menu_->Handle() : nullptr;
   if (clientWidth_ >= 0 && clientHeight_ >= 0) {
     RECT r{0, 0, clientWidth_, clientHeight_};
-    AdjustWindowRectEx(&r, p.style, p.menu != nullptr, p.exStyle);
+    if (dpi_ == core::DpiScale::kDesignDpi) AdjustWindowRectEx(&r, p.style, p.menu != nullptr, p.exStyle);
+    else AdjustWindowRectExForDpi(&r, p.style, p.menu != nullptr, p.exStyle, dpi_);
     p.width = r.right - r.left;
     p.height = r.bottom - r.top;
   }
@@ -106,8 +110,42 @@ void TForm::CreateParams(TCreateParams& p) {
 
 void TForm::CreateWnd() {
   TWinControl::CreateWnd();
+  // A window that opened on a monitor of another scaling than the one it was loaded for.
+  const int actual = static_cast<int>(GetDpiForWindow(Handle()));
+  if (actual > 0 && actual != dpi_) ChangeDpi(actual);
   if (clientWidth_ >= 0 && clientHeight_ >= 0) SetClientSize(clientWidth_, clientHeight_);
   UpdateBoundsFromWindow();
+}
+
+void TForm::ChangeDpi(int dpi) {
+  if (dpi <= 0 || dpi == dpi_) return;
+  const int from = dpi_;
+  auto scaled = [from, dpi](int v) { return core::DpiScale::Rescale(v, from, dpi); };
+  dpi_ = dpi;
+  for (TComponent* component : Components()) {
+    auto* control = dynamic_cast<TControl*>(component);
+    if (!control) continue;
+    if (!control->ParentFont()) control->Font().SetHeight(scaled(control->Font().Height()));
+    control->SetBounds(scaled(control->Left()), scaled(control->Top()), scaled(control->Width()),
+                       scaled(control->Height()));
+  }
+  Font().SetHeight(scaled(Font().Height()));
+  if (clientWidth_ >= 0 && clientHeight_ >= 0) {
+    clientWidth_ = scaled(clientWidth_);
+    clientHeight_ = scaled(clientHeight_);
+  }
+  if (HandleAllocated()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// Moved to a monitor of another scaling: everything is laid out again for its DPI and the window
+// takes the rectangle the system suggests, which keeps it under the pointer while dragged.
+void TForm::WMDpiChanged(TMessage& m) {
+  ChangeDpi(LOWORD(m.wParam));
+  const auto* suggested = reinterpret_cast<const RECT*>(m.lParam);
+  if (suggested)
+    SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  m.result = 0;
 }
 
 void TForm::SetClientSize(int width, int height) {

@@ -41,6 +41,10 @@ class TForm : public TWinControl {
   int ClientWidth() const;
   int ClientHeight() const;
   TMainMenu* Menu() const { return menu_; }
+  int Dpi() const override { return dpi_; }
+  // Lays the window and everything it owns out again for another DPI: positions, sizes, client
+  // size and pixel font heights, rescaled from the DPI they have now.
+  void ChangeDpi(int dpi);
   TModalResult ModalResult() const { return modalResult_; }
   void SetModalResult(TModalResult value) { modalResult_ = value; }
   TWinControl* ActiveControl() const { return activeControl_; }
@@ -93,6 +97,7 @@ class TForm : public TWinControl {
   void WMActivate(TMessage& m) override;
   void WMCommand(TMessage& m) override;
   void WMSysColorChange(TMessage& m) override;
+  void WMDpiChanged(TMessage& m) override;
   void CMVisibleChanged(TMessage& m) override;
 
  private:
@@ -108,6 +113,7 @@ class TForm : public TWinControl {
   unsigned borderIcons_ = biSystemMenu | biMinimize | biMaximize;
   TPosition position_ = TPosition::poDesigned;
   int clientWidth_ = -1, clientHeight_ = -1;
+  int dpi_ = 96;
   TMainMenu* menu_ = nullptr;
   TModalResult modalResult_ = 0;
   TWinControl* activeControl_ = nullptr;

@@ -1,6 +1,8 @@
 #include "framework/Exceptions.h"
 #include "framework/Image.h"
 
+#include "core/DpiScale.h"
+
 namespace ui {
 
 TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
@@ -24,9 +26,12 @@ void TImage::Paint() {
     Canvas().StretchDraw(r, picture_);
     return;
   }
-  int x = center_ ? (r.right - picture_.Width()) / 2 : 0;
-  int y = center_ ? (r.bottom - picture_.Height()) / 2 : 0;
-  Canvas().Draw(x, y, picture_);
+  // A picture is stored for 96 DPI and drawn at its scaled size.
+  const int width = core::DpiScale::Scale(picture_.Width(), Dpi());
+  const int height = core::DpiScale::Scale(picture_.Height(), Dpi());
+  int x = center_ ? (r.right - width) / 2 : 0;
+  int y = center_ ? (r.bottom - height) / 2 : 0;
+  Canvas().StretchDraw(RECT{x, y, x + width, y + height}, picture_);
 }
 
 bool TImage::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {

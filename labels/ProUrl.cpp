@@ -23,6 +23,8 @@ void RegisterHandCursors() {
                                    {crGrabHandArrow, "PRO_GRABHANDARROW"},
                                    {crDragHand, "PRO_DRAGHAND"}};
   HINSTANCE instance = GetModuleHandleA(nullptr);
+  // LoadCursor gives each cursor at the system's cursor size, scaled from the stored image on a
+  // high-DPI screen, like the system's own arrow beside it.
   for (const Entry& entry : kCursors)
     if (HCURSOR cursor = LoadCursorA(instance, entry.resource)) ui::Screen().SetCursor(entry.id, cursor);
 }

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "core/EnumNames.h"
-#include "flatctrls/FlatLook.h"
+#include "paint/PaintHelpers.h"
 #include "framework/Exceptions.h"
 #include "framework/Gdi.h"
 #include "framework/WinControl.h"

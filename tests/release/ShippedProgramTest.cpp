@@ -124,5 +124,7 @@ TEST(ShippedProgram, ManifestAsksForNoElevationAndNoVisualStyles) {
   // The classic edit and combo box: no dependency at all, so no Common Controls 6.
   EXPECT_EQ(manifest.find("<dependency"), std::string::npos);
   EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos);
-  EXPECT_NE(manifest.find(">false</dpiAware>"), std::string::npos);
+  // Scales itself on every monitor, with the system DPI as the fallback of older Windows.
+  EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+  EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
 }

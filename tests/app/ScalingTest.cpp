@@ -1,0 +1,226 @@
+// Every window at 96, 144 and 192 DPI. Wine takes the DPI from the prefix's LogPixels when a
+// program starts, so each DPI gets its own run of this test program, started with the value set
+// and aware of the DPI as skylatch.exe is through its manifest; that run loads every window and
+// checks it from inside, where the controls' own fonts can measure their captions.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <string>
+
+#include "app/Program.h"
+#include "app/WindowReferences.h"
+#include "core/DefinitionStream.h"
+#include "core/DpiScale.h"
+#include "flatctrls/TFlatButton.h"
+#include "flatctrls/TFlatCheckBox.h"
+#include "flatctrls/TFlatComboBox.h"
+#include "flatctrls/TFlatGroupBox.h"
+#include "framework/CustomComboBox.h"
+#include "framework/CustomEdit.h"
+#include "framework/DefinitionLoader.h"
+#include "framework/Gdi.h"
+#include "framework/Label.h"
+#include "generator/Unit1.h"
+#include "generator/Unit3.h"
+#include "paint/LookMetrics.h"
+#include "tests/support/WindowTest.h"
+
+namespace {
+
+constexpr const char* kDpiVariable = "SKYLATCH_SCALED_DPI";
+
+// HKCU\Control Panel\Desktop LogPixels for the life of the object, then as it was.
+class ScopedLogPixels {
+ public:
+  explicit ScopedLogPixels(DWORD dpi) {
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_,
+                    nullptr);
+    DWORD size = sizeof old_;
+    had_ = RegQueryValueExA(key_, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&old_), &size) == 0;
+    RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+  }
+  ~ScopedLogPixels() {
+    if (had_) RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&old_), sizeof old_);
+    else RegDeleteValueA(key_, "LogPixels");
+    RegCloseKey(key_);
+  }
+
+ private:
+  HKEY key_ = nullptr;
+  DWORD old_ = 0;
+  bool had_ = false;
+};
+
+// Runs this program again with a test filter and the DPI it is to find; its exit code.
+int RunScaledChild(int dpi) {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string command = std::string("\"") + self + "\" --gtest_filter=ScaledWindows.*";
+  SetEnvironmentVariableA(kDpiVariable, std::to_string(dpi).c_str());
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  const BOOL started =
+      CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+  SetEnvironmentVariableA(kDpiVariable, nullptr);
+  if (!started) return -2;
+  DWORD code = 0;
+  if (WaitForSingleObject(process.hProcess, 90000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 99);
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return static_cast<int>(code);
+}
+
+class ScaledRun : public testing::TestWithParam<int> {};
+
+TEST_P(ScaledRun, EveryWindowIsScaledWholeAndInsideItsParent) {
+  ScopedLogPixels logPixels(static_cast<DWORD>(GetParam()));
+  EXPECT_EQ(RunScaledChild(GetParam()), 0) << "the run at " << GetParam() << " DPI failed; its output is above";
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, ScaledRun, testing::Values(96, 144, 192));
+
+// ---- What the run at one DPI checks ----
+
+int ScaledDpi() {
+  const char* value = std::getenv(kDpiVariable);
+  return value ? std::atoi(value) : 0;
+}
+
+// A control's rectangle in its parent's client coordinates, from its window where it has one.
+RECT PlaceOf(const ui::TControl& control) {
+  if (auto* windowed = dynamic_cast<const ui::TWinControl*>(&control); windowed && windowed->HandleAllocated()) {
+    RECT r{};
+    GetWindowRect(windowed->Handle(), &r);
+    MapWindowPoints(nullptr, GetParent(windowed->Handle()), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  }
+  return RECT{control.Left(), control.Top(), control.Left() + control.Width(), control.Top() + control.Height()};
+}
+
+int TextWidth(const ui::TControl& control, const std::string& text) {
+  ui::WindowDC screen(nullptr);
+  ui::SelectedObject font(screen.Get(), control.Font().Handle());
+  RECT r{0, 0, 0, 0};
+  DrawTextA(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+  return r.right - r.left;
+}
+
+// The room a control's caption is drawn in, and the widest text it must hold there; -1 for a
+// control without a caption of its own.
+struct CaptionRoom {
+  int text = -1, room = 0;
+};
+
+CaptionRoom RoomOf(const ui::TControl& control, const paint::LookMetrics& metrics) {
+  using paint::Metric;
+  if (auto* box = dynamic_cast<const TFlatCheckBox*>(&control))
+    return {TextWidth(*box, box->Caption()),
+            box->Width() - metrics[Metric::CheckBoxCaption] - metrics[Metric::CheckBoxInset]};
+  if (auto* group = dynamic_cast<const TFlatGroupBox*>(&control))
+    return {TextWidth(*group, group->Caption()),
+            group->Width() - metrics[Metric::GroupCaptionLeft] - metrics[Metric::GroupCaptionGap]};
+  if (auto* button = dynamic_cast<const TFlatButton*>(&control)) return {TextWidth(*button, button->Caption()), button->Width()};
+  if (auto* combo = dynamic_cast<const TFlatComboBox*>(&control)) {
+    int widest = 0;
+    for (const std::string& item : combo->Items()) widest = std::max(widest, TextWidth(*combo, item));
+    // The native text starts inside the two-pixel frame and runs up to the arrow button.
+    return {widest, combo->Width() - combo->SystemArrowWidth() - 4};
+  }
+  if (auto* label = dynamic_cast<const ui::TLabel*>(&control); label && !label->WordWrap())
+    return {TextWidth(*label, label->Caption()), label->Width()};
+  return {};
+}
+
+class ScaledWindows : public testsupport::WindowTest {
+ protected:
+  void SetUp() override {
+    dpi_ = ScaledDpi();
+    if (!dpi_) GTEST_SKIP() << "runs only inside ScaledRun";
+    app::CreateForms(*ui::Application);
+  }
+
+  int Scale(int v) const { return core::DpiScale::Scale(v, dpi_); }
+
+  static bool LargerThanTheScreen(const ui::TForm& form) {
+    RECT r{};
+    GetWindowRect(form.Handle(), &r);
+    return r.right - r.left >= GetSystemMetrics(SM_CXSCREEN) || r.bottom - r.top >= GetSystemMetrics(SM_CYSCREEN) - 32;
+  }
+
+  // Compares the live children of form with what its stored definition designed at 96 DPI.
+  void CheckChildren(ui::TForm& form, const core::ComponentDef& def) {
+    for (const core::ComponentDef& child : def.children) {
+      auto* control = dynamic_cast<ui::TControl*>(form.FindComponent(child.name));
+      if (!control) continue;
+      const RECT place = PlaceOf(*control);
+      SCOPED_TRACE(form.Name() + "." + child.name);
+      // Edits and combo boxes take their height from their font, and a label that sizes itself
+      // to its caption its whole size: their text is checked below instead.
+      auto* label = dynamic_cast<ui::TLabel*>(control);
+      const bool sizedByText = label && label->AutoSize();
+      const bool heightByFont = dynamic_cast<ui::TCustomEdit*>(control) || dynamic_cast<ui::TCustomComboBox*>(control);
+      for (const auto& [name, value] : child.properties) {
+        if (name == "Left") EXPECT_NEAR(place.left, Scale(value.integer), 2);
+        if (name == "Top") EXPECT_NEAR(place.top, Scale(value.integer), 2);
+        if (name == "Width" && !sizedByText) EXPECT_NEAR(place.right - place.left, Scale(value.integer), 2);
+        if (name == "Height" && !sizedByText && !heightByFont)
+          EXPECT_NEAR(place.bottom - place.top, Scale(value.integer), 2);
+      }
+      // A window larger than the screen (the code window at 200 % on this 1280 x 1024 screen) is
+      // cut by the screen, not by its layout.
+      ui::TWinControl* parent = control->Parent();
+      if (parent == &form && LargerThanTheScreen(form)) parent = nullptr;
+      if (parent && control->Visible()) {
+        const RECT client = parent->ClientRect();
+        EXPECT_GE(place.left, 0);
+        EXPECT_GE(place.top, 0);
+        EXPECT_LE(place.right, client.right);
+        EXPECT_LE(place.bottom, client.bottom);
+      }
+      const CaptionRoom caption = RoomOf(*control, paint::LookMetrics(dpi_));
+      if (caption.text >= 0) EXPECT_LE(caption.text, caption.room) << "caption of " << child.name;
+      CheckChildren(form, child);
+    }
+  }
+
+  int dpi_ = 0;
+};
+
+TEST_F(ScaledWindows, TheMainWindowsClientAreaGrowsByTheFactor) {
+  ASSERT_EQ(static_cast<int>(GetDpiForSystem()), dpi_);
+  Form1->Show();
+  Pump();
+  EXPECT_EQ(Form1->Dpi(), dpi_);
+  EXPECT_NEAR(Form1->ClientWidth(), Scale(400), 1);
+  EXPECT_NEAR(Form1->ClientHeight(), Scale(227), 1);
+}
+
+TEST_F(ScaledWindows, EveryControlKeepsItsDesignedPlaceTimesTheFactorAndItsCaptionFits) {
+  for (ui::TForm* form : ui::Application->Forms()) {
+    form->HandleNeeded();
+    std::string resource = form->ClassName();
+    for (char& c : resource) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    CheckChildren(*form, core::DefinitionStream::Read(ui::DefinitionLoader::ReadResource(resource)));
+  }
+}
+
+TEST_F(ScaledWindows, AboutShowsItsOkButtonWhole) {
+  Form3->Show();
+  Pump();
+  RECT button{}, client{};
+  GetWindowRect(Form3->FlatButton1->Handle(), &button);
+  MapWindowPoints(nullptr, Form3->Handle(), reinterpret_cast<POINT*>(&button), 2);
+  GetClientRect(Form3->Handle(), &client);
+  RECT inside{};
+  IntersectRect(&inside, &button, &client);
+  EXPECT_TRUE(EqualRect(&inside, &button));
+  EXPECT_GT(button.right - button.left, 0);
+}
+
+}  // namespace
