@@ -1,9 +1,12 @@
 #include "flatctrls/TFlatGroupBox.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "core/AccessibleText.h"
 #include "framework/Bitmap.h"
 
 TFlatGroupBox::TFlatGroupBox(ui::TComponent* owner) : ui::TCustomControl(owner) {
@@ -141,4 +144,9 @@ bool TFlatGroupBox::SetProperty(std::string_view name, const core::PropertyValue
   else if (name == "UseAdvColors") SetUseAdvColors(ui::BoolValue(v));
   else return ui::TCustomControl::SetProperty(name, v, context);
   return true;
+}
+
+void TFlatGroupBox::DescribeAccessible(ui::AccessibleInfo& info) const {
+  info.role = ROLE_SYSTEM_GROUPING;
+  info.SetName(core::SpokenCaption(Caption()));
 }
