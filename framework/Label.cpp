@@ -57,7 +57,7 @@ void TLabel::AdjustBounds() {
   WindowDC screen(nullptr);
   SelectedObject font(screen.Get(), Font().Handle());
   std::string text = Caption();
-  if (text.empty()) text = " ";
+  if (text.empty()) text.push_back(' ');
   RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
   DrawTextA(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r, TextFlags() | DT_CALCRECT);
   int width = wordWrap_ ? Width() : r.right;

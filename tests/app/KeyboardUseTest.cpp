@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/Choreography.h"
 #include "app/Program.h"
 #include "app/WindowReferences.h"
 #include "flatctrls/TFlatButton.h"
@@ -89,7 +90,7 @@ TEST_F(KeyboardUse, EnterOnAButtonPressesThatButtonNotTheDefault) {
 TEST_F(KeyboardUse, AboutOpensByAccessKeysAndClosesByEscAndByEnter) {
   for (WORD closer : {VK_ESCAPE, VK_RETURN}) {
     SCOPED_TRACE(closer == VK_ESCAPE ? "Esc" : "Enter");
-    RealInput::Keys({'H'}, VK_MENU);
+    RealInput::Queue({'H'}, VK_MENU);
     RealInput::Keys({'A'});
     ASSERT_TRUE(RealInput::RunUntil([] { return Form3->Visible() && GetForegroundWindow() == Form3->Handle(); }));
     EXPECT_TRUE(FocusIs(Form3->FlatButton1));
@@ -100,7 +101,7 @@ TEST_F(KeyboardUse, AboutOpensByAccessKeysAndClosesByEscAndByEnter) {
 }
 
 TEST_F(KeyboardUse, GenerateCodeIsAnItemOfFileWithItsAccessKey) {
-  RealInput::Keys({'F'}, VK_MENU);
+  RealInput::Queue({'F'}, VK_MENU);
   RealInput::Keys({'G'});
   EXPECT_TRUE(RealInput::RunUntil([] { return Form4->Visible(); }));
 }

@@ -13,6 +13,7 @@
 #include "app/Program.h"
 #include "app/WindowReferences.h"
 #include "core/OrderTexts.h"
+#include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatCheckBox.h"
 #include "flatctrls/TFlatComboBox.h"
 #include "framework/Label.h"

@@ -31,15 +31,21 @@ class RealInput {
     RunUntil([until] { return GetTickCount() >= until; });
   }
 
-  // Presses and releases each key in turn, with modifier held down throughout (0 for none).
+  // Presses and releases each key in turn, with modifier held down throughout (0 for none), then
+  // lets the loop handle them.
   static void Keys(std::initializer_list<WORD> keys, WORD modifier = 0) {
+    Queue(keys, modifier);
+    Settle();
+  }
+  // The same without handling them yet: keys meant for a menu's own loop (which runs inside the
+  // handling of the first key) must all be queued before it starts.
+  static void Queue(std::initializer_list<WORD> keys, WORD modifier = 0) {
     if (modifier) Send(modifier, false);
     for (WORD key : keys) {
       Send(key, false);
       Send(key, true);
     }
     if (modifier) Send(modifier, true);
-    Settle();
   }
 
   // Presses the left button at a screen point and releases it at another (the same for a click).
