@@ -1,42 +1,62 @@
 #include "core/CallSnippet.h"
 
-#include "core/SaveFileName.h"
+#include "core/JavaScriptName.h"
 #include "core/WebEscape.h"
 
 namespace core {
 
-namespace {
-
-// functionName('address') as the value of an event attribute.
-std::string CallWithAddress(std::string_view functionName, std::string_view address) {
-  return WebEscape::Html(functionName) + "('" + WebEscape::JavaScriptString(address) + "')";
+std::string CallSnippet::Text(ActivationMethod method, Names names, std::string_view address,
+                              std::string_view scriptFile) {
+  return ScriptTag(scriptFile) + "\r\n" + Call(method, names, address) + "\r\n";
 }
 
-std::string Link(std::string_view address, std::string_view event, const std::string& handler) {
-  return "<a href=\"" + WebEscape::Html(address) + "\" " + std::string(event) + "=\"" + handler + "\">" +
-         std::string(CallSnippet::kLinkText) + "</a>";
+std::string CallSnippet::ScriptTag(std::string_view scriptFile) {
+  return "<script src=\"" + WebEscape::Html(WebEscape::AddressPath(scriptFile)) + "\"></script>";
 }
 
-}  // namespace
-
-std::string CallSnippet::Text(ActivationMethod method, std::string_view functionName, std::string_view address) {
-  return ScriptTag(functionName) + "\r\n" + Call(method, functionName, address) + "\r\n";
+std::string CallSnippet::FunctionReference(std::string_view functionName) {
+  if (JavaScriptName::IsIdentifier(functionName)) return "window." + std::string(functionName);
+  return "window['" + WebEscape::JavaScriptString(functionName) + "']";
 }
 
-std::string CallSnippet::ScriptTag(std::string_view functionName) {
-  return "<script src=\"" + WebEscape::Html(WebEscape::AddressPath(SaveFileName::ForFunction(functionName))) +
-         "\"></script>";
-}
-
-std::string CallSnippet::Call(ActivationMethod method, std::string_view functionName, std::string_view address) {
+std::string_view CallSnippet::EventName(ActivationMethod method) {
   switch (method) {
-    case ActivationMethod::OnPageLoad: return "<body onload=\"" + CallWithAddress(functionName, address) + "\">";
-    case ActivationMethod::OnPageUnload: return "<body onunload=\"" + CallWithAddress(functionName, address) + "\">";
-    case ActivationMethod::OnMouseOver: return Link(address, "onmouseover", CallWithAddress(functionName, address));
-    case ActivationMethod::OnMouseOut: return Link(address, "onmouseout", CallWithAddress(functionName, address));
+    case ActivationMethod::OnPageLoad: return "load";
+    // Browsers no longer promise unload to a page; pagehide comes every time the page is left.
+    case ActivationMethod::OnPageUnload: return "pagehide";
+    case ActivationMethod::OnMouseOver: return "mouseover";
+    case ActivationMethod::OnMouseOut: return "mouseout";
+    case ActivationMethod::FromLink: return "click";
+  }
+  return "load";
+}
+
+std::string CallSnippet::LinkStart(std::string_view windowName, std::string_view address, std::string_view attributes) {
+  std::string tag = "<a href=\"" + WebEscape::Html(WebEscape::Address(address)) + "\"";
+  if (!windowName.empty()) tag += " target=\"" + WebEscape::Html(windowName) + "\"";
+  if (!attributes.empty()) tag.append(" ").append(attributes);
+  return tag + ">";
+}
+
+std::string CallSnippet::Call(ActivationMethod method, Names names, std::string_view address) {
+  const std::string call =
+      FunctionReference(names.function) + "('" + WebEscape::JavaScriptString(WebEscape::Address(address)) + "')";
+  const std::string event(EventName(method));
+  switch (method) {
+    case ActivationMethod::OnPageLoad:
+    case ActivationMethod::OnPageUnload:
+      // Neither the reference nor the escaped address can hold a quote, "<" or "&", so the call
+      // stands unchanged in a script block and in an attribute.
+      return "<script>window.addEventListener('" + event + "', function () { " + call + "; });</script>";
+    case ActivationMethod::OnMouseOver:
+    case ActivationMethod::OnMouseOut:
+      return LinkStart(names.window, address, "on" + event + "=\"" + call + "\"") +
+             std::string(kLinkText) + "</a>";
     case ActivationMethod::FromLink:
-      // The link still opens the page where scripts are off.
-      return Link(address, "onclick", WebEscape::Html(functionName) + "(this.href); return false;");
+      return LinkStart(names.window, address,
+                       "onclick=\"" + FunctionReference(names.function) +
+                           "(this.href); return false;\"") +
+             std::string(kLinkText) + "</a>";
   }
   return {};
 }

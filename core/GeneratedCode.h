@@ -8,11 +8,14 @@
 
 namespace core {
 
-// Everything Generate shows and Save writes for one set of settings: the script exactly as
-// Preview writes it to tmpskt.js, the snippet that calls it, the advice, and the page.
+// Everything Generate shows and Save writes for one set of settings (UTF-8): the script as
+// Preview writes it to tmpskt.js (in UTF-8, so every name is carried whole), the snippet that
+// loads and calls it, the advice, and the page.
 class GeneratedCode {
  public:
-  GeneratedCode(const PopupSettings& settings, ActivationMethod method, std::string address);
+  // scriptFile: the name the snippet loads the script by; empty for the name Save suggests.
+  GeneratedCode(const PopupSettings& settings, ActivationMethod method, std::string address,
+                std::string scriptFile = {});
 
   const std::string& Script() const { return script_; }
   std::string Snippet() const;
@@ -21,14 +24,14 @@ class GeneratedCode {
   std::string Page() const;
   // The name Save suggests: the function name plus ".js", made safe.
   std::string FileName() const;
+  // The script file the snippet loads.
+  const std::string& ScriptFile() const { return scriptFile_; }
 
-  // What Copy puts on the clipboard: the script, an empty line, the snippet.
-  std::string CopyText() const;
-  // What the window shows: the copy text, an empty line and the advice, one item each.
-  std::string WindowText() const;
+  // The advice as the window shows it: one bullet item each.
+  std::string AdviceText() const;
 
-  static constexpr std::size_t kAdviceWidth = 76;
-  // One advice item: "* " and the text, broken at spaces into lines of at most width columns
+  static constexpr std::size_t kAdviceWidth = 100;
+  // One advice item: "• " and the text, broken at spaces into lines of at most width characters
   // (a longer word stands alone), the following lines indented by two spaces; CR LF after each.
   static std::string Bullet(std::string_view text, std::size_t width = kAdviceWidth);
 
@@ -36,6 +39,7 @@ class GeneratedCode {
   PopupSettings settings_;
   ActivationMethod method_;
   std::string address_;
+  std::string scriptFile_;
   std::string script_;
 };
 

@@ -1,6 +1,7 @@
 #include "core/PopupScript.h"
 
 #include "core/ProductSite.h"
+#include "core/Windows1252.h"
 
 namespace core {
 
@@ -40,6 +41,13 @@ void PopupScript::WriteOpenCall(TextSink& sink, const PopupSettings& s) {
   sink.Write("height=" + s.heightText + ",");
   sink.Write("left=" + s.leftText + ",");
   sink.WriteLine("top=" + s.topText + "');");
+}
+
+PopupSettings PopupScript::InWindows1252(const PopupSettings& utf8) {
+  PopupSettings s = utf8;
+  for (std::string* text : {&s.functionName, &s.windowName, &s.widthText, &s.heightText, &s.leftText, &s.topText})
+    *text = Windows1252::FromUtf8OrQuestionMark(*text);
+  return s;
 }
 
 }  // namespace core

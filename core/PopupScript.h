@@ -5,7 +5,8 @@
 
 namespace core {
 
-// What the generator window holds when Preview runs: every text exactly as shown.
+// What the generator window holds when Preview runs: every text exactly as shown (UTF-8, or
+// Windows-1252 for Preview's own files).
 struct PopupSettings {
   std::string functionName = "PopUp";
   std::string windowName = "Skylatch";
@@ -27,6 +28,8 @@ struct PopupSettings {
 class PopupScript {
  public:
   static void WriteTo(TextSink& sink, const PopupSettings& settings);
+  // The settings as Preview's Windows-1252 files carry them: "?" for what the code page lacks.
+  static PopupSettings InWindows1252(const PopupSettings& utf8);
 
  private:
   static void WriteOpenCall(TextSink& sink, const PopupSettings& settings);

@@ -55,4 +55,11 @@ SaveFileName::Kind SaveFileName::KindOf(std::string_view path, int fileType) {
   return fileType == 2 ? Kind::Page : Kind::Script;
 }
 
+std::string SaveFileName::WithTypeExtension(std::string_view name, int fileType) {
+  const std::string ext = LowerExtension(name);
+  if (!ext.empty() && ext != ".js" && ext != ".htm" && ext != ".html") return std::string(name);
+  std::string out(name.substr(0, name.size() - ext.size()));
+  return out.append(fileType == 2 ? ".htm" : ".js");
+}
+
 }  // namespace core

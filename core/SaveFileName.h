@@ -21,6 +21,9 @@ class SaveFileName {
   // What a chosen path receives: ".js" the script, ".htm" or ".html" the page; any other name
   // follows the file type picked in the dialog (1 the script, 2 the page).
   static Kind KindOf(std::string_view path, int fileType);
+  // The name in the Save As dialog after the user picks a file type: a name ending in ".js",
+  // ".htm" or ".html", or with no extension, takes the type's extension; another extension stays.
+  static std::string WithTypeExtension(std::string_view name, int fileType);
 };
 
 }  // namespace core

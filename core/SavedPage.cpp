@@ -17,14 +17,6 @@ bool StartsClosingScriptTag(std::string_view rest) {
   return true;
 }
 
-std::string_view Explanation(ActivationMethod method) {
-  switch (method) {
-    case ActivationMethod::OnPageLoad: return "<p>The pop-up opens when this page loads.</p>";
-    case ActivationMethod::OnPageUnload: return "<p>The pop-up opens when you leave this page.</p>";
-    default: return {};
-  }
-}
-
 }  // namespace
 
 std::string SavedPage::InlineScript(std::string_view script) {
@@ -37,24 +29,52 @@ std::string SavedPage::InlineScript(std::string_view script) {
   return out;
 }
 
-std::string SavedPage::Text(std::string_view script, ActivationMethod method, std::string_view functionName,
+std::string_view SavedPage::Explanation(ActivationMethod method) {
+  switch (method) {
+    case ActivationMethod::OnPageLoad:
+      return "The pop-up opens when this page loads, where the browser allows this page to open pop-ups; a pop-up "
+             "blocker stops it otherwise.";
+    case ActivationMethod::OnPageUnload:
+      return "Browsers open no window while a page is being left, so leaving this page opens no pop-up.";
+    case ActivationMethod::OnMouseOver:
+      return "The pop-up opens when the pointer moves onto the link, where the browser allows this page to open "
+             "pop-ups; a click on the link opens the page in that window in any case.";
+    case ActivationMethod::OnMouseOut:
+      return "The pop-up opens when the pointer leaves the link, where the browser allows this page to open "
+             "pop-ups; a click on the link opens the page in that window in any case.";
+    case ActivationMethod::FromLink: return "A click on the link opens the pop-up.";
+  }
+  return {};
+}
+
+std::string SavedPage::Text(std::string_view script, ActivationMethod method, CallSnippet::Names names,
                             std::string_view address) {
   std::string page =
       "<!DOCTYPE html>\r\n"
       "<html>\r\n"
       "<head>\r\n"
-      "<meta charset=\"windows-1252\">\r\n"
-      "<title>" + WebEscape::Html(functionName) + "</title>\r\n"
-      "<script>\r\n" + InlineScript(script);
-  if (!page.ends_with("\r\n")) page += "\r\n";
-  page += "</script>\r\n</head>\r\n";
-  const std::string call = CallSnippet::Call(method, functionName, address);
-  if (method == ActivationMethod::OnPageLoad || method == ActivationMethod::OnPageUnload) {
-    page += call + "\r\n" + std::string(Explanation(method)) + "\r\n";
-  } else {
-    page += "<body>\r\n<p>" + call + "</p>\r\n";
-  }
-  page += "</body>\r\n</html>\r\n";
+      "<meta charset=\"utf-8\">\r\n"
+      "<title>" + WebEscape::Html(names.function) + "</title>\r\n"
+      "</head>\r\n"
+      "<body>\r\n"
+      "<p>" + std::string(Explanation(method)) + "</p>\r\n";
+  const bool link = method != ActivationMethod::OnPageLoad && method != ActivationMethod::OnPageUnload;
+  if (link) page += "<p>" + CallSnippet::LinkStart(names.window, address, "id=\"popup\"") +
+                    std::string(CallSnippet::kLinkText) + "</a></p>\r\n";
+  std::string block = "(function () {\r\n" + std::string(script);
+  if (!block.ends_with("\r\n")) block += "\r\n";
+  const std::string function(names.function);
+  const std::string event(CallSnippet::EventName(method));
+  const std::string call = function + "('" + WebEscape::JavaScriptString(WebEscape::Address(address)) + "');";
+  if (!link)
+    block += "window.addEventListener('" + event + "', function () { " + call + " });\r\n";
+  else if (method == ActivationMethod::FromLink)
+    block += "document.getElementById('popup').addEventListener('click', function (e) { e.preventDefault(); " +
+             function + "(this.href); });\r\n";
+  else
+    block += "document.getElementById('popup').addEventListener('" + event + "', function () { " + call + " });\r\n";
+  block += "})();\r\n";
+  page += "<script>\r\n" + InlineScript(block) + "</script>\r\n</body>\r\n</html>\r\n";
   return page;
 }
 

@@ -3,15 +3,21 @@
 #include <string_view>
 
 #include "core/ActivationMethod.h"
+#include "core/CallSnippet.h"
 
 namespace core {
 
-// The small web page Save writes: the script inline in its head and the call for the activation
-// method in its body, so the author can open it and see the pop-up work. Lines end in CR LF.
+// The small web page Save writes, in UTF-8: a sentence on what the visitor will see, the link
+// where the method needs one, and the script inline with the call attached from the same scope.
+// The script's function stays out of the global scope there, so even a function named like a
+// member of the window (open, close) reaches the browser's own window.open. Lines end in CR LF.
 class SavedPage {
  public:
-  static std::string Text(std::string_view script, ActivationMethod method, std::string_view functionName,
+  static std::string Text(std::string_view script, ActivationMethod method, CallSnippet::Names names,
                           std::string_view address);
+
+  // What the page says will happen, pop-up blockers included.
+  static std::string_view Explanation(ActivationMethod method);
 
   // The script as it may stand inside a script block: "</script" (any letter case), which only
   // names typed into the window can bring in, would end the block early, so its "/" gets a

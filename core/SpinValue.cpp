@@ -80,4 +80,16 @@ bool SpinValue::IsValidChar(char c, char decimalSeparator, bool editorEnabled) {
 
 std::string SpinValue::FormatValue(std::int32_t value) { return std::to_string(value); }
 
+bool SpinValue::IsPastableNumber(std::string_view text) {
+  const bool negative = text.starts_with('-');
+  if (negative) text.remove_prefix(1);
+  if (text.empty() || text.size() > 10) return false;
+  std::int64_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+  }
+  return value <= std::int64_t{2147483647} + (negative ? 1 : 0);
+}
+
 }  // namespace core

@@ -26,6 +26,10 @@ class SpinValue {
   static bool IsValidChar(char c, char decimalSeparator, bool editorEnabled);
 
   static std::string FormatValue(std::int32_t value);
+
+  // What a paste may leave in the field: an optional leading minus, then digits only, within the
+  // 32-bit signed range. Anything else (letters, a second line, a lone sign) is refused whole.
+  static bool IsPastableNumber(std::string_view text);
 };
 
 }  // namespace core

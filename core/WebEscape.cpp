@@ -1,5 +1,8 @@
 #include "core/WebEscape.h"
 
+#include "core/Utf8.h"
+#include "core/Windows1252.h"
+
 namespace core {
 
 namespace {
@@ -58,6 +61,23 @@ std::string WebEscape::AddressPath(std::string_view fileName) {
       default:
         if (c < 0x20 || c == 0x7F) AppendHex(out, "%", c);
         else out.push_back(ch);
+    }
+  }
+  return out;
+}
+
+std::string WebEscape::Address(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const std::size_t start = i;
+    const char32_t cp = Utf8::Next(utf8, i);
+    if (cp != Utf8::kReplacement && Windows1252::Holds(cp)) {
+      out.append(utf8.substr(start, i - start));
+    } else {
+      std::string bytes;
+      Utf8::Append(bytes, cp);
+      for (char b : bytes) AppendHex(out, "%", static_cast<unsigned char>(b));
     }
   }
   return out;

@@ -4,8 +4,8 @@
 
 namespace core {
 
-// Escapes for text the generated pages carry. Bytes are Windows-1252 and pass through unless
-// named here.
+// Escapes for text the generated pages carry. Bytes above ASCII pass through unless named here,
+// so the escapes serve Windows-1252 and UTF-8 text alike.
 class WebEscape {
  public:
   // Text inside an attribute value in double quotes, or between tags: & " ' < > become entities.
@@ -17,6 +17,9 @@ class WebEscape {
   // A file name as a relative address: characters that would end or change the address
   // (space, " # % & ' < > ? `) become %NN.
   static std::string AddressPath(std::string_view fileName);
+  // A UTF-8 web address with every character that Windows-1252 lacks written as percent-encoded
+  // UTF-8, as a browser sends it anyway; the rest stays as typed.
+  static std::string Address(std::string_view utf8);
 };
 
 }  // namespace core

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/Utf8.h"
+
 namespace core {
 
 namespace {
@@ -20,28 +22,18 @@ constexpr std::array<char32_t, 32> kHighControls = {
 [[noreturn]] void Malformed() { throw std::invalid_argument("malformed UTF-8 text"); }
 
 char32_t Decode(std::string_view s, std::size_t& i) {
-  const auto lead = static_cast<std::uint8_t>(s[i++]);
-  if (lead < 0x80) return lead;
-  int extra;
-  char32_t cp;
-  char32_t minimum;
-  if ((lead & 0xE0) == 0xC0) {
-    extra = 1, cp = lead & 0x1F, minimum = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    extra = 2, cp = lead & 0x0F, minimum = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    extra = 3, cp = lead & 0x07, minimum = 0x10000;
-  } else {
-    Malformed();
-  }
-  for (int k = 0; k < extra; ++k) {
-    if (i >= s.size()) Malformed();
-    const auto b = static_cast<std::uint8_t>(s[i++]);
-    if ((b & 0xC0) != 0x80) Malformed();
-    cp = (cp << 6) | (b & 0x3F);
-  }
-  if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) Malformed();
-  return cp;
+  const auto cp = Utf8::TryNext(s, i);
+  if (!cp) Malformed();
+  return *cp;
+}
+
+int ByteOf(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+  // The five bytes the code page leaves undefined stand for their own C1 code points, as in Windows.
+  if (cp >= 0x80 && cp <= 0x9F && kHighControls[cp - 0x80] == 0) return static_cast<int>(cp);
+  for (std::size_t k = 0; k < kHighControls.size(); ++k)
+    if (kHighControls[k] != 0 && kHighControls[k] == cp) return static_cast<int>(0x80 + k);
+  return -1;
 }
 
 char Encode(char32_t cp) {
@@ -81,6 +73,29 @@ void Windows1252::AppendFromUtf8(std::string_view utf8, std::string& out, std::s
     if (out.size() >= maxLength) throw tooLong();
     out.push_back(Encode(Decode(utf8, i)));
   }
+}
+
+bool Windows1252::Holds(char32_t codePoint) { return ByteOf(codePoint) >= 0; }
+
+std::string Windows1252::FromUtf8OrQuestionMark(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const int byte = ByteOf(Utf8::Next(utf8, i));
+    out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
+  }
+  return out;
+}
+
+std::string Windows1252::ToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (char ch : bytes) {
+    const auto b = static_cast<unsigned char>(ch);
+    const char32_t cp = b >= 0x80 && b <= 0x9F ? kHighControls[b - 0x80] : b;
+    Utf8::Append(out, cp == 0 ? b : cp);  // the five undefined bytes keep their C1 code points
+  }
+  return out;
 }
 
 }  // namespace core

@@ -2,6 +2,8 @@
 
 #include "flatctrls/FlatLook.h"
 
+#include <algorithm>
+
 namespace {
 constexpr char kCtrlA = 1;
 constexpr int kFrameWidth = 1;
@@ -15,7 +17,8 @@ TFlatMemo::TFlatMemo(ui::TComponent* owner) : ui::TCustomEdit(owner), colorBorde
 
 void TFlatMemo::CreateParams(ui::TCreateParams& params) {
   ui::TCustomEdit::CreateParams(params);
-  params.style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL;
+  params.style |= ES_MULTILINE | ES_AUTOVSCROLL;
+  params.style &= ~(ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL);
   params.style &= ~WS_BORDER;
   params.exStyle &= ~WS_EX_CLIENTEDGE;
 }
@@ -43,6 +46,47 @@ void TFlatMemo::ApplyFixedPitchFont() {
   textFont_ = std::move(font);
 }
 
+int TFlatMemo::LineHeight() const {
+  ui::WindowDC screen(nullptr);
+  ui::SelectedObject font(screen.Get(), textFont_.Get() ? textFont_.Get() : Font().Handle());
+  TEXTMETRICA tm{};
+  GetTextMetricsA(screen.Get(), &tm);
+  return std::max<int>(1, tm.tmHeight);
+}
+
+int TFlatMemo::Columns() const {
+  ui::WindowDC screen(nullptr);
+  ui::SelectedObject font(screen.Get(), textFont_.Get() ? textFont_.Get() : Font().Handle());
+  TEXTMETRICA tm{};
+  GetTextMetricsA(screen.Get(), &tm);
+  RECT r{};
+  if (HandleAllocated()) SendMessageA(Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+  else r = ClientRect();
+  return std::max<int>(1, (r.right - r.left) / std::max<int>(1, tm.tmAveCharWidth));
+}
+
+bool TFlatMemo::ScrollBarShown() const {
+  return HandleAllocated() && (GetWindowLongA(Handle(), GWL_STYLE) & WS_VSCROLL);
+}
+
+void TFlatMemo::SetTextUtf8AndFit(std::string_view utf8) {
+  HandleNeeded();
+  SetTextUtf8(utf8);
+  FitScrollBar();
+}
+
+// Showing the bar narrows the text, which may wrap into more lines, so the test is made without it.
+void TFlatMemo::FitScrollBar() {
+  if (!HandleAllocated()) return;
+  ShowScrollBar(Handle(), SB_VERT, FALSE);
+  RECT r{};
+  SendMessageA(Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+  const auto lines = static_cast<int>(SendMessageA(Handle(), EM_GETLINECOUNT, 0, 0));
+  if (lines * LineHeight() > r.bottom - r.top) ShowScrollBar(Handle(), SB_VERT, TRUE);
+  SendMessageA(Handle(), EM_SETSEL, 0, 0);
+  SendMessageA(Handle(), EM_SCROLLCARET, 0, 0);
+}
+
 void TFlatMemo::SetColorBorder(ui::TColor value) {
   colorBorder_ = value;
   PaintBorder();
@@ -62,16 +106,9 @@ void TFlatMemo::WMNCPaint(ui::TMessage& m) {
 void TFlatMemo::PaintBorder() {
   if (!HandleAllocated()) return;
   ui::WindowDC dc(Handle(), ui::WindowDC::Area::Window);
-  RECT window{}, client{};
+  RECT window{};
   GetWindowRect(Handle(), &window);
   FrameWithColor(dc.Get(), RECT{0, 0, window.right - window.left, window.bottom - window.top}, colorBorder_);
-  // The square where the two scroll bars meet is left to the window; give it the face colour.
-  GetClientRect(Handle(), &client);
-  POINT origin{0, 0};
-  ::ClientToScreen(Handle(), &origin);
-  const int right = origin.x - window.left + client.right, bottom = origin.y - window.top + client.bottom;
-  const RECT corner{right, bottom, right + GetSystemMetrics(SM_CXVSCROLL), bottom + GetSystemMetrics(SM_CYHSCROLL)};
-  FillRect(dc.Get(), &corner, GetSysColorBrush(COLOR_BTNFACE));
 }
 
 void TFlatMemo::KeyDown(WORD& key, ui::TShiftState shift) {

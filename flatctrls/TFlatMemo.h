@@ -4,8 +4,10 @@
 #include "framework/Gdi.h"
 
 // The native multi-line edit in the flat look: a one-pixel frame of its own in the flat border
-// colour around the text and the scroll bars. Its text is always set in a fixed-pitch font (the
-// named face, or the one the system offers in its place), and Ctrl+A selects all of it.
+// colour around the text and its scroll bar. Lines too long for the field wrap, so nothing is
+// cut at the right; the vertical scroll bar shows only while the text is higher than the field.
+// Its text is always set in a fixed-pitch font (the named face, or the one the system offers in
+// its place), and Ctrl+A selects all of it.
 class TFlatMemo : public ui::TCustomEdit {
  public:
   explicit TFlatMemo(ui::TComponent* owner);
@@ -20,6 +22,11 @@ class TFlatMemo : public ui::TCustomEdit {
 
   // Paints the frame straight into the window, outside any paint cycle.
   void PaintBorder();
+  // Replaces the text and shows the scroll bar only if the text needs it.
+  void SetTextUtf8AndFit(std::string_view utf8);
+  // Characters of the font that fit on one line of the field.
+  int Columns() const;
+  bool ScrollBarShown() const;
 
  protected:
   void CreateParams(ui::TCreateParams& params) override;
@@ -32,6 +39,8 @@ class TFlatMemo : public ui::TCustomEdit {
 
  private:
   void ApplyFixedPitchFont();
+  void FitScrollBar();
+  int LineHeight() const;
 
   ui::TColor colorBorder_;
   ui::FontHandle textFont_;

@@ -1,8 +1,11 @@
 #include "flatctrls/TFlatSpinEditInteger.h"
 
+#include <algorithm>
+
 #include "core/SpinValue.h"
 #include "flatctrls/TSpinButton.h"
 #include "flatctrls/TTimerSpeedButton.h"
+#include "framework/Clipboard.h"
 #include "framework/Gdi.h"
 #include "framework/Platform.h"
 
@@ -112,8 +115,23 @@ void TFlatSpinEditInteger::WMCut(ui::TMessage& m) {
   if (editorEnabled_ && !ReadOnly()) TCustomFlatEdit::WMCut(m);
 }
 
+// A paste goes in only if the text it leaves is a whole number; otherwise the field beeps and
+// keeps its text, so no letter or line break reaches the script.
 void TFlatSpinEditInteger::WMPaste(ui::TMessage& m) {
-  if (editorEnabled_ && !ReadOnly()) TCustomFlatEdit::WMPaste(m);
+  if (!editorEnabled_ || ReadOnly()) return;
+  if (HandleAllocated()) {
+    DWORD start = 0, end = 0;
+    SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const std::string text = TextUtf8();
+    start = std::min<DWORD>(start, static_cast<DWORD>(text.size()));
+    end = std::clamp<DWORD>(end, start, static_cast<DWORD>(text.size()));
+    const std::string result = text.substr(0, start) + ui::Clipboard::TextUtf8(Handle()) + text.substr(end);
+    if (!core::SpinValue::IsPastableNumber(result)) {
+      ui::Platform::Current().Beep(0);
+      return;
+    }
+  }
+  TCustomFlatEdit::WMPaste(m);
 }
 
 // Leaving the field puts a value outside the limits back inside them.

@@ -2,7 +2,9 @@
 
 #include <cstring>
 
+#include "core/Windows1252.h"
 #include "framework/Exceptions.h"
+#include "framework/WideText.h"
 
 namespace ui {
 
@@ -60,15 +62,26 @@ std::wstring Clipboard::Widen(std::string_view text) {
   return wide;
 }
 
-void Clipboard::SetText(HWND owner, std::string_view text) {
-  const std::wstring wide = Widen(text);
+void Clipboard::SetText(HWND owner, std::string_view utf8) {
+  const std::wstring wide = WideText::FromUtf8(utf8);
   GlobalBlock unicode(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-  const std::string ansi(text);
+  const std::string ansi = core::Windows1252::FromUtf8OrQuestionMark(utf8);
   GlobalBlock bytes(ansi.c_str(), ansi.size() + 1);
   OpenedClipboard clipboard(owner);
   EmptyClipboard();
   unicode.HandTo(CF_UNICODETEXT);
   bytes.HandTo(CF_TEXT);
+}
+
+std::string Clipboard::TextUtf8(HWND owner) {
+  OpenedClipboard clipboard(owner);
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (!data) return {};
+  const auto* text = static_cast<const wchar_t*>(GlobalLock(data));
+  if (!text) return {};
+  std::string utf8 = WideText::ToUtf8(text);
+  GlobalUnlock(data);
+  return utf8;
 }
 
 }  // namespace ui

@@ -6,12 +6,14 @@
 
 namespace ui {
 
-// The system clipboard for the program's text (Windows-1252).
+// The system clipboard for the program's text.
 class Clipboard {
  public:
-  // Replaces the clipboard's content with the text, both as Unicode and as ANSI text, so every
-  // program pastes the same characters. Raises Exception when the clipboard cannot be had.
-  static void SetText(HWND owner, std::string_view text);
+  // Replaces the clipboard's content with the UTF-8 text, as Unicode and as Windows-1252 text
+  // ("?" where the code page lacks a character). Raises Exception when the clipboard cannot be had.
+  static void SetText(HWND owner, std::string_view utf8);
+  // The clipboard's Unicode text as UTF-8; empty when it holds none.
+  static std::string TextUtf8(HWND owner);
   // The Unicode text of a Windows-1252 string.
   static std::wstring Widen(std::string_view text);
 };

@@ -2,7 +2,11 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
+
 #include "core/EnumNames.h"
+#include "core/Windows1252.h"
+#include "framework/WideText.h"
 
 namespace ui {
 
@@ -15,6 +19,7 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
 void TCustomEdit::CreateParams(TCreateParams& p) {
   TWinControl::CreateParams(p);
   CreateSubClass(p, "EDIT");
+  p.unicode = true;
   p.style |= ES_AUTOHSCROLL | ES_LEFT;
   if (readOnly_) p.style |= ES_READONLY;
   if (charCase_ == TCharCase::ecUpperCase) p.style |= ES_UPPERCASE;
@@ -28,6 +33,30 @@ void TCustomEdit::CreateWnd() {
   TWinControl::CreateWnd();
   SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
   if (passwordChar_) SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(passwordChar_), 0);
+  // The window was made from the Windows-1252 text; the whole text follows unless replaced since.
+  if (!pendingUtf8_.empty() && TControl::Text() == core::Windows1252::FromUtf8OrQuestionMark(pendingUtf8_))
+    SetWindowTextW(Handle(), WideText::FromUtf8(pendingUtf8_).c_str());
+  pendingUtf8_.clear();
+}
+
+std::string TCustomEdit::TextUtf8() const {
+  if (!HandleAllocated()) {
+    const std::string text = Text();
+    if (!pendingUtf8_.empty() && text == core::Windows1252::FromUtf8OrQuestionMark(pendingUtf8_)) return pendingUtf8_;
+    return core::Windows1252::ToUtf8(text);
+  }
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(Handle())) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(std::max(0, GetWindowTextW(Handle(), text.data(), static_cast<int>(text.size())))));
+  return WideText::ToUtf8(text);
+}
+
+void TCustomEdit::SetTextUtf8(std::string_view text) {
+  if (HandleAllocated()) {
+    SetWindowTextW(Handle(), WideText::FromUtf8(text).c_str());
+    return;
+  }
+  SetText(core::Windows1252::FromUtf8OrQuestionMark(text));
+  pendingUtf8_ = text;
 }
 
 void TCustomEdit::SetMaxLength(int value) {

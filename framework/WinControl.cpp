@@ -8,6 +8,7 @@
 #include "core/AccessibleText.h"
 #include "framework/AccessibleObject.h"
 #include "framework/Application.h"
+#include "framework/Clipboard.h"
 #include "framework/Form.h"
 #include "framework/GraphicControl.h"
 #include "framework/Label.h"
@@ -33,6 +34,16 @@ bool HandledWithoutDefault(UINT msg) {
     case WM_MBUTTONUP: return true;
     default: return false;
   }
+}
+}  // namespace
+
+namespace {
+char Windows1252Char(wchar_t c) {
+  if (c < 0x80) return static_cast<char>(c);
+  char byte = '?';
+  BOOL lossy = FALSE;
+  if (WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, &c, 1, &byte, 1, nullptr, &lossy) != 1 || lossy) return '?';
+  return byte;
 }
 }  // namespace
 
@@ -105,6 +116,18 @@ void TWinControl::CreateSubClass(TCreateParams& params, const char* nativeClass)
 
 void TWinControl::CreateWindowHandle(const TCreateParams& p) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
+  if (p.nativeClass && p.unicode) {
+    const std::wstring windowClass(p.windowClass.begin(), p.windowClass.end());
+    HWND window = CreateWindowExW(p.exStyle, windowClass.c_str(), Clipboard::Widen(text_).c_str(), p.style, p.x, p.y,
+                                  p.width, p.height, p.parent, p.menu, instance, nullptr);
+    if (!window) throw Exception("Error creating window");
+    Attach(window);
+    unicode_ = true;
+    defWndProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc)));
+    return;
+  }
+  unicode_ = false;
   if (p.nativeClass) {
     HWND window = CreateWindowExA(p.exStyle, p.windowClass.c_str(), text_.c_str(), p.style, p.x, p.y, p.width,
                                   p.height, p.parent, p.menu, instance, nullptr);
@@ -322,7 +345,8 @@ HBRUSH TWinControl::ColorBrush() {
 }
 
 void TWinControl::DefaultHandler(TMessage& m) {
-  if (handle_ && defWndProc_) m.result = CallWindowProcA(defWndProc_, handle_, m.msg, m.wParam, m.lParam);
+  if (handle_ && defWndProc_ && unicode_) m.result = CallWindowProcW(defWndProc_, handle_, m.msg, m.wParam, m.lParam);
+  else if (handle_ && defWndProc_) m.result = CallWindowProcA(defWndProc_, handle_, m.msg, m.wParam, m.lParam);
   else m.result = 0;
 }
 
@@ -468,11 +492,15 @@ void TWinControl::WMKeyUp(TMessage& m) {
   }
 }
 
+// A Unicode window's character reaches KeyPress as its Windows-1252 byte, or as "?" where the
+// code page lacks it; unless KeyPress changes it, the window gets the character it was sent.
 void TWinControl::WMChar(TMessage& m) {
-  char c = static_cast<char>(m.wParam);
+  const char sent = unicode_ ? Windows1252Char(static_cast<wchar_t>(m.wParam)) : static_cast<char>(m.wParam);
+  char c = sent;
   KeyPress(c);
   if (c == 0) return;
-  m.wParam = static_cast<unsigned char>(c);
+  if (!unicode_) m.wParam = static_cast<unsigned char>(c);
+  else if (c != sent) m.wParam = Clipboard::Widen(std::string(1, c))[0];
   if (!WantsChars()) {
     if (TForm* form = ParentForm())
       if (form->Perform(CM_DIALOGCHAR, m.wParam, 0)) return;

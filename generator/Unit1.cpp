@@ -1,6 +1,7 @@
 #include "generator/Unit1.h"
 
 #include <windows.h>
+#include <dlgs.h>
 
 #include "app/Choreography.h"
 #include "app/WindowReferences.h"
@@ -8,6 +9,8 @@
 #include "core/SaveFileName.h"
 #include "core/ProductSite.h"
 #include "core/ProgramFolder.h"
+#include "core/WebEscape.h"
+#include "core/Windows1252.h"
 #include "filesource/TFileSource.h"
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatCheckBox.h"
@@ -18,10 +21,10 @@
 #include "framework/Application.h"
 #include "framework/Label.h"
 #include "framework/Menu.h"
-#include "framework/Clipboard.h"
 #include "framework/Platform.h"
 #include "framework/SafeFileWriter.h"
 #include "framework/TextFile.h"
+#include "framework/WideText.h"
 #include "generator/Unit3.h"
 #include "generator/Unit4.h"
 #include "orders/pur1.h"
@@ -108,12 +111,12 @@ void TForm1::Loaded() {
 
 core::PopupSettings TForm1::PopupSettings() const {
   core::PopupSettings s;
-  s.functionName = FlatEdit1->Text();
-  s.windowName = FlatEdit2->Text();
-  s.widthText = alto->Text();
-  s.heightText = ancho->Text();
-  s.leftText = left->Text();
-  s.topText = top->Text();
+  s.functionName = FlatEdit1->TextUtf8();
+  s.windowName = FlatEdit2->TextUtf8();
+  s.widthText = alto->TextUtf8();
+  s.heightText = ancho->TextUtf8();
+  s.leftText = left->TextUtf8();
+  s.topText = top->TextUtf8();
   s.fullScreen = FlatCheckBox1->Checked();
   s.toolbar = toolbar->Checked();
   s.status = status->Checked();
@@ -125,8 +128,11 @@ core::PopupSettings TForm1::PopupSettings() const {
   return s;
 }
 
+// Preview's files are Windows-1252: a character the code page lacks is "?" in a name and
+// percent-encoded UTF-8 in the address.
 void TForm1::Preview() {
-  core::PopupSettings settings = PopupSettings();
+  const core::PopupSettings settings = core::PopupScript::InWindows1252(PopupSettings());
+  const std::string address = core::Windows1252::FromUtf8(core::WebEscape::Address(Url->TextUtf8()));
   ui::TextFile script;
   ui::TextFile page;
   script.Assign(kScriptFile);
@@ -136,7 +142,7 @@ void TForm1::Preview() {
   script.Rewrite();
   core::PopupScript::WriteTo(script, settings);
   script.Close();
-  core::PreviewPage::WriteTo(page, FlatEdit1->Text(), Url->Text());
+  core::PreviewPage::WriteTo(page, settings.functionName, address);
   page.Close();
   // Copies that fail (the companions are there already, a temporary file has vanished, the disk
   // is full) pass silently, and so does a shell without a browser.
@@ -171,36 +177,69 @@ void TForm1::FlatCheckBox1Click(ui::TObject*) {
 
 void TForm1::Salir1Click(ui::TObject*) { ui::Application->Halt(0); }
 
+// The snippet loads the script by the name it was last saved under for this function name.
 core::GeneratedCode TForm1::CurrentCode() const {
-  return core::GeneratedCode(PopupSettings(), core::ActivationMethodAt(event->ItemIndex()), Url->Text());
+  const core::PopupSettings settings = PopupSettings();
+  const std::string scriptFile = settings.functionName == savedScript_.functionName ? savedScript_.fileName : "";
+  return core::GeneratedCode(settings, core::ActivationMethodAt(event->ItemIndex()), Url->TextUtf8(), scriptFile);
 }
 
 // The settings are taken before the dialog opens: nothing typed later counts.
 void TForm1::Guardar1Click(ui::TObject*) {
   const core::GeneratedCode code = CurrentCode();
   std::wstring path;
-  int fileType = 1;
-  if (!AskSavePath(code.FileName(), path, fileType)) return;
-  std::string narrowPath;
-  for (wchar_t c : path) narrowPath.push_back(c < 0x80 ? static_cast<char>(c) : '?');
-  const bool page = core::SaveFileName::KindOf(narrowPath, fileType) == core::SaveFileName::Kind::Page;
+  int fileType = saveType_;
+  const std::string suggested = saveType_ == 2 ? core::SaveFileName::WithTypeExtension(code.ScriptFile(), 2)
+                                               : code.ScriptFile();
+  if (!AskSavePath(suggested, path, fileType)) return;
+  saveType_ = fileType;
+  const std::string utf8Path = ui::WideText::ToUtf8(path);
+  const bool page = core::SaveFileName::KindOf(utf8Path, fileType) == core::SaveFileName::Kind::Page;
   ui::SafeFileWriter::Write(path, page ? code.Page() : code.Script());
+  if (!page) {
+    const auto slash = utf8Path.find_last_of("\\/");
+    savedScript_ = {PopupSettings().functionName, slash == std::string::npos ? utf8Path : utf8Path.substr(slash + 1)};
+  }
 }
+
+namespace {
+
+// Keeps the name's extension in step with the file type picked in the Save As dialog.
+UINT_PTR CALLBACK SaveAsHook(HWND hook, UINT message, WPARAM, LPARAM lParam) {
+  if (message != WM_NOTIFY) return 0;
+  const auto* notice = reinterpret_cast<const OFNOTIFYW*>(lParam);
+  if (notice->hdr.code != CDN_TYPECHANGE) return 0;
+  HWND dialog = GetParent(hook);
+  const int type = static_cast<int>(notice->lpOFN->nFilterIndex);
+  std::wstring name(MAX_PATH + 1, L'\0');
+  const LRESULT length = SendMessageW(dialog, CDM_GETSPEC, name.size(), reinterpret_cast<LPARAM>(name.data()));
+  name.resize(length > 0 ? static_cast<std::size_t>(length - 1) : 0);
+  const std::wstring renamed =
+      ui::WideText::FromUtf8(core::SaveFileName::WithTypeExtension(ui::WideText::ToUtf8(name.c_str()), type));
+  for (int control : {edt1, cmb13})
+    SendMessageW(dialog, CDM_SETCONTROLTEXT, control, reinterpret_cast<LPARAM>(renamed.c_str()));
+  SendMessageW(dialog, CDM_SETDEFEXT, 0, reinterpret_cast<LPARAM>(type == 2 ? L"htm" : L"js"));
+  return 0;
+}
+
+}  // namespace
 
 bool TForm1::AskSavePath(const std::string& suggestedName, std::wstring& path, int& fileType) {
   static const wchar_t kFilter[] = L"JavaScript file (*.js)\0*.js\0Web page with the script (*.htm)\0*.htm\0";
-  std::wstring buffer = ui::Clipboard::Widen(suggestedName);
+  std::wstring buffer = ui::WideText::FromUtf8(suggestedName);
   buffer.resize(32768, L'\0');
   OPENFILENAMEW request{};
   request.lStructSize = sizeof request;
   request.hwndOwner = Handle();
   request.lpstrFilter = kFilter;
-  request.nFilterIndex = 1;
+  request.nFilterIndex = static_cast<DWORD>(fileType);
   request.lpstrFile = buffer.data();
   request.nMaxFile = static_cast<DWORD>(buffer.size());
   request.lpstrInitialDir = saveFolder_.empty() ? nullptr : saveFolder_.c_str();
-  request.lpstrDefExt = L"js";
-  request.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  request.lpstrDefExt = fileType == 2 ? L"htm" : L"js";
+  request.lpfnHook = &SaveAsHook;
+  request.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                  OFN_ENABLEHOOK | OFN_ENABLESIZING;
   if (!ui::Platform::Current().SaveAsDialog(request)) return false;
   path.assign(buffer.c_str());
   fileType = static_cast<int>(request.nFilterIndex);
@@ -226,8 +265,11 @@ void TForm1::DetallesdeLicencia1Click(ui::TObject*) { OpenBesideProgram("license
 
 void TForm1::Soporteonline1Click(ui::TObject*) { ShellOpen(std::string(core::ProductSite::kSupportPage)); }
 
+// Only the first showing selects the first method: Generate and Save read the user's later choice,
+// which coming back from another window must not undo.
 void TForm1::FormActivate(ui::TObject*) {
-  event->SetItemIndex(0);
+  if (!activatedBefore_) event->SetItemIndex(0);
+  activatedBefore_ = true;
   // Started as an order tool: the chooser comes up in front of the disabled main window.
   if (app::OrderMode()) {
     Main->Show();

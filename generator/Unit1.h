@@ -106,5 +106,11 @@ class TForm1 : public ui::TForm {
   bool AskSavePath(const std::string& suggestedName, std::wstring& path, int& fileType);
 
   std::wstring saveFolder_;
+  int saveType_ = 1;  // the file type picked last: 1 the script, 2 the page
+  struct SavedScript {
+    std::string functionName;
+    std::string fileName;
+  } savedScript_;
+  bool activatedBefore_ = false;
   void ShellOpen(const std::string& file);
 };

@@ -2,12 +2,15 @@
 
 #include "app/Choreography.h"
 #include "core/GeneratedCode.h"
+#include "core/Windows1252.h"
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatMemo.h"
 #include "framework/Clipboard.h"
+#include "framework/Label.h"
 
 TForm4::TForm4(ui::TComponent* owner) : ui::TForm(owner) {
   Publish("FlatButton1Click", &TForm4::FlatButton1Click);
+  Publish("FlatButton3Click", &TForm4::FlatButton3Click);
   Publish("FlatButton2Click", &TForm4::FlatButton2Click);
   Publish("FormClose", &TForm4::FormClose);
   Publish("FormKeyDown", &TForm4::FormKeyDown);
@@ -15,21 +18,39 @@ TForm4::TForm4(ui::TComponent* owner) : ui::TForm(owner) {
 
 void TForm4::Loaded() {
   ui::TForm::Loaded();
+  Bind(Label1, "Label1");
   Bind(Memo1, "Memo1");
   Bind(FlatButton1, "FlatButton1");
+  Bind(Label2, "Label2");
+  Bind(Memo2, "Memo2");
+  Bind(FlatButton3, "FlatButton3");
+  Bind(Label3, "Label3");
+  Bind(Memo3, "Memo3");
   Bind(FlatButton2, "FlatButton2");
   // The buttons publish no key events, so the window hands them its handler itself.
-  for (ui::TWinControl* control : std::initializer_list<ui::TWinControl*>{Memo1, FlatButton1, FlatButton2})
+  for (ui::TWinControl* control :
+       std::initializer_list<ui::TWinControl*>{Memo1, FlatButton1, Memo2, FlatButton3, Memo3, FlatButton2})
     control->OnKeyDown = [this](ui::TObject* sender, WORD& key, ui::TShiftState shift) { FormKeyDown(sender, key, shift); };
 }
 
+// The window is made first, so the advice can be broken to the advice field's own width.
 void TForm4::ShowCode(const core::GeneratedCode& code) {
-  copyText_ = code.CopyText();
-  Memo1->SetText(code.WindowText());
+  script_ = code.Script();
+  snippet_ = code.Snippet();
+  HandleNeeded();
+  Label1->SetCaption("Save as " + core::Windows1252::FromUtf8OrQuestionMark(code.ScriptFile()));
+  Memo1->SetTextUtf8AndFit(script_);
+  Memo2->SetTextUtf8AndFit(snippet_);
+  std::string advice;
+  for (const auto& line : code.Advice())
+    advice += core::GeneratedCode::Bullet(line.text, static_cast<std::size_t>(Memo3->Columns()));
+  Memo3->SetTextUtf8AndFit(advice);
   app::OpenSecondary(*this);
 }
 
-void TForm4::FlatButton1Click(ui::TObject*) { ui::Clipboard::SetText(Handle(), copyText_); }
+void TForm4::FlatButton1Click(ui::TObject*) { ui::Clipboard::SetText(Handle(), script_); }
+
+void TForm4::FlatButton3Click(ui::TObject*) { ui::Clipboard::SetText(Handle(), snippet_); }
 
 void TForm4::FlatButton2Click(ui::TObject*) { Close(); }
 

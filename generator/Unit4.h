@@ -8,19 +8,30 @@ class TFlatButton;
 namespace core {
 class GeneratedCode;
 }
+namespace ui {
+class TLabel;
+}
 
-// The "Generated code" window: the script, the snippet that calls it and the advice, read-only,
-// with Copy and Close. It opens the pseudo-modal way, like the About window.
+// The "Generated code" window: the script under the name Save suggests, the call to put in a
+// page, each read-only with its own Copy button, and the advice below them; Close. It opens the
+// pseudo-modal way, like the About window.
 class TForm4 : public ui::TForm {
  public:
   explicit TForm4(ui::TComponent* owner);
   const char* ClassName() const override { return "TForm4"; }
 
-  TFlatMemo* Memo1 = nullptr;
-  TFlatButton* FlatButton1 = nullptr;  // "Copy"
+  ui::TLabel* Label1 = nullptr;        // "Save as PopUp.js"
+  TFlatMemo* Memo1 = nullptr;          // the script
+  TFlatButton* FlatButton1 = nullptr;  // "Copy" the script
+  ui::TLabel* Label2 = nullptr;        // "Put in your page"
+  TFlatMemo* Memo2 = nullptr;          // the call
+  TFlatButton* FlatButton3 = nullptr;  // "Copy" the call
+  ui::TLabel* Label3 = nullptr;
+  TFlatMemo* Memo3 = nullptr;          // the advice
   TFlatButton* FlatButton2 = nullptr;  // "Close"
 
   void FlatButton1Click(ui::TObject* sender);
+  void FlatButton3Click(ui::TObject* sender);
   void FlatButton2Click(ui::TObject* sender);
   void FormClose(ui::TObject* sender, ui::TCloseAction& action);
   // Esc closes the window from any of its controls.
@@ -28,11 +39,13 @@ class TForm4 : public ui::TForm {
 
   // Fills the window with the code and opens it in front of the disabled main window.
   void ShowCode(const core::GeneratedCode& code);
-  // What Copy puts on the clipboard: the script and the snippet.
-  const std::string& CopyText() const { return copyText_; }
+  // What the two Copy buttons put on the clipboard (UTF-8).
+  const std::string& Script() const { return script_; }
+  const std::string& Snippet() const { return snippet_; }
 
   void Loaded() override;
 
  private:
-  std::string copyText_;
+  std::string script_;
+  std::string snippet_;
 };

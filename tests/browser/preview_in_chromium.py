@@ -28,6 +28,16 @@ def fail(message):
     sys.exit(1)
 
 
+def wait_for(condition, seconds):
+    """Polls until the condition holds or the time is up; returns its last value."""
+    end = time.monotonic() + seconds
+    while True:
+        value = condition()
+        if value or time.monotonic() > end:
+            return value
+        time.sleep(0.1)
+
+
 def free_port():
     with socket.socket() as s:
         s.bind(("127.0.0.1", 0))
@@ -83,7 +93,10 @@ def chromium_session():
                 time.sleep(0.1)
         capabilities = {"capabilities": {"alwaysMatch": {
             "browserName": "chrome",
-            "goog:chromeOptions": {"binary": chromium, "args": FLAGS + [f"--user-data-dir={profile}"]},
+            # chromedriver turns the pop-up blocker off unless told not to: keep it on, as a
+            # visitor's browser has it.
+            "goog:chromeOptions": {"binary": chromium, "args": FLAGS + [f"--user-data-dir={profile}"],
+                                   "excludeSwitches": ["disable-popup-blocking"]},
             "goog:loggingPrefs": {"browser": "ALL"}}}}
         try:
             driver.session = driver.call("POST", "/session", capabilities)["sessionId"]

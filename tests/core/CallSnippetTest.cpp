@@ -89,30 +89,45 @@ std::optional<std::string> StringArgument(const std::string& code, const std::st
   return value;
 }
 
-TEST(CallSnippetTest, TheFiveMethodsLoadTheSavedScriptAndCallTheFunction) {
+TEST(CallSnippetTest, TheFiveMethodsLoadTheSavedScriptAndCallTheFunctionThroughWindow) {
   const std::string address = "https://www.skylatch.example/page.htm";
+  const CallSnippet::Names names{"PopUp", "Skylatch"};
   const std::string tag = "<script src=\"PopUp.js\"></script>\r\n";
-  EXPECT_EQ(CallSnippet::Text(ActivationMethod::OnPageLoad, "PopUp", address),
-            tag + "<body onload=\"PopUp('https://www.skylatch.example/page.htm')\">\r\n");
-  EXPECT_EQ(CallSnippet::Text(ActivationMethod::OnPageUnload, "PopUp", address),
-            tag + "<body onunload=\"PopUp('https://www.skylatch.example/page.htm')\">\r\n");
-  EXPECT_EQ(CallSnippet::Text(ActivationMethod::OnMouseOver, "PopUp", address),
-            tag + "<a href=\"https://www.skylatch.example/page.htm\" "
-                  "onmouseover=\"PopUp('https://www.skylatch.example/page.htm')\">Open the pop-up</a>\r\n");
-  EXPECT_EQ(CallSnippet::Text(ActivationMethod::OnMouseOut, "PopUp", address),
-            tag + "<a href=\"https://www.skylatch.example/page.htm\" "
-                  "onmouseout=\"PopUp('https://www.skylatch.example/page.htm')\">Open the pop-up</a>\r\n");
-  EXPECT_EQ(CallSnippet::Text(ActivationMethod::FromLink, "PopUp", address),
-            tag + "<a href=\"https://www.skylatch.example/page.htm\" "
-                  "onclick=\"PopUp(this.href); return false;\">Open the pop-up</a>\r\n");
+  const std::string link = "<a href=\"https://www.skylatch.example/page.htm\" target=\"Skylatch\" ";
+  const struct {
+    ActivationMethod method;
+    std::string call;
+  } cases[] = {
+      {ActivationMethod::OnPageLoad, "<script>window.addEventListener('load', function () { "
+                                     "window.PopUp('https://www.skylatch.example/page.htm'); });</script>"},
+      {ActivationMethod::OnPageUnload, "<script>window.addEventListener('pagehide', function () { "
+                                       "window.PopUp('https://www.skylatch.example/page.htm'); });</script>"},
+      {ActivationMethod::OnMouseOver,
+       link + "onmouseover=\"window.PopUp('https://www.skylatch.example/page.htm')\">Open the pop-up</a>"},
+      {ActivationMethod::OnMouseOut,
+       link + "onmouseout=\"window.PopUp('https://www.skylatch.example/page.htm')\">Open the pop-up</a>"},
+      {ActivationMethod::FromLink, link + "onclick=\"window.PopUp(this.href); return false;\">Open the pop-up</a>"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(CallSnippet::Text(c.method, names, address, "PopUp.js"), tag + c.call + "\r\n");
+  // No window name: the link has no target.
+  EXPECT_EQ(CallSnippet::Call(ActivationMethod::FromLink, {"f", ""}, "a.htm"),
+            "<a href=\"a.htm\" onclick=\"window.f(this.href); return false;\">Open the pop-up</a>");
 }
 
-TEST(CallSnippetTest, TheScriptTagNamesTheFileSaveSuggestsAsAnAddress) {
-  EXPECT_EQ(CallSnippet::ScriptTag("Abrir"), "<script src=\"Abrir.js\"></script>");
-  EXPECT_EQ(CallSnippet::ScriptTag(""), "<script src=\"popup.js\"></script>");
+TEST(CallSnippetTest, NamesAndAddressesBeyondWindows1252) {
+  // A name that is no JavaScript name is reached as a string, which cannot end the block.
+  EXPECT_EQ(CallSnippet::FunctionReference("a</script>"), "window['a\\x3C/script\\x3E']");
+  EXPECT_EQ(CallSnippet::FunctionReference("Funci\xC3\xB3n"), "window.Funci\xC3\xB3n");
+  EXPECT_EQ(CallSnippet::Call(ActivationMethod::FromLink, {"f", "\xE6\x97\xA5"}, "https://e.org/\xC3\xBC/\xE6\x97\xA5"),
+            "<a href=\"https://e.org/\xC3\xBC/%E6%97%A5\" target=\"\xE6\x97\xA5\" onclick=\"window.f(this.href); "
+            "return false;\">Open the pop-up</a>");
+}
+
+TEST(CallSnippetTest, TheScriptTagNamesTheFileAsAnAddress) {
+  EXPECT_EQ(CallSnippet::ScriptTag("Abrir.js"), "<script src=\"Abrir.js\"></script>");
   // Characters a file may hold but an address may not hold as they are.
-  EXPECT_EQ(CallSnippet::ScriptTag("a b#c%d&e'f?g"), "<script src=\"a%20b%23c%25d%26e%27f_g.js\"></script>");
-  EXPECT_EQ(CallSnippet::ScriptTag("x\"<y>"), "<script src=\"x__y_.js\"></script>");
+  EXPECT_EQ(CallSnippet::ScriptTag("a b#c%d&e'f.js"), "<script src=\"a%20b%23c%25d%26e%27f.js\"></script>");
 }
 
 class HostileAddress : public testing::TestWithParam<std::string> {};
@@ -125,28 +140,34 @@ TEST_P(HostileAddress, StaysInsideItsStringAndAttribute) {
                                   ActivationMethod::OnMouseOver, ActivationMethod::OnMouseOut,
                                   ActivationMethod::FromLink}) {
     SCOPED_TRACE(static_cast<int>(method));
-    const std::string call = CallSnippet::Call(method, "PopUp", address);
+    const std::string call = CallSnippet::Call(method, {"PopUp", "W"}, address);
     const auto tag = ReadTag(call);
     ASSERT_TRUE(tag.has_value()) << call;
     EXPECT_EQ(call.find('\r'), std::string::npos);
     EXPECT_EQ(call.find('\n'), std::string::npos);
     if (method == ActivationMethod::OnPageLoad || method == ActivationMethod::OnPageUnload) {
-      EXPECT_EQ(tag->name, "body");
-      EXPECT_EQ(tag->rest, "");
-      ASSERT_EQ(tag->attributes.size(), 1u) << call;
-      const std::string& code = tag->attributes.begin()->second;
-      EXPECT_EQ(StringArgument(code, "PopUp"), address) << call;
+      EXPECT_EQ(tag->name, "script");
+      const std::string head = "window.addEventListener('" + std::string(CallSnippet::EventName(method)) +
+                               "', function () { ";
+      ASSERT_EQ(tag->rest.substr(0, head.size()), head) << call;
+      const std::string tail = "; });</script>";
+      ASSERT_TRUE(tag->rest.ends_with(tail)) << call;
+      const std::string code = tag->rest.substr(head.size(), tag->rest.size() - head.size() - tail.size());
+      EXPECT_EQ(StringArgument(code, "window.PopUp"), address) << call;
+      // Only the closing tag ends the block.
+      EXPECT_EQ(tag->rest.find("</"), tag->rest.size() - 9) << call;
       continue;
     }
     EXPECT_EQ(tag->name, "a");
     EXPECT_EQ(tag->rest, "Open the pop-up</a>");
-    ASSERT_EQ(tag->attributes.size(), 2u) << call;
+    ASSERT_EQ(tag->attributes.size(), 3u) << call;
     EXPECT_EQ(tag->attributes.at("href"), address);
+    EXPECT_EQ(tag->attributes.at("target"), "W");
     if (method == ActivationMethod::FromLink) {
-      EXPECT_EQ(tag->attributes.at("onclick"), "PopUp(this.href); return false;");
+      EXPECT_EQ(tag->attributes.at("onclick"), "window.PopUp(this.href); return false;");
     } else {
       const std::string event = method == ActivationMethod::OnMouseOver ? "onmouseover" : "onmouseout";
-      EXPECT_EQ(StringArgument(tag->attributes.at(event), "PopUp"), address) << call;
+      EXPECT_EQ(StringArgument(tag->attributes.at(event), "window.PopUp"), address) << call;
     }
   }
 }
@@ -155,23 +176,13 @@ INSTANTIATE_TEST_SUITE_P(CallSnippetTest, HostileAddress,
                          testing::Values("it's.htm", "a\"b.htm", "back\\slash\\", "x');alert(1);//",
                                          "\" onmouseover=\"alert(1)", "<script>&amp;</script>",
                                          "end\\'", "tab\there", std::string("nul\0byte", 8),
-                                         "caf\xE9.htm", "&quot;'\\\"<>&"));
-
-TEST(CallSnippetTest, AFunctionNameIsEscapedForTheAttribute) {
-  const std::string call = CallSnippet::Call(ActivationMethod::OnPageLoad, "a\"onclick=\"x<&", "p");
-  const auto tag = ReadTag(call);
-  ASSERT_TRUE(tag.has_value());
-  ASSERT_EQ(tag->attributes.size(), 1u);
-  EXPECT_EQ(tag->attributes.at("onload"), "a\"onclick=\"x<&('p')");
-  EXPECT_EQ(CallSnippet::Call(ActivationMethod::FromLink, "f\"", "p"),
-            "<a href=\"p\" onclick=\"f&quot;(this.href); return false;\">Open the pop-up</a>");
-}
+                                         "caf\xC3\xA9.htm", "&quot;'\\\"<>&"));
 
 TEST(CallSnippetTest, JavaScriptStringsNeverHoldWhatEndsAScriptOrAnAttribute) {
   EXPECT_EQ(core::WebEscape::JavaScriptString("</script>"), "\\x3C/script\\x3E");
   EXPECT_EQ(core::WebEscape::JavaScriptString("a\r\nb"), "a\\x0D\\x0Ab");
   EXPECT_EQ(core::WebEscape::JavaScriptString("\\'\""), "\\\\\\'\\x22");
-  EXPECT_EQ(core::WebEscape::JavaScriptString("caf\xE9"), "caf\xE9");
+  EXPECT_EQ(core::WebEscape::JavaScriptString("caf\xC3\xA9"), "caf\xC3\xA9");
   EXPECT_EQ(core::WebEscape::Html("<a href='x'>&\"</a>"), "&lt;a href=&#39;x&#39;&gt;&amp;&quot;&lt;/a&gt;");
 }
 

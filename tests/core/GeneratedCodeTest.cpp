@@ -34,69 +34,65 @@ PopupSettings Unusual() {
   return s;
 }
 
-TEST(GeneratedCodeTest, TheScriptIsPreviewsBytesAndTheWindowShowsScriptSnippetAndAdvice) {
-  for (const PopupSettings& s : {PopupSettings{}, Unusual()}) {
-    GeneratedCode code(s, ActivationMethod::OnPageLoad, "https://www.skylatch.example");
-    EXPECT_EQ(code.Script(), PreviewScript(s));
-    EXPECT_EQ(code.CopyText(), code.Script() + "\r\n" + code.Snippet());
-    std::string expected = code.CopyText() + "\r\n";
-    for (const auto& line : code.Advice()) expected += GeneratedCode::Bullet(line.text);
-    EXPECT_EQ(code.WindowText(), expected);
-  }
+TEST(GeneratedCodeTest, TheScriptIsPreviewsBytesAndTheSnippetLoadsTheFileSaved) {
+  for (const PopupSettings& s : {PopupSettings{}, Unusual()})
+    EXPECT_EQ(GeneratedCode(s, ActivationMethod::OnPageLoad, "a").Script(), PreviewScript(s));
   GeneratedCode code(PopupSettings{}, ActivationMethod::OnPageLoad, "https://www.skylatch.example");
-  EXPECT_EQ(code.Snippet(),
-            "<script src=\"PopUp.js\"></script>\r\n<body onload=\"PopUp('https://www.skylatch.example')\">\r\n");
-  EXPECT_EQ(code.FileName(), "PopUp.js");
-}
-
-TEST(GeneratedCodeTest, AdviceItemsBreakAtSpacesToFitTheWindow) {
-  EXPECT_EQ(GeneratedCode::Bullet("short one"), "* short one\r\n");
-  EXPECT_EQ(GeneratedCode::Bullet("aaa bbb ccc ddd", 9), "* aaa bbb\r\n  ccc ddd\r\n");
-  EXPECT_EQ(GeneratedCode::Bullet("aaa bbbbbbbbbbbb c", 9), "* aaa\r\n  bbbbbbbbbbbb\r\n  c\r\n");
-  EXPECT_EQ(GeneratedCode::Bullet("", 9), "*\r\n");
-  const std::string long_text(200, 'x');
-  EXPECT_EQ(GeneratedCode::Bullet(long_text), "* " + long_text + "\r\n");
-  for (const auto& line : GeneratedCode(PopupSettings{}, ActivationMethod::OnPageLoad, "a").Advice()) {
-    const std::string item = GeneratedCode::Bullet(line.text);
-    for (std::size_t start = 0, end; (end = item.find("\r\n", start)) != std::string::npos; start = end + 2)
-      EXPECT_LE(end - start, GeneratedCode::kAdviceWidth) << item;
-  }
-}
-
-TEST(GeneratedCodeTest, WithoutAdviceTheWindowShowsWhatCopyTakes) {
+  EXPECT_EQ(code.ScriptFile(), "PopUp.js");
+  EXPECT_EQ(code.Snippet().substr(0, code.Snippet().find("\r\n")), "<script src=\"PopUp.js\"></script>");
+  GeneratedCode saved(PopupSettings{}, ActivationMethod::OnPageLoad, "a", "my popup.js");
+  EXPECT_EQ(saved.Snippet().substr(0, saved.Snippet().find("\r\n")), "<script src=\"my%20popup.js\"></script>");
+  // A name beyond Windows-1252 goes into the UTF-8 script whole.
   PopupSettings s;
-  s.location = true;
-  GeneratedCode code(s, ActivationMethod::FromLink, "a.htm");
-  EXPECT_TRUE(code.Advice().empty());
-  EXPECT_EQ(code.WindowText(), code.CopyText());
+  s.functionName = "Funci\xC3\xB3n";
+  s.windowName = "\xE6\x97\xA5";
+  EXPECT_NE(GeneratedCode(s, ActivationMethod::FromLink, "a").Script().find(
+                "function Funci\xC3\xB3n(url){\r\n\xE6\x97\xA5=window.open(url,'\xE6\x97\xA5',"),
+            std::string::npos);
+  EXPECT_EQ(core::PopupScript::InWindows1252(s).functionName, "Funci\xF3n");
+  EXPECT_EQ(core::PopupScript::InWindows1252(s).windowName, "?");
 }
 
-TEST(GeneratedCodeTest, ThePageHoldsTheScriptInlineAndTheCallForTheMethod) {
+TEST(GeneratedCodeTest, AdviceItemsBreakAtSpacesToFitTheField) {
+  const std::string bullet = "\xE2\x80\xA2";
+  EXPECT_EQ(GeneratedCode::Bullet("short one"), bullet + " short one\r\n");
+  EXPECT_EQ(GeneratedCode::Bullet("aaa bbb ccc ddd", 9), bullet + " aaa bbb\r\n  ccc ddd\r\n");
+  EXPECT_EQ(GeneratedCode::Bullet("aaa bbbbbbbbbbbb c", 9), bullet + " aaa\r\n  bbbbbbbbbbbb\r\n  c\r\n");
+  // Characters count, not bytes.
+  EXPECT_EQ(GeneratedCode::Bullet("\xC3\xBC\xC3\xBC\xC3\xBC b", 7), bullet + " \xC3\xBC\xC3\xBC\xC3\xBC b\r\n");
+  EXPECT_EQ(GeneratedCode(PopupSettings{}, ActivationMethod::OnPageLoad, "a").AdviceText().substr(0, 3), bullet);
+}
+
+TEST(GeneratedCodeTest, ThePageIsUtf8AndCallsTheFunctionFromTheScriptsOwnScope) {
   GeneratedCode code(PopupSettings{}, ActivationMethod::FromLink, "https://www.skylatch.example/a b.htm");
   const std::string expected =
       "<!DOCTYPE html>\r\n"
       "<html>\r\n"
       "<head>\r\n"
-      "<meta charset=\"windows-1252\">\r\n"
+      "<meta charset=\"utf-8\">\r\n"
       "<title>PopUp</title>\r\n"
-      "<script>\r\n" +
-      code.Script() +
-      "</script>\r\n"
       "</head>\r\n"
       "<body>\r\n"
-      "<p><a href=\"https://www.skylatch.example/a b.htm\" onclick=\"PopUp(this.href); return false;\">"
-      "Open the pop-up</a></p>\r\n"
+      "<p>A click on the link opens the pop-up.</p>\r\n"
+      "<p><a href=\"https://www.skylatch.example/a b.htm\" target=\"Skylatch\" id=\"popup\">Open the pop-up</a></p>\r\n"
+      "<script>\r\n"
+      "(function () {\r\n" +
+      code.Script() +
+      "document.getElementById('popup').addEventListener('click', function (e) { e.preventDefault(); "
+      "PopUp(this.href); });\r\n"
+      "})();\r\n"
+      "</script>\r\n"
       "</body>\r\n"
       "</html>\r\n";
   EXPECT_EQ(code.Page(), expected);
 
   const std::string load = GeneratedCode(PopupSettings{}, ActivationMethod::OnPageLoad, "x.htm").Page();
-  EXPECT_NE(load.find("</head>\r\n<body onload=\"PopUp('x.htm')\">\r\n<p>The pop-up opens when this page loads.</p>\r\n"
-                      "</body>\r\n</html>\r\n"),
-            std::string::npos);
+  EXPECT_NE(load.find("window.addEventListener('load', function () { PopUp('x.htm'); });\r\n})();"), std::string::npos);
+  EXPECT_EQ(load.find("<a "), std::string::npos);
   const std::string over = GeneratedCode(PopupSettings{}, ActivationMethod::OnMouseOver, "x.htm").Page();
-  EXPECT_NE(over.find("<body>\r\n<p><a href=\"x.htm\" onmouseover=\"PopUp('x.htm')\">Open the pop-up</a></p>\r\n"),
-            std::string::npos);
+  EXPECT_NE(over.find("addEventListener('mouseover', function () { PopUp('x.htm'); });"), std::string::npos);
+  const std::string wide = GeneratedCode(PopupSettings{}, ActivationMethod::OnPageLoad, "/\xE6\x97\xA5").Page();
+  EXPECT_NE(wide.find("PopUp('/%E6%97%A5');"), std::string::npos);
 }
 
 TEST(GeneratedCodeTest, NamesCannotEndThePagesScriptBlockOrTitle) {
@@ -110,7 +106,7 @@ TEST(GeneratedCodeTest, NamesCannotEndThePagesScriptBlockOrTitle) {
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   const auto open = lower.find("<script>\r\n");
   ASSERT_NE(open, std::string::npos);
-  EXPECT_EQ(lower.find("</script", open), page.find("</script>\r\n</head>"));
+  EXPECT_EQ(lower.find("</script", open), page.find("</script>\r\n</body>"));
   EXPECT_NE(page.find("x<\\/SCRIPT><script>alert(1)//=window.open("), std::string::npos);
   EXPECT_EQ(SavedPage::InlineScript("x</Script y</scrip </script"), "x<\\/Script y</scrip <\\/script");
 }
@@ -127,7 +123,7 @@ TEST(GeneratedCodeTest, TheNameSaveSuggestsIsASafeWindowsFileName) {
   EXPECT_EQ(SaveFileName::ForFunction("nul.x"), "_nul.x.js");
   EXPECT_EQ(SaveFileName::ForFunction("COM0"), "COM0.js");
   EXPECT_EQ(SaveFileName::ForFunction("console"), "console.js");
-  EXPECT_EQ(SaveFileName::ForFunction("Funci\xF3n"), "Funci\xF3n.js");
+  EXPECT_EQ(SaveFileName::ForFunction("Funci\xC3\xB3n"), "Funci\xC3\xB3n.js");
 }
 
 TEST(GeneratedCodeTest, TheChosenNameDecidesWhatIsWritten) {
@@ -138,6 +134,16 @@ TEST(GeneratedCodeTest, TheChosenNameDecidesWhatIsWritten) {
   EXPECT_EQ(SaveFileName::KindOf("C:\\w.htm\\page", 1), Kind::Script);
   EXPECT_EQ(SaveFileName::KindOf("C:\\w.js\\page", 2), Kind::Page);
   EXPECT_EQ(SaveFileName::KindOf("page.txt", 2), Kind::Page);
+}
+
+TEST(GeneratedCodeTest, PickingAFileTypeChangesTheNamesExtensionToMatch) {
+  const struct {
+    const char* name;
+    int type;
+    const char* expected;
+  } cases[] = {{"PopUp.js", 2, "PopUp.htm"}, {"PopUp.htm", 1, "PopUp.js"}, {"PopUp.HTML", 1, "PopUp.js"},
+               {"PopUp", 2, "PopUp.htm"},    {"PopUp.txt", 2, "PopUp.txt"}, {"a.b.js", 2, "a.b.htm"}};
+  for (const auto& c : cases) EXPECT_EQ(SaveFileName::WithTypeExtension(c.name, c.type), c.expected) << c.name;
 }
 
 }  // namespace

@@ -31,107 +31,143 @@ std::string TextOf(const PopupSettings& s, Kind kind, ActivationMethod m = Activ
   return {};
 }
 
-// Location ticked and every other bar clear: the settings browsers still honour.
-PopupSettings Quiet() {
-  PopupSettings s;
-  s.location = true;
-  return s;
+// The kinds apart from the pop-up line and the reuse line, which nearly every setting gives.
+std::vector<Kind> Notable(const PopupSettings& s, ActivationMethod m = ActivationMethod::FromLink) {
+  std::vector<Kind> kinds;
+  for (Kind k : Kinds(s, m))
+    if (k != Kind::OpensAPopup && k != Kind::Reuse) kinds.push_back(k);
+  return kinds;
 }
 
-TEST(PopupAdviceTest, SettingsBrowsersHonourFromALinkGiveNoAdvice) {
-  EXPECT_TRUE(PopupAdvice::For(Quiet(), ActivationMethod::FromLink).empty());
+TEST(PopupAdviceTest, DefaultsFromALinkSayOnlyWhatOpensAndHowASecondClickBehaves) {
+  EXPECT_EQ(Kinds(PopupSettings{}), (std::vector<Kind>{Kind::OpensAPopup, Kind::Reuse}));
+  EXPECT_EQ(TextOf(PopupSettings{}, Kind::Reuse),
+            "A second call with the window name \"Skylatch\" loads the address into the window already open, which "
+            "may stay behind the page. To bring it to the front, call Skylatch.focus(); after the function, for "
+            "example onclick=\"window.PopUp(this.href); Skylatch.focus(); return false;\".");
 }
 
 TEST(PopupAdviceTest, NamesThatAreNotJavaScriptNamesStopTheScript) {
-  for (const char* bad : {"", "1st", "pop up", "pop-up", "it's", "a\"b", "caf\xE9\xD7", "x.y", "\xB2x"}) {
+  for (const char* bad : {"", "1st", "pop up", "pop-up", "it's", "a\"b", "caf\xC3\xA9\xC3\x97", "x.y", "\xC2\xB2x",
+                          "a\xE2\x82\xAC"}) {
     SCOPED_TRACE(bad);
-    PopupSettings s = Quiet();
+    PopupSettings s;
     s.functionName = bad;
-    EXPECT_EQ(Kinds(s), std::vector<Kind>{Kind::FunctionNameInvalid});
-    s = Quiet();
+    EXPECT_EQ(Notable(s), std::vector<Kind>{Kind::FunctionNameInvalid});
+    s = PopupSettings{};
     s.windowName = bad;
-    EXPECT_EQ(Kinds(s), std::vector<Kind>{Kind::WindowNameInvalid});
+    EXPECT_EQ(Notable(s), std::vector<Kind>{Kind::WindowNameInvalid});
   }
-  for (const char* good : {"PopUp", "_x", "$", "a1", "caf\xE9", "\xC6sir", "\x8A" "a", "Ma\xDF", "a\xB7" "b"}) {
+  for (const char* good : {"PopUp", "_x", "$", "a1", "caf\xC3\xA9", "\xC3\x86sir", "\xC5\xA0" "a", "Ma\xC3\x9F",
+                           "a\xC2\xB7" "b", "\xE6\x97\xA5\xE6\x9C\xAC"}) {
     SCOPED_TRACE(good);
     EXPECT_TRUE(JavaScriptName::IsIdentifier(good));
   }
-  PopupSettings s = Quiet();
-  s.functionName = "pop up";
-  EXPECT_EQ(TextOf(s, Kind::FunctionNameInvalid),
-            "The function name \"pop up\" is not a valid JavaScript name, so the script will not run.");
 }
 
-TEST(PopupAdviceTest, ReservedWordsAndTheWindowsOwnNames) {
-  PopupSettings s = Quiet();
-  s.functionName = "new";
-  s.windowName = "class";
-  EXPECT_EQ(Kinds(s), (std::vector<Kind>{Kind::FunctionNameReserved, Kind::WindowNameReserved}));
-  s.functionName = "location";
-  s.windowName = "status";
-  EXPECT_EQ(Kinds(s), (std::vector<Kind>{Kind::FunctionNameTaken, Kind::WindowNameTaken}));
-  // A function may take a name the window uses, as long as it can be declared again.
-  s.functionName = "status";
-  s.windowName = "Newer";
-  EXPECT_TRUE(Kinds(s).empty());
-  // Letter case counts, as in JavaScript.
-  s.functionName = "New";
-  s.windowName = "Location";
-  EXPECT_TRUE(Kinds(s).empty());
-}
-
-TEST(PopupAdviceTest, EveryMethodButALinkOpensWithoutAClick) {
-  for (ActivationMethod m : {ActivationMethod::OnPageLoad, ActivationMethod::OnPageUnload,
-                             ActivationMethod::OnMouseOver, ActivationMethod::OnMouseOut}) {
-    EXPECT_EQ(Kinds(Quiet(), m), std::vector<Kind>{Kind::OpensWithoutClick});
+TEST(PopupAdviceTest, NamesTheBrowserAlreadyUses) {
+  const struct {
+    const char* function;
+    const char* window;
+    std::vector<Kind> kinds;
+  } cases[] = {
+      {"new", "class", {Kind::FunctionNameReserved, Kind::WindowNameReserved}},
+      {"location", "status", {Kind::FunctionNameTaken, Kind::WindowNameTaken}},
+      {"open", "open", {Kind::FunctionNameOpen, Kind::WindowNameTaken}},
+      {"write", "Newer", {Kind::FunctionNameShared}},
+      {"close", "Newer", {Kind::FunctionNameShared}},
+      {"New", "Location", {}},  // letter case counts, as in JavaScript
+      {"PopUp", "_self", {Kind::WindowNameSamePage}},
+      {"PopUp", "_blank", {Kind::WindowNameBlank}},
+  };
+  for (const auto& c : cases) {
+    PopupSettings s;
+    s.functionName = c.function;
+    s.windowName = c.window;
+    EXPECT_EQ(Notable(s), c.kinds) << c.function << " " << c.window;
   }
-  EXPECT_EQ(TextOf(Quiet(), Kind::OpensWithoutClick, ActivationMethod::OnPageUnload),
-            "\"On Page Unload\" opens the window without a click, so pop-up blockers stop it; \"From link\" works.");
-  EXPECT_FALSE(Has(Quiet(), Kind::OpensWithoutClick, ActivationMethod::FromLink));
+  PopupSettings s;
+  s.functionName = "open";
+  EXPECT_NE(TextOf(s, Kind::FunctionNameOpen).find("can never work in the .js file or with the snippet"),
+            std::string::npos);
+  s.functionName = "close";
+  EXPECT_NE(TextOf(s, Kind::FunctionNameShared).find("replaces the browser's own window.close"), std::string::npos);
+  s.functionName = "click";
+  EXPECT_EQ(TextOf(s, Kind::FunctionNameShared).find("replaces"), std::string::npos);
+  // _blank opens anew each time, so there is no window to reuse.
+  s.windowName = "_blank";
+  EXPECT_FALSE(Has(s, Kind::Reuse));
 }
 
-TEST(PopupAdviceTest, FullScreenSaysTheRestIsIgnoredAndNothingMoreAboutFeatures) {
-  PopupSettings s = Quiet();
-  s.fullScreen = true;
-  s.toolbar = true;
-  s.widthText = "abc";
-  EXPECT_EQ(Kinds(s), std::vector<Kind>{Kind::FullScreenIgnored});
+TEST(PopupAdviceTest, NamesBeyondWindows1252AreWholeOnlyInTheSavedFiles) {
+  PopupSettings s;
+  s.functionName = "\xE6\x97\xA5";
+  s.windowName = "Funci\xC3\xB3n";  // in the code page
+  EXPECT_EQ(Notable(s), std::vector<Kind>{Kind::FunctionNameNotInPreview});
+  s.windowName = "\xD0\x96";
+  EXPECT_EQ(Notable(s), (std::vector<Kind>{Kind::FunctionNameNotInPreview, Kind::WindowNameNotInPreview}));
 }
 
-TEST(PopupAdviceTest, BarsAndResizingAreTheBrowsersChoice) {
-  EXPECT_TRUE(Has(PopupSettings{}, Kind::FeaturesIgnored));  // Location clear: the address shows anyway
-  bool PopupSettings::*bars[] = {&PopupSettings::toolbar, &PopupSettings::menubar, &PopupSettings::status,
-                                 &PopupSettings::directories, &PopupSettings::resizable};
-  for (auto bar : bars) {
-    PopupSettings s = Quiet();
-    s.*bar = true;
-    EXPECT_EQ(Kinds(s), std::vector<Kind>{Kind::FeaturesIgnored});
+TEST(PopupAdviceTest, EveryMethodButALinkDependsOnTheVisitorsPopUpSetting) {
+  for (ActivationMethod m : {ActivationMethod::OnPageLoad, ActivationMethod::OnMouseOver, ActivationMethod::OnMouseOut})
+    EXPECT_EQ(Notable(PopupSettings{}, m), std::vector<Kind>{Kind::Blocked});
+  EXPECT_EQ(Notable(PopupSettings{}, ActivationMethod::OnPageUnload), std::vector<Kind>{Kind::NeverOnUnload});
+  EXPECT_EQ(TextOf(PopupSettings{}, Kind::Blocked, ActivationMethod::OnPageLoad),
+            "\"On Page Load\" opens a window only where the visitor allows pop-ups for the page: pop-up blockers "
+            "stop every window that no click opens. \"From link\" works.");
+  EXPECT_FALSE(Has(PopupSettings{}, Kind::Reuse, ActivationMethod::OnPageUnload));
+}
+
+TEST(PopupAdviceTest, EveryBarGivesATabAndFullScreenIsIgnored) {
+  PopupSettings all;
+  all.location = all.menubar = all.status = all.resizable = all.scrollbars = true;
+  all.widthText = "abc";  // ignored in a tab, so no advice on it
+  EXPECT_EQ(Kinds(all), (std::vector<Kind>{Kind::OpensATab, Kind::Reuse}));
+  all.location = false;
+  all.toolbar = true;  // the tool bar stands in for the location bar
+  EXPECT_TRUE(PopupAdvice::OpensTab(all));
+  bool PopupSettings::*needed[] = {&PopupSettings::menubar, &PopupSettings::status, &PopupSettings::resizable,
+                                   &PopupSettings::scrollbars, &PopupSettings::toolbar};
+  for (auto bar : needed) {
+    PopupSettings s = all;
+    s.*bar = false;
+    EXPECT_FALSE(PopupAdvice::OpensTab(s));
+    EXPECT_TRUE(Has(s, Kind::OpensAPopup));
   }
-  PopupSettings s = Quiet();
-  s.scrollbars = true;  // honoured
-  EXPECT_TRUE(Kinds(s).empty());
+  all.fullScreen = true;
+  EXPECT_EQ(Kinds(all), (std::vector<Kind>{Kind::FullScreenIgnored, Kind::Reuse}));
 }
 
-TEST(PopupAdviceTest, SizesAndPositionsBrowsersReplace) {
-  PopupSettings s = Quiet();
-  s.widthText = "99";
-  s.heightText = "100";
-  s.leftText = "-20";
-  s.topText = "1e3";
-  EXPECT_EQ(Kinds(s), (std::vector<Kind>{Kind::SizeBelow100, Kind::NotWholeNumber}));
+TEST(PopupAdviceTest, SizesAndPositionsAsTheBrowserReadsThem) {
+  const struct {
+    const char* width;
+    const char* left;
+    std::vector<Kind> kinds;
+  } cases[] = {
+      {"300", "300", {}},
+      {"99", "0", {Kind::SizeBelow100}},
+      {"250.7", "-20", {Kind::NumberCut}},
+      {"abc", "abc", {Kind::SizeNotANumber, Kind::PositionNotANumber}},
+      {"0", "1e3", {Kind::SizeNotANumber, Kind::NumberCut}},
+      {"", "", {Kind::SizeNotANumber, Kind::PositionNotANumber}},
+      {"-5", " 5", {Kind::SizeBelow100}},
+  };
+  for (const auto& c : cases) {
+    PopupSettings s;
+    s.widthText = c.width;
+    s.leftText = c.left;
+    EXPECT_EQ(Notable(s), c.kinds) << c.width << " " << c.left;
+  }
+  PopupSettings s;
+  s.widthText = "250.7";
+  s.heightText = "50";
+  s.topText = "x";
+  EXPECT_EQ(TextOf(s, Kind::NumberCut), "width=250.7 (the box beside \"Width:\") is read as 250.");
   EXPECT_EQ(TextOf(s, Kind::SizeBelow100),
-            "width=99 (the box beside \"Height:\") is below 100, so the browser replaces it.");
-  EXPECT_EQ(TextOf(s, Kind::NotWholeNumber),
-            "top=1e3 (the box beside \"Top:\") is not a whole number, so the browser uses a value of its own.");
-  s = Quiet();
-  s.heightText = "";
-  s.leftText = "3.5";
-  s.widthText = "-5";
-  EXPECT_EQ(Kinds(s), (std::vector<Kind>{Kind::SizeBelow100, Kind::NotWholeNumber, Kind::NotWholeNumber}));
-  EXPECT_NE(TextOf(s, Kind::NotWholeNumber).find("height= (the box beside \"Width:\")"), std::string::npos);
-  for (const char* whole : {"0", "+7", "-7", "123456789012345678901234567890"})
-    EXPECT_TRUE(PopupAdvice::IsWholeNumber(whole)) << whole;
-  for (const char* other : {"", "-", " 5", "5 ", "0x10", "\xB2"}) EXPECT_FALSE(PopupAdvice::IsWholeNumber(other)) << other;
+            "height=50 (the box beside \"Height:\") is below 100, so the browser raises it to a minimum of its own, 100 "
+            "to 150 pixels.");
+  EXPECT_EQ(TextOf(s, Kind::PositionNotANumber), "top=x (the box beside \"Top:\") is not a number, so the browser "
+                                                 "takes 0.");
 }
 
 }  // namespace

@@ -111,4 +111,12 @@ TEST(SpinValueTest, WithoutTheEditorOnlyControlsOtherThanBackspacePass) {
   for (char c : {'\x01', '\x03', '\x16', '\x1B'}) EXPECT_TRUE(SpinValue::IsValidChar(c, '.', false)) << int(c);
 }
 
+TEST(SpinValueTest, APasteMayLeaveOnlyAWholeNumberInTheField) {
+  for (const char* ok : {"0", "300", "-5", "2147483647", "-2147483648", "007"})
+    EXPECT_TRUE(SpinValue::IsPastableNumber(ok)) << ok;
+  for (const char* refused : {"", "-", "abc", "1e3", "99999999999", "2147483648", "-2147483649", "+5", " 5", "1\r\n2",
+                              "3.5", "--1", "1-"})
+    EXPECT_FALSE(SpinValue::IsPastableNumber(refused)) << refused;
+}
+
 }  // namespace

@@ -162,6 +162,38 @@ TEST_F(FlatSpinEdit, ThePasteIsIgnoredWithoutTheEditor) {
   EXPECT_EQ(spin->Text(), "34");
 }
 
+// A paste is taken only when the text it leaves is a whole number; otherwise a beep and no change.
+TEST_F(FlatSpinEdit, APasteThatWouldLeaveNoWholeNumberBeepsAndChangesNothing) {
+  const auto paste = [&](const wchar_t* clip, int from, int to) {
+    ASSERT_TRUE(OpenClipboard(host->Handle()));
+    EmptyClipboard();
+    const std::size_t bytes = (wcslen(clip) + 1) * sizeof(wchar_t);
+    HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    memcpy(GlobalLock(text), clip, bytes);
+    GlobalUnlock(text);
+    SetClipboardData(CF_UNICODETEXT, text);
+    CloseClipboard();
+    SendMessageA(spin->Handle(), EM_SETSEL, from, to);
+    SendMessageA(spin->Handle(), WM_PASTE, 0, 0);
+  };
+  const struct {
+    const wchar_t* clip;
+    int from, to;
+    const char* after;
+  } cases[] = {
+      {L"abc", 0, -1, "12"},         {L"1e3", 0, -1, "12"},          {L"-", 0, -1, "12"},
+      {L"99999999999", 0, -1, "12"}, {L"3\r\n4", 0, -1, "12"},        {L"\u65E5", 0, -1, "12"},
+      {L"-", 0, 0, "-12"},           {L"5", 2, 2, "125"},             {L"2147483647", 0, -1, "2147483647"},
+  };
+  for (const auto& c : cases) {
+    spin->SetText("12");
+    platform.beeps.clear();
+    paste(c.clip, c.from, c.to);
+    EXPECT_EQ(spin->Text(), c.after) << static_cast<int>(c.clip[0]);
+    EXPECT_EQ(platform.beeps.size(), std::string(c.after) == "12" ? 1u : 0u);
+  }
+}
+
 TEST_F(FlatSpinEdit, TheHalvesStepAndHandTheFocusToTheEdit) {
   auto* other = Make<TFlatButton>(100, 10, 73, 25);
   other->SetFocus();

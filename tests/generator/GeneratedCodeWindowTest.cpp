@@ -1,4 +1,5 @@
-// Generate: the "Generated code" window opened the pseudo-modal way, its text, Copy and its keys.
+// Generate: the "Generated code" window opened the pseudo-modal way, its two parts with their Copy
+// buttons, the advice, and its keys.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -14,7 +15,10 @@
 #include "flatctrls/TFlatComboBox.h"
 #include "flatctrls/TFlatEdit.h"
 #include "flatctrls/TFlatMemo.h"
+#include "flatctrls/TFlatSpinEditInteger.h"
 #include "framework/Gdi.h"
+#include "framework/Label.h"
+#include "framework/WideText.h"
 #include "generator/Unit1.h"
 #include "generator/Unit4.h"
 #include "tests/support/FileBytes.h"
@@ -30,12 +34,17 @@ class GeneratedCodeWindow : public testsupport::WindowTest {
     Pump();
   }
 
-  static std::string MemoText() {
-    const int length = GetWindowTextLengthA(Form4->Memo1->Handle());
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    GetWindowTextA(Form4->Memo1->Handle(), text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+  static std::string MemoText(TFlatMemo* memo = Form4->Memo1) { return memo->TextUtf8(); }
+
+  static std::wstring ClipboardUnicode() {
+    std::wstring unicode;
+    if (!OpenClipboard(nullptr)) return L"<clipboard busy>";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+      unicode = static_cast<const wchar_t*>(GlobalLock(data));
+      GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return unicode;
   }
 
   // A key pressed with Ctrl held, as the thread's keyboard state reports it.
@@ -58,7 +67,7 @@ class GeneratedCodeWindow : public testsupport::WindowTest {
   }
 };
 
-TEST_F(GeneratedCodeWindow, OpensInFrontOfTheDisabledMainWindowWithPreviewsScriptTheSnippetAndTheAdvice) {
+TEST_F(GeneratedCodeWindow, OpensInFrontOfTheDisabledMainWindowWithTheScriptTheCallAndTheAdvice) {
   Form1->FlatEdit2->SetText("Ventana");
   Form1->resizable->SetChecked(true);
   Form1->Url->SetText("https://example.com/it's.htm");
@@ -72,28 +81,50 @@ TEST_F(GeneratedCodeWindow, OpensInFrontOfTheDisabledMainWindowWithPreviewsScrip
   EXPECT_TRUE(Form4->Visible());
   EXPECT_FALSE(Form1->Enabled());
   EXPECT_EQ(Form4->Caption(), "Generated code");
-
-  const std::string text = MemoText();
-  EXPECT_EQ(text.substr(0, previewScript.size()), previewScript);
-  EXPECT_EQ(text.substr(previewScript.size()),
-            "\r\n"
+  EXPECT_EQ(Form4->Label1->Caption(), "Save as PopUp.js");
+  EXPECT_EQ(Form4->Label2->Caption(), "Put in your page");
+  EXPECT_EQ(MemoText(Form4->Memo1), previewScript);
+  EXPECT_EQ(MemoText(Form4->Memo2),
             "<script src=\"PopUp.js\"></script>\r\n"
-            "<a href=\"https://example.com/it&#39;s.htm\" onclick=\"PopUp(this.href); return false;\">Open the "
-            "pop-up</a>\r\n"
-            "\r\n"
-            "* Current browsers ignore the Tool Bar, Menu Bar, Status Bar, Directories\r\n"
-            "  and Resizable settings and always show the address.\r\n");
-  EXPECT_EQ(Form4->CopyText(), text.substr(0, text.find("\r\n* ")));
+            "<a href=\"https://example.com/it&#39;s.htm\" target=\"Ventana\" onclick=\"window.PopUp(this.href); "
+            "return false;\">Open the pop-up</a>\r\n");
+  const std::string advice = MemoText(Form4->Memo3);
+  EXPECT_EQ(advice.substr(0, 3 + 11), "\xE2\x80\xA2 Chromium o");
+  EXPECT_NE(advice.find("Ventana.focus();"), std::string::npos);
 }
 
-TEST_F(GeneratedCodeWindow, TheSnippetAndAdviceFollowTheActivationMethodChosen) {
-  Form1->event->SetItemIndex(0);
+// At the default settings everything fits: no scroll bar, and no line runs past the right edge.
+TEST_F(GeneratedCodeWindow, TheDefaultsFitWithoutScrollBarsAndLongTextsGetOne) {
   Click(*Form1->FlatButton1);
-  const std::string text = MemoText();
-  EXPECT_NE(text.find("<body onload=\"PopUp('https://www.skylatch.example')\">\r\n"), std::string::npos);
-  EXPECT_NE(text.find("* \"On Page Load\" opens the window without a click, so pop-up blockers stop\r\n"
-                      "  it; \"From link\" works.\r\n"),
-            std::string::npos);
+  for (TFlatMemo* memo : {Form4->Memo1, Form4->Memo2, Form4->Memo3}) {
+    SCOPED_TRACE(memo->Name());
+    EXPECT_FALSE(memo->ScrollBarShown());
+    const LONG style = GetWindowLongA(memo->Handle(), GWL_STYLE);
+    EXPECT_FALSE(style & (WS_HSCROLL | ES_AUTOHSCROLL));  // long lines wrap
+    const auto lines = SendMessageA(memo->Handle(), EM_GETLINECOUNT, 0, 0);
+    RECT r{};
+    SendMessageA(memo->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+    // The last line starts within the text rectangle: nothing lies below it.
+    const LRESULT last = SendMessageA(memo->Handle(), EM_POSFROMCHAR, SendMessageA(memo->Handle(), EM_LINEINDEX, lines - 1, 0), 0);
+    EXPECT_LT(static_cast<short>(HIWORD(last)), r.bottom);
+  }
+  // The advice is broken to the field's width before the field wraps anything.
+  const std::string advice = MemoText(Form4->Memo3);
+  const auto lines = SendMessageA(Form4->Memo3->Handle(), EM_GETLINECOUNT, 0, 0);
+  std::size_t breaks = 0;
+  for (std::size_t at = 0; (at = advice.find("\r\n", at)) != std::string::npos; at += 2) ++breaks;
+  EXPECT_EQ(static_cast<std::size_t>(lines), breaks + 1);
+  Click(*Form4->FlatButton2);
+
+  Form1->FlatEdit1->SetText("open");
+  Form1->FlatEdit2->SetText("location");
+  Form1->alto->SetText("50");
+  Form1->ancho->SetText("x");
+  Form1->left->SetText("1.5");
+  Form1->top->SetText("y");
+  Click(*Form1->FlatButton1);
+  EXPECT_TRUE(Form4->Memo3->ScrollBarShown());
+  EXPECT_FALSE(Form4->Memo1->ScrollBarShown());
 }
 
 TEST_F(GeneratedCodeWindow, EveryWayOfClosingGivesTheMainWindowBack) {
@@ -113,8 +144,8 @@ TEST_F(GeneratedCodeWindow, EveryWayOfClosingGivesTheMainWindowBack) {
   Key(Form4->Memo1->Handle(), VK_ESCAPE);
   closed("Esc in the text");
   open();
-  Key(Form4->FlatButton1->Handle(), VK_ESCAPE);
-  closed("Esc on Copy");
+  Key(Form4->FlatButton3->Handle(), VK_ESCAPE);
+  closed("Esc on the second Copy");
   open();
   SendMessageA(Form4->Handle(), WM_CLOSE, 0, 0);
   Pump();
@@ -123,42 +154,29 @@ TEST_F(GeneratedCodeWindow, EveryWayOfClosingGivesTheMainWindowBack) {
   EXPECT_FALSE(ui::Application->Terminated());
 }
 
-TEST_F(GeneratedCodeWindow, CopyPutsScriptAndSnippetOnTheClipboardAsUnicodeAndAnsiText) {
-  Form1->Url->SetText("https://example.com/caf\xE9.htm");
+TEST_F(GeneratedCodeWindow, EachCopyTakesItsOwnPartWithEveryCharacter) {
+  Form1->FlatEdit2->SetTextUtf8("\xE6\x97\xA5\xE6\x9C\xAC");  // 日本
+  Form1->Url->SetTextUtf8("https://example.com/caf\xC3\xA9.htm");
+  Form1->event->SetItemIndex(4);  // From link
   Click(*Form1->FlatButton1);
   Click(*Form4->FlatButton1);
   ASSERT_TRUE(errors.empty()) << errors.front();
-  const std::string expected = Form4->CopyText();
-  ASSERT_NE(expected.find("caf\xE9.htm"), std::string::npos);
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  std::string ansi;
-  std::wstring unicode;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    ansi = static_cast<const char*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    unicode = static_cast<const wchar_t*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  EXPECT_EQ(ansi, expected);
-  ASSERT_EQ(unicode.size(), expected.size());
-  EXPECT_NE(unicode.find(L"caf\u00E9.htm"), std::wstring::npos);
-  for (std::size_t i = 0; i < expected.size(); ++i)
-    if (static_cast<unsigned char>(expected[i]) < 0x80) ASSERT_EQ(unicode[i], static_cast<wchar_t>(expected[i])) << i;
-  // Copy takes the script and the snippet, not the advice.
-  EXPECT_EQ(expected.find("* "), std::string::npos);
+  const std::wstring script = ClipboardUnicode();
+  EXPECT_EQ(ui::WideText::ToUtf8(script), Form4->Script());
+  EXPECT_NE(script.find(L"\u65E5\u672C=window.open(url,'\u65E5\u672C',"), std::wstring::npos);
+  Click(*Form4->FlatButton3);
+  const std::wstring snippet = ClipboardUnicode();
+  EXPECT_EQ(ui::WideText::ToUtf8(snippet), Form4->Snippet());
+  EXPECT_NE(snippet.find(L"href=\"https://example.com/caf\u00E9.htm\" target=\"\u65E5\u672C\""), std::wstring::npos);
+  EXPECT_EQ(snippet.find(L"window.open"), std::wstring::npos);
 }
 
-TEST_F(GeneratedCodeWindow, TheTextIsReadOnlyMonospacedScrollableAndCtrlASelectsIt) {
+TEST_F(GeneratedCodeWindow, TheTextIsReadOnlyMonospacedAndCtrlASelectsIt) {
   Click(*Form1->FlatButton1);
   HWND memo = Form4->Memo1->Handle();
   const LONG style = GetWindowLongA(memo, GWL_STYLE);
   EXPECT_TRUE(style & ES_MULTILINE);
   EXPECT_TRUE(style & ES_READONLY);
-  EXPECT_TRUE(style & WS_VSCROLL);
-  EXPECT_TRUE(style & WS_HSCROLL);
 
   const std::string before = MemoText();
   SendMessageA(memo, WM_CHAR, 'x', 0);
@@ -188,7 +206,7 @@ TEST_F(GeneratedCodeWindow, TheTextIsReadOnlyMonospacedScrollableAndCtrlASelects
   EXPECT_TRUE(Form4->Visible());
 }
 
-TEST_F(GeneratedCodeWindow, TheTextAndItsScrollBarsSitInAFlatBorder) {
+TEST_F(GeneratedCodeWindow, TheTextSitsInAFlatBorder) {
   Click(*Form1->FlatButton1);
   HWND memo = Form4->Memo1->Handle();
   RedrawWindow(memo, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
@@ -207,9 +225,7 @@ TEST_F(GeneratedCodeWindow, TheTextAndItsScrollBarsSitInAFlatBorder) {
     ui::SelectedObject font(dc.Get(), Form4->Memo1->TextFont());
     GetTextMetricsA(dc.Get(), &tm);
   }
-  // Where the scroll bars meet: the face colour.
-  EXPECT_EQ(GetPixel(dc.Get(), r.right - r.left - 3, r.bottom - r.top - 3), GetSysColor(COLOR_BTNFACE));
-  const int x = r.right - r.left - GetSystemMetrics(SM_CXVSCROLL) - 10, y = 2 + tm.tmHeight * 2 + tm.tmHeight / 2;
+  const int x = r.right - r.left - 10, y = 2 + tm.tmHeight * 2 + tm.tmHeight / 2;
   EXPECT_EQ(GetPixel(dc.Get(), x, y), GetSysColor(COLOR_WINDOW));
 }
 

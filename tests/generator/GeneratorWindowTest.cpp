@@ -168,6 +168,24 @@ TEST_F(GeneratorWindow, PreviewWithoutTheTempFolderSaysInvalidFilenameAndWritesN
   EXPECT_EQ(testsupport::FileBytes(TForm1::kScriptFile), kDefaultScript);
 }
 
+// Typed characters reach the fields whole; Preview's Windows-1252 files percent-encode in the
+// address what the code page lacks and keep the rest byte for byte.
+TEST_F(GeneratorWindow, FieldsKeepAnyTextAndPreviewEncodesWhatWindows1252Lacks) {
+  const auto type = [](ui::TWinControl* field, const wchar_t* text) {
+    SendMessageW(field->Handle(), EM_SETSEL, 0, -1);
+    for (const wchar_t* c = text; *c; ++c) SendMessageW(field->Handle(), WM_CHAR, *c, 0);
+  };
+  type(Form1->Url, L"https://example.org/\u00FCber-uns/\u65E5\u672C");
+  type(Form1->FlatEdit1, L"Funci\u00F3n");
+  EXPECT_EQ(Form1->Url->TextUtf8(), "https://example.org/\xC3\xBC" "ber-uns/\xE6\x97\xA5\xE6\x9C\xAC");
+  Click(*Form1->FlatButton2);
+  ASSERT_TRUE(errors.empty()) << errors.front();
+  EXPECT_NE(testsupport::FileBytes(TForm1::kPageFile)
+                .find("<p><A href=\"javascript:Funci\xF3n('https://example.org/\xFC" "ber-uns/%E6%97%A5%E6%9C%AC')\""),
+            std::string::npos);
+  EXPECT_NE(testsupport::FileBytes(TForm1::kScriptFile).find("function Funci\xF3n(url){\r\n"), std::string::npos);
+}
+
 TEST_F(GeneratorWindow, AboutDisablesTheMainWindowAndEveryWayOfClosingItGivesItBack) {
   Form1->event->SetItemIndex(4);
   ClickMenu(Form1->AcercadeSkylatch1);
@@ -179,8 +197,8 @@ TEST_F(GeneratorWindow, AboutDisablesTheMainWindowAndEveryWayOfClosingItGivesItB
   Pump();
   EXPECT_FALSE(Form3->Visible());
   EXPECT_TRUE(Form1->Enabled());
-  // Coming back to the main window runs its activation handler again.
-  EXPECT_EQ(Form1->event->ItemIndex(), 0);
+  // Coming back to the main window keeps the chosen activation method.
+  EXPECT_EQ(Form1->event->ItemIndex(), 4);
 
   ClickMenu(Form1->AcercadeSkylatch1);
   EXPECT_FALSE(Form1->Enabled());

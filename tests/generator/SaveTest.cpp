@@ -17,6 +17,8 @@
 #include "framework/Exceptions.h"
 #include "framework/Menu.h"
 #include "generator/Unit1.h"
+#include "generator/Unit3.h"
+#include "generator/Unit4.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/WindowTest.h"
 
@@ -117,6 +119,53 @@ TEST_F(Save, ThePageTypeWritesThePageAndTheLastFolderIsOfferedNext) {
   ASSERT_EQ(platform.saveRequests.size(), 2u);
   EXPECT_EQ(platform.saveRequests[0].initialFolder, L"");
   EXPECT_EQ(platform.saveRequests[1].initialFolder, folder);
+}
+
+// Only the main window's first showing selects the first method: coming back from Generate, About
+// or another program keeps the method chosen, and Save writes it.
+TEST_F(Save, TheChosenMethodOutlivesGenerateAboutAndAnotherWindow) {
+  Form1->event->SetItemIndex(4);  // From link
+  Click(*Form1->FlatButton1);
+  Click(*Form4->FlatButton2);
+  SendMessageA(Form1->Handle(), WM_COMMAND, Form1->AcercadeSkylatch1->Command(), 0);
+  Pump();
+  SendMessageA(Form3->Handle(), WM_CLOSE, 0, 0);
+  Pump();
+  HWND other = CreateWindowExA(0, "STATIC", "another program", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                               nullptr, nullptr);
+  SetForegroundWindow(other);
+  Pump();
+  DestroyWindow(other);
+  SetForegroundWindow(Form1->Handle());
+  Pump();
+  EXPECT_EQ(Form1->event->ItemIndex(), 4);
+  SaveAs(folder + L"kept.htm", 2);
+  ASSERT_TRUE(errors.empty()) << errors.front();
+  const std::string page = WideFileBytes(folder + L"kept.htm");
+  EXPECT_NE(page.find("addEventListener('click'"), std::string::npos);
+  EXPECT_EQ(page.find("'load'"), std::string::npos);
+}
+
+TEST_F(Save, FilesAreUtf8WithoutAByteOrderMarkAndTheSnippetNamesTheFileSaved) {
+  Form1->FlatEdit1->SetTextUtf8("Funci\xC3\xB3n");
+  Form1->event->SetItemIndex(4);  // From link: the page holds the address in its link
+  Form1->Url->SetTextUtf8("https://example.org/\xC3\xBC" "ber-uns/\xE6\x97\xA5\xE6\x9C\xAC");
+  SaveAs(folder + L"mine.js");
+  ASSERT_TRUE(errors.empty()) << errors.front();
+  const std::string script = WideFileBytes(folder + L"mine.js");
+  EXPECT_EQ(script.substr(0, 3), "<!-");  // no byte-order mark
+  EXPECT_NE(script.find("function Funci\xC3\xB3n(url){\r\n"), std::string::npos);
+  SaveAs(folder + L"mine.htm", 2);
+  const std::string page = WideFileBytes(folder + L"mine.htm");
+  EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
+  EXPECT_NE(page.find("href=\"https://example.org/\xC3\xBC" "ber-uns/%E6%97%A5%E6%9C%AC\""), std::string::npos);
+  // Generate now loads the script by the name it was saved under, and Save offers that name with
+  // the extension of the type picked last.
+  EXPECT_EQ(Form1->CurrentCode().ScriptFile(), "mine.js");
+  SaveAs(folder + L"again.js");
+  EXPECT_EQ(platform.saveRequests.back().fileName, L"mine.htm");
+  Form1->FlatEdit1->SetText("Other");
+  EXPECT_EQ(Form1->CurrentCode().ScriptFile(), "Other.js");
 }
 
 TEST_F(Save, ReplacesAnExistingFileAndLeavesNoTemporaryFile) {

@@ -5,6 +5,7 @@
 #include <dlgs.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -316,15 +317,18 @@ int Failed(const char* step) {
   return 1;
 }
 
-// Chooses "From link", the window name and the address in the real program, then File > Save,
-// and answers the Save As dialog with the page type and the path, as a user would.
-int SavePageFromLink(const char* path, const char* windowName, const char* address) {
+// Chooses the activation method (4, "From link", unless given), the window name, the address and
+// the function name in the real program, then File > Save, and answers the Save As dialog with
+// the page type and the path, as a user would. Picking the type must turn the suggested name's
+// ".js" into ".htm".
+int SavePage(const char* path, const char* windowName, const char* address, int method, const char* functionName) {
   DeleteFileA(path);
   ProgramProcess program("");
   HWND generator = program.WaitForWindow("TForm1");
   if (!generator) return Failed("the generator window did not appear");
   if (!SetEditText(generator, "Skylatch", windowName) || !SetEditText(generator, "https://www.skylatch.example", address))
     return Failed("the name and address fields were not found");
+  if (functionName && !SetEditText(generator, "PopUp", functionName)) return Failed("the function name field was not found");
   std::vector<HWND> combos;
   EnumChildWindows(
       generator,
@@ -336,17 +340,27 @@ int SavePageFromLink(const char* path, const char* windowName, const char* addre
       },
       reinterpret_cast<LPARAM>(&combos));
   if (combos.size() != 1) return Failed("the activation method box was not found");
-  SendMessageA(combos[0], CB_SETCURSEL, 4, 0);  // From link
+  SendMessageA(combos[0], CB_SETCURSEL, method, 0);
   ProgramProcess::ChooseMenu(generator, 0, 0);  // File > Save
   HWND dialog = program.WaitForWindow("#32770");
   if (!dialog) return Failed("the Save As dialog did not appear");
   Sleep(500);
   HWND type = GetDlgItem(dialog, cmb1);
   SendMessageA(type, CB_SETCURSEL, 1, 0);
+  // A choice in the list sends both notices; the dialog acts on the second.
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(type));
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), reinterpret_cast<LPARAM>(type));
   HWND name = DialogEdit(dialog, edt1);
   if (!name) name = DialogEdit(dialog, cmb13);
   if (!name) return Failed("the dialog's file name field was not found");
+  char suggested[MAX_PATH] = {};
+  for (int i = 0; i < 50; ++i) {
+    SendMessageA(name, WM_GETTEXT, sizeof suggested, reinterpret_cast<LPARAM>(suggested));
+    if (std::string(suggested).ends_with(".htm")) break;
+    Sleep(100);
+  }
+  std::printf("After picking the page type the dialog suggests %s\n", suggested);
+  if (!std::string(suggested).ends_with(".htm")) return Failed("the suggested name did not follow the type");
   SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
   for (int i = 0; i < 100 && GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
@@ -358,13 +372,92 @@ int SavePageFromLink(const char* path, const char* windowName, const char* addre
   return written && exitCode == 0 ? 0 : 1;
 }
 
+// Saves the script as <folder>\saved script.js through File > Save ("From link", the names and
+// the address typed in), then takes the call from the Generated code window and writes it into
+// <folder>\snippet.htm, as an author would paste it into a page beside the script.
+int SaveScriptAndSnippet(const std::string& folder, const char* functionName, const char* windowName,
+                         const char* address) {
+  const std::string script = folder + "\\saved script.js", page = folder + "\\snippet.htm";
+  DeleteFileA(script.c_str());
+  ProgramProcess program("");
+  HWND generator = program.WaitForWindow("TForm1");
+  if (!generator) return Failed("the generator window did not appear");
+  if (!SetEditText(generator, "Skylatch", windowName) || !SetEditText(generator, "https://www.skylatch.example", address) ||
+      !SetEditText(generator, "PopUp", functionName))
+    return Failed("the name and address fields were not found");
+  HWND combo = nullptr;
+  EnumChildWindows(
+      generator,
+      [](HWND w, LPARAM p) -> BOOL {
+        char cls[16] = {};
+        GetClassNameA(w, cls, sizeof cls);
+        if (lstrcmpiA(cls, "ComboBox") == 0) *reinterpret_cast<HWND*>(p) = w;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&combo));
+  if (!combo) return Failed("the activation method box was not found");
+  SendMessageA(combo, CB_SETCURSEL, 4, 0);  // From link
+  ProgramProcess::ChooseMenu(generator, 0, 0);  // File > Save
+  HWND dialog = program.WaitForWindow("#32770");
+  if (!dialog) return Failed("the Save As dialog did not appear");
+  Sleep(500);
+  HWND name = DialogEdit(dialog, edt1);
+  if (!name) name = DialogEdit(dialog, cmb13);
+  if (!name) return Failed("the dialog's file name field was not found");
+  SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(script.c_str()));
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+  for (int i = 0; i < 100 && GetFileAttributesA(script.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
+  Sleep(300);
+  Click(generator, "TFlatButton", "Generate");
+  HWND code = program.WaitForWindow("TForm4");
+  if (!code) return Failed("the Generated code window did not appear");
+  std::vector<HWND> edits;
+  EnumChildWindows(
+      code,
+      [](HWND w, LPARAM p) -> BOOL {
+        char cls[16] = {};
+        GetClassNameA(w, cls, sizeof cls);
+        if (lstrcmpiA(cls, "Edit") == 0) reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&edits));
+  if (edits.size() != 3) return Failed("the Generated code window does not have its three texts");
+  // Text of another program's edit comes only by asking the edit itself; the window exists a
+  // moment before its texts are filled in.
+  const auto length = [&] { return static_cast<std::size_t>(SendMessageW(edits[1], WM_GETTEXTLENGTH, 0, 0)); };
+  for (int i = 0; i < 50 && length() == 0; ++i) Sleep(100);
+  std::wstring call(length() + 1, L'\0');
+  call.resize(static_cast<std::size_t>(
+      SendMessageW(edits[1], WM_GETTEXT, call.size(), reinterpret_cast<LPARAM>(call.data()))));
+  std::string utf8(static_cast<std::size_t>(call.size()) * 4, '\0');
+  utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, call.c_str(), static_cast<int>(call.size()),
+                                                           utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr)));
+  const std::string html = "<!DOCTYPE html>\r\n<meta charset=\"utf-8\">\r\n<title>snippet</title>\r\n<p>The author's page.</p>\r\n" + utf8;
+  FILE* out = std::fopen(page.c_str(), "wb");
+  if (!out) return Failed("the snippet page could not be written");
+  std::fwrite(html.data(), 1, html.size(), out);
+  std::fclose(out);
+  PostMessageA(code, WM_CLOSE, 0, 0);
+  Sleep(300);
+  ProgramProcess::ChooseMenu(generator, 2, -1);  // Exit
+  const int exitCode = program.WaitForExit(5000);
+  const bool written = GetFileAttributesA(script.c_str()) != INVALID_FILE_ATTRIBUTES;
+  std::printf("Script %s, snippet written, program ended with %d\n", written ? "saved" : "NOT saved", exitCode);
+  return written && exitCode == 0 ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: skylatch_shots <output folder> | --preview | --save-page <path> <window name> <address>\n");
+    std::fprintf(stderr,
+                 "usage: skylatch_shots <output folder> | --preview\n"
+                 "       | --save-page <path> <window name> <address> [<method 0-4> [<function name>]]\n"
+                 "       | --save-snippet <folder> <function name> <window name> <address>\n");
     return 2;
   }
   if (std::string(argv[1]) == "--preview") return PressPreview();
-  if (std::string(argv[1]) == "--save-page" && argc == 5) return SavePageFromLink(argv[2], argv[3], argv[4]);
+  if (std::string(argv[1]) == "--save-page" && argc >= 5 && argc <= 7)
+    return SavePage(argv[2], argv[3], argv[4], argc >= 6 ? std::atoi(argv[5]) : 4, argc == 7 ? argv[6] : nullptr);
+  if (std::string(argv[1]) == "--save-snippet" && argc == 6) return SaveScriptAndSnippet(argv[2], argv[3], argv[4], argv[5]);
   std::string folder = argv[1];
   if (folder.back() != '\\') folder += '\\';
   int failures = 0;
