@@ -56,7 +56,8 @@ std::vector<PropertyInfo> LabelProperties() {
   return ListBuilder()
       .Bounds()
       .Add({P("Alignment", K::Enum, "taLeftJustify", kAlignment), P("AutoSize", K::Boolean, "True"),
-            P("Caption", K::String), P("Color", K::Color), P("Enabled", K::Boolean, "True")})
+            P("Caption", K::String), P("Color", K::Color), P("Enabled", K::Boolean, "True"),
+            P("FocusControl", K::Reference)})
       .Font()
       .Add({P("Layout", K::Enum, "tlTop", kTextLayout), P("ParentColor", K::Boolean, "True"),
             P("ParentFont", K::Boolean, "True"), P("ShowAccelChar", K::Boolean, "True"),

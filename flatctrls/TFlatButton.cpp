@@ -21,13 +21,25 @@ void TFlatButton::TakeFocusOnPress() {
   if (CanFocus()) SetFocus();
 }
 
-// Space presses and releases the button; other keys do nothing here.
+// Space presses and releases the button, Enter clicks it; other keys do nothing here.
 void TFlatButton::WMKeyDown(ui::TMessage& m) {
+  if (m.wParam == VK_RETURN) {
+    if (Enabled()) Click();
+    return;
+  }
   if (m.wParam != VK_SPACE) {
     TFlatButtonBase::WMKeyDown(m);
     return;
   }
   Act(Machine().SpaceDown());
+}
+
+// Enter or Esc that the focused control left to the window.
+void TFlatButton::CMDialogKey(ui::TMessage& m) {
+  const bool mine = (m.wParam == VK_RETURN && default_) || (m.wParam == VK_ESCAPE && cancel_);
+  if (!mine || !Enabled() || !Showing()) return;
+  Click();
+  m.result = 1;
 }
 
 void TFlatButton::WMKeyUp(ui::TMessage& m) {
@@ -49,6 +61,7 @@ void TFlatButton::WMSetFocus(ui::TMessage& m) {
 void TFlatButton::WMKillFocus(ui::TMessage& m) {
   TFlatButtonBase::WMKillFocus(m);
   HoverOff();
+  if (ui::TForm* form = ParentForm(); form && form->FocusCuesShown()) Invalidate();  // the mark goes
 }
 
 void TFlatButton::WMMove(ui::TMessage& m) {

@@ -15,13 +15,21 @@ class TFlatButton : public TFlatButtonBase<ui::TCustomControl> {
   bool Default() const { return default_; }
   void SetDefault(bool value);
 
+  // Esc anywhere in the window presses the cancel button (not stored in definitions: the window
+  // that has one says so when it is made).
+  bool Cancel() const { return cancel_; }
+  void SetCancel(bool value) { cancel_ = value; }
+
   bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
+  bool WantsKey(WPARAM key) const override { return key == VK_RETURN; }
 
  protected:
   bool IsDefault() const override { return default_; }
   void TakeFocusOnPress() override;
   bool AcceleratorPressesDown() const override { return true; }
+  bool ShowsFocusMark() const override { return ShowsFocusRectangle(*this); }
   void WMKeyDown(ui::TMessage& m) override;
+  void CMDialogKey(ui::TMessage& m) override;
   void WMKeyUp(ui::TMessage& m) override;
   void WMSetFocus(ui::TMessage& m) override;
   void WMKillFocus(ui::TMessage& m) override;
@@ -30,4 +38,5 @@ class TFlatButton : public TFlatButtonBase<ui::TCustomControl> {
 
  private:
   bool default_ = false;
+  bool cancel_ = false;
 };

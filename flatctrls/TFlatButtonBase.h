@@ -1,11 +1,17 @@
 #pragma once
 #include <windows.h>
 
+#include <oleacc.h>
+
+#include <string>
 #include <vector>
+
+#include "core/AccessibleText.h"
 
 #include "core/ButtonStateMachine.h"
 #include "flatctrls/FlatButtonPainter.h"
 #include "flatctrls/FlatLook.h"
+#include "flatctrls/FocusRectangle.h"
 #include "flatctrls/HoverTracker.h"
 #include "framework/Bitmap.h"
 #include "framework/Exceptions.h"
@@ -159,6 +165,18 @@ class TFlatButtonBase : public Base, public HoverClient {
     return true;
   }
 
+  // A button without a caption (a spin arrow) is read by this name instead.
+  void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
+
+  void DescribeAccessible(ui::AccessibleInfo& info) const override {
+    info.role = ROLE_SYSTEM_PUSHBUTTON;
+    info.SetName(accessibleName_.empty() ? core::SpokenCaption(this->Caption()) : accessibleName_);
+    info.defaultAction = "Press";
+    if (IsDefault()) info.state |= STATE_SYSTEM_DEFAULT;
+    if (machine_.Down()) info.state |= STATE_SYSTEM_PRESSED;
+    if (!this->Enabled()) info.state |= STATE_SYSTEM_UNAVAILABLE;
+  }
+
   // Hover, as the class's tracker and the button's own rules give it.
   ui::TControl& HoverControl() override { return *this; }
   void HoverOn() override {
@@ -180,6 +198,7 @@ class TFlatButtonBase : public Base, public HoverClient {
   virtual bool AcceleratorPressesDown() const { return false; }
   virtual void AcceleratorRefused(ui::TMessage& m) { (void)m; }
   virtual void RepaintForHover() { this->Invalidate(); }
+  virtual bool ShowsFocusMark() const { return false; }
 
   core::ButtonStateMachine& Machine() { return machine_; }
 
@@ -315,6 +334,7 @@ class TFlatButtonBase : public Base, public HoverClient {
       if (offscreen.Empty()) return;
       offscreen.Canvas().Font().Assign(this->Font());
       place = PaintFlatButton(offscreen.Canvas(), client, look, *this, content);
+      if (ShowsFocusMark()) DrawFocusMark(offscreen.DC(), client, place.textBounds);
       BitBlt(canvas.Handle(), 0, 0, client.right, client.bottom, offscreen.DC(), 0, 0, SRCCOPY);
     } else {
       place = PaintFlatButton(canvas, client, look, *this, content);
@@ -324,6 +344,16 @@ class TFlatButtonBase : public Base, public HoverClient {
   }
 
  private:
+  // Around the caption, or around the middle of a button without one; inside the frame.
+  void DrawFocusMark(HDC dc, const RECT& client, const RECT& caption) const {
+    constexpr int kFrameWidth = 2;
+    RECT limits = client;
+    InflateRect(&limits, -kFrameWidth, -kFrameWidth);
+    const bool hasCaption = caption.right > caption.left && caption.bottom > caption.top;
+    RECT around = hasCaption ? caption : RECT{limits.left + 1, limits.top + 1, limits.right - 1, limits.bottom - 1};
+    DrawFocusRectangle(dc, FocusRectangleAround(around, limits), this->Font().Color());
+  }
+
   void StoreColor(AdvancedColors::Role role, ui::TColor value) {
     colors_.SetColor(role, value);
     this->Invalidate();
@@ -348,4 +378,5 @@ class TFlatButtonBase : public Base, public HoverClient {
   int margin_ = -1;
   RECT textBounds_{};
   POINT glyphPos_{};
+  std::string accessibleName_;
 };

@@ -1,6 +1,12 @@
 #include "flatctrls/TFlatCheckBox.h"
 
+#include <oleacc.h>
+
+#include "core/AccessibleText.h"
 #include "core/DpiScale.h"
+#include "flatctrls/FocusRectangle.h"
+#include "framework/AccessibleObject.h"
+#include "framework/Form.h"
 #include "framework/Gdi.h"
 #include "paint/LookMetrics.h"
 
@@ -24,6 +30,14 @@ void TFlatCheckBox::SetChecked(bool value) {
   checked_ = value;
   Click();
   RepaintBox();
+  ui::AccessibleObject::NotifyStateChange(*this);
+}
+
+void TFlatCheckBox::DescribeAccessible(ui::AccessibleInfo& info) const {
+  info.role = ROLE_SYSTEM_CHECKBUTTON;
+  info.SetName(core::SpokenCaption(Caption()));
+  info.defaultAction = checked_ ? "Uncheck" : "Check";
+  if (checked_) info.state |= STATE_SYSTEM_CHECKED;
 }
 
 void TFlatCheckBox::SetTransparent(bool value) {
@@ -129,7 +143,8 @@ void TFlatCheckBox::WMSetFocus(ui::TMessage& m) {
   ui::TCustomControl::WMSetFocus(m);
   if (!Enabled()) return;
   focused_ = true;
-  RepaintBox();
+  if (ShowsFocusRectangle(*this)) Invalidate();
+  else RepaintBox();
 }
 
 void TFlatCheckBox::WMKillFocus(ui::TMessage& m) {
@@ -138,13 +153,15 @@ void TFlatCheckBox::WMKillFocus(ui::TMessage& m) {
   hovered_ = false;
   focused_ = false;
   ClassHoverTracker().Remove(*this);
-  RepaintBox();
+  if (ui::TForm* form = ParentForm(); form && form->FocusCuesShown()) Invalidate();  // the mark goes
+  else RepaintBox();
 }
 
 void TFlatCheckBox::CMEnter(ui::TMessage& m) {
   ui::TCustomControl::CMEnter(m);
   focused_ = true;
-  RepaintBox();
+  if (ShowsFocusRectangle(*this)) Invalidate();
+  else RepaintBox();
 }
 
 void TFlatCheckBox::CMExit(ui::TMessage& m) {
@@ -260,6 +277,11 @@ void TFlatCheckBox::PaintCaption(ui::TCanvas& canvas) {
   canvas.Font().Assign(Font());
   if (Enabled()) canvas.DrawText(Caption(), r, flags);
   else DrawEngravedText(canvas.Handle(), Caption(), r, flags);
+  if (!ShowsFocusRectangle(*this) || Caption().empty()) return;
+  RECT text = r;
+  DrawTextA(canvas.Handle(), Caption().c_str(), static_cast<int>(Caption().size()), &text, flags | DT_CALCRECT);
+  if (layout_ == TCheckBoxLayout::checkboxRight) OffsetRect(&text, r.right - text.right, 0);
+  DrawFocusRectangle(canvas.Handle(), FocusRectangleAround(text, ClientRect()), Font().Color());
 }
 
 bool TFlatCheckBox::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {

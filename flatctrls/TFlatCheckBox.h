@@ -49,6 +49,8 @@ class TFlatCheckBox : public ui::TCustomControl, public HoverClient {
   void HoverOff() override;
 
   bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
+  void DescribeAccessible(ui::AccessibleInfo& info) const override;
+  void DoAccessibleAction() override { SetChecked(!checked_); }
 
  protected:
   void Paint() override;

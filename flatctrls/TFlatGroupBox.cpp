@@ -1,9 +1,12 @@
 #include "flatctrls/TFlatGroupBox.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "core/AccessibleText.h"
 #include "framework/Bitmap.h"
 #include "paint/LookMetrics.h"
 
@@ -159,4 +162,9 @@ bool TFlatGroupBox::SetProperty(std::string_view name, const core::PropertyValue
   else if (name == "UseAdvColors") SetUseAdvColors(ui::BoolValue(v));
   else return ui::TCustomControl::SetProperty(name, v, context);
   return true;
+}
+
+void TFlatGroupBox::DescribeAccessible(ui::AccessibleInfo& info) const {
+  info.role = ROLE_SYSTEM_GROUPING;
+  info.SetName(core::SpokenCaption(Caption()));
 }

@@ -10,6 +10,7 @@ class TFlatGroupBox : public ui::TCustomControl {
  public:
   explicit TFlatGroupBox(ui::TComponent* owner);
   const char* ClassName() const override { return "TFlatGroupBox"; }
+  void DescribeAccessible(ui::AccessibleInfo& info) const override;
 
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool value);

@@ -9,6 +9,8 @@ TSpinButton::TSpinButton(ui::TComponent* owner) : ui::TWinControl(owner) {
   SetParentColor(true);
   upButton_ = CreateHalf();
   downButton_ = CreateHalf();
+  upButton_->SetAccessibleName("Increase");
+  downButton_->SetAccessibleName("Decrease");
   SetUpGlyph(nullptr);
   SetDownGlyph(nullptr);
   SetBounds(Left(), Top(), 21, 10);

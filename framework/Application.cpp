@@ -112,24 +112,48 @@ bool TApplication::HandleMessage() {
 }
 
 // Keys that belong to the window rather than to the focused control: Tab moves the focus, Alt
-// plus a character looks for a caption's accelerator.
+// plus a character looks for a caption's accelerator, Enter and Esc go to the window's default and
+// cancel buttons unless the focused control takes them. Keyboard navigation shows the focus cues,
+// a mouse press hides them again.
 bool TApplication::PreTranslate(MSG& msg) {
-  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSCHAR) return false;
+  const bool press = msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN || msg.message == WM_MBUTTONDOWN;
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN && msg.message != WM_SYSCHAR && !press) return false;
+  if (!press) lastInputKeyboard_ = true;
   TWinControl* control = nullptr;
   for (HWND w = msg.hwnd; w && !control; w = GetParent(w)) control = TWinControl::FromHandle(w);
   TForm* form = control ? control->ParentForm() : nullptr;
   if (!form) return false;
   try {
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
-      form->SelectNext(GetKeyState(VK_SHIFT) >= 0);
-      return true;
+    if (press) {
+      lastInputKeyboard_ = false;
+      form->ShowFocusCues(false);
+      return false;
+    }
+    if (msg.message == WM_SYSKEYDOWN) {
+      if (msg.wParam == VK_MENU) form->ShowFocusCues(true);
+      return false;
     }
     if (msg.message == WM_SYSCHAR) return form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
+    switch (msg.wParam) {
+      case VK_TAB:
+        if (GetKeyState(VK_CONTROL) < 0) return false;
+        form->ShowFocusCues(true);
+        form->SelectNext(GetKeyState(VK_SHIFT) >= 0);
+        return true;
+      case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
+        form->ShowFocusCues(true);
+        return false;
+      case VK_RETURN: case VK_ESCAPE: {
+        TWinControl* focused = TWinControl::FromHandle(GetFocus());
+        if (focused && focused->WantsKey(msg.wParam)) return false;
+        return form->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam) != 0;
+      }
+      default: return false;
+    }
   } catch (const std::exception& e) {
     HandleException(e);
     return true;
   }
-  return false;
 }
 
 void TApplication::Terminate() {

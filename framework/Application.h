@@ -64,6 +64,9 @@ class TApplication : public TComponent {
   void FormDestroyed(TForm* form);
   void ControlDestroyed(TControl* control);
   HWND Handle() const { return handle_; }
+  // Whether the last key or mouse press the loop saw came from the keyboard: a window opened by
+  // the keyboard shows its focus cues from the start.
+  bool LastInputKeyboard() const { return lastInputKeyboard_; }
 
  private:
   bool HandleMessage();
@@ -74,6 +77,7 @@ class TApplication : public TComponent {
   TForm* activeForm_ = nullptr;
   TControl* mouseControl_ = nullptr;
   bool terminated_ = false;
+  bool lastInputKeyboard_ = false;
   int exitCode_ = 0;
   HWND handle_ = nullptr;
 };

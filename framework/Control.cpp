@@ -84,6 +84,8 @@ void TControl::Dispatch(TMessage& m) {
     case WM_CANCELMODE: WMCancelMode(m); break;
     case WM_PRINTCLIENT: WMPrintClient(m); break;
     case WM_SYSCOLORCHANGE: WMSysColorChange(m); break;
+    case WM_UPDATEUISTATE: WMUpdateUIState(m); break;
+    case WM_GETOBJECT: WMGetObject(m); break;
     case CM_ENABLEDCHANGED: CMEnabledChanged(m); break;
     case CM_VISIBLECHANGED: CMVisibleChanged(m); break;
     case CM_TEXTCHANGED: CMTextChanged(m); break;
@@ -95,6 +97,7 @@ void TControl::Dispatch(TMessage& m) {
     case CM_MOUSEENTER: CMMouseEnter(m); break;
     case CM_MOUSELEAVE: CMMouseLeave(m); break;
     case CM_DIALOGCHAR: CMDialogChar(m); break;
+    case CM_DIALOGKEY: CMDialogKey(m); break;
     case CM_BUTTONPRESSED: CMButtonPressed(m); break;
     case CM_ENTER: CMEnter(m); break;
     case CM_EXIT: CMExit(m); break;
@@ -224,6 +227,11 @@ void TControl::SetParentComponent(TComponent* parent) {
   auto* container = dynamic_cast<TWinControl*>(parent);
   if (!container) throw Exception(std::string(ClassName()) + " " + Name() + " cannot be placed in " + parent->Name());
   SetParent(container);
+}
+
+bool TControl::IsKeyboardFocus() const {
+  const TForm* form = ParentForm();
+  return form && form->FocusedGraphic() == this && form->HandleAllocated() && GetFocus() == form->Handle();
 }
 
 TForm* TControl::ParentForm() const {

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "framework/AccessibleInfo.h"
 #include "framework/Canvas.h"
 #include "framework/Color.h"
 #include "framework/Component.h"
@@ -93,6 +94,16 @@ class TControl : public TComponent {
   virtual void Repaint();
   virtual void Click();
 
+  // For screen readers: the role, name, states and default action of this control (role 0: a
+  // windowless control that screen readers do not see; a windowed one the system describes).
+  virtual void DescribeAccessible(AccessibleInfo& info) const { (void)info; }
+  // What a screen reader's "default action" does (a button clicks, a check box toggles).
+  virtual void DoAccessibleAction() { Click(); }
+  // A windowless control that Tab visits (a link): its window holds the keyboard focus for it, and
+  // Enter runs its default action.
+  virtual bool KeyboardFocusable() const { return false; }
+  bool IsKeyboardFocus() const;
+
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
   TMouseEvent OnMouseDown;
@@ -140,6 +151,8 @@ class TControl : public TComponent {
   virtual void WMCancelMode(TMessage& m) { DefaultHandler(m); }
   virtual void WMPrintClient(TMessage& m) { DefaultHandler(m); }
   virtual void WMSysColorChange(TMessage& m) { DefaultHandler(m); }
+  virtual void WMUpdateUIState(TMessage& m) { DefaultHandler(m); }
+  virtual void WMGetObject(TMessage& m) { DefaultHandler(m); }
 
   virtual void CMEnabledChanged(TMessage& m);
   virtual void CMVisibleChanged(TMessage& m);
@@ -152,6 +165,7 @@ class TControl : public TComponent {
   virtual void CMMouseEnter(TMessage& m);
   virtual void CMMouseLeave(TMessage& m);
   virtual void CMDialogChar(TMessage& m) { (void)m; }
+  virtual void CMDialogKey(TMessage& m) { (void)m; }
   virtual void CMButtonPressed(TMessage& m) { (void)m; }
   virtual void CMEnter(TMessage& m) { (void)m; }
   virtual void CMExit(TMessage& m) { (void)m; }

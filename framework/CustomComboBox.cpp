@@ -3,6 +3,8 @@
 #include "core/EnumNames.h"
 #include "framework/CustomComboBox.h"
 
+#include <oleacc.h>
+
 #include "framework/Application.h"
 
 namespace ui {
@@ -158,6 +160,17 @@ bool TCustomComboBox::SetProperty(std::string_view name, const core::PropertyVal
   else if (name == "OnDropDown") OnDropDown = context.NotifyMethod(v);
   else return TWinControl::SetProperty(name, v, context);
   return true;
+}
+
+void TCustomComboBox::DescribeAccessible(AccessibleInfo& info) const {
+  TWinControl::DescribeAccessible(info);
+  info.role = ROLE_SYSTEM_COMBOBOX;
+  info.SetValue(Text());
+  info.defaultAction = DroppedDown() ? "Close" : "Open";
+}
+
+void TCustomComboBox::DoAccessibleAction() {
+  if (HandleAllocated()) SendMessageA(Handle(), CB_SHOWDROPDOWN, !DroppedDown(), 0);
 }
 
 }  // namespace ui

@@ -15,6 +15,10 @@ class TCustomComboBox : public TWinControl {
   ~TCustomComboBox() override;
   const char* ClassName() const override { return "TCustomComboBox"; }
   bool WantsChars() const override { return true; }
+  // An open list takes Enter and Esc to close itself.
+  bool WantsKey(WPARAM) const override { return DroppedDown(); }
+  void DescribeAccessible(AccessibleInfo& info) const override;
+  void DoAccessibleAction() override;
 
   TComboBoxStyle ComboStyle() const { return style_; }
   void SetComboStyle(TComboBoxStyle value);

@@ -1,5 +1,7 @@
 #include "framework/CustomEdit.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 
 #include "core/EnumNames.h"
@@ -137,6 +139,14 @@ bool TCustomEdit::SetProperty(std::string_view name, const core::PropertyValue& 
   else if (name == "OnChange") OnChange = context.NotifyMethod(v);
   else return TWinControl::SetProperty(name, v, context);
   return true;
+}
+
+// Named by its label; the value is the text as shown (a spin edit's number included).
+void TCustomEdit::DescribeAccessible(AccessibleInfo& info) const {
+  TWinControl::DescribeAccessible(info);
+  info.role = ROLE_SYSTEM_TEXT;
+  info.SetValue(Text());
+  if (readOnly_) info.state |= STATE_SYSTEM_READONLY;
 }
 
 }  // namespace ui

@@ -13,6 +13,7 @@ class TCustomEdit : public TWinControl {
   explicit TCustomEdit(TComponent* owner);
   const char* ClassName() const override { return "TCustomEdit"; }
   bool WantsChars() const override { return true; }
+  void DescribeAccessible(AccessibleInfo& info) const override;
 
   int MaxLength() const { return maxLength_; }
   void SetMaxLength(int value);

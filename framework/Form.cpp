@@ -71,6 +71,7 @@ bool TForm::SetProperty(std::string_view name, const core::PropertyValue& v, Loa
 
 void TForm::Notification(TComponent* component) {
   if (component == activeControl_) activeControl_ = nullptr;
+  if (component == focusedGraphic_) focusedGraphic_ = nullptr;
   if (component == menu_) menu_ = nullptr;
 }
 
@@ -209,6 +210,7 @@ void TForm::CMVisibleChanged(TMessage&) {
   if (Visible()) {
     HandleNeeded();
     PlaceOnFirstShow();
+    focusCuesShown_ = Application && Application->LastInputKeyboard();
     if (OnShow) OnShow(this);
     ShowWindow(Handle(), SW_SHOW);
     if (Visible()) BringToFront();
@@ -283,7 +285,40 @@ void TForm::WMSysColorChange(TMessage& m) {
   if (HandleAllocated()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
+// A window without a caption (the main window) is read by the program's title.
+void TForm::DescribeAccessible(AccessibleInfo& info) const {
+  std::string caption = Caption();
+  info.SetName(caption.empty() && Application ? Application->Title : caption);
+}
+
+void TForm::SetActiveControl(TWinControl* control) {
+  activeControl_ = control;
+  if (HandleAllocated() && GetActiveWindow() == Handle() && control->CanFocus()) control->SetFocus();
+}
+
+void TForm::ShowFocusCues(bool show) {
+  if (show == focusCuesShown_ || !HandleAllocated()) return;
+  SendMessageA(Handle(), WM_UPDATEUISTATE, MAKEWPARAM(show ? UIS_CLEAR : UIS_SET, UISF_HIDEFOCUS), 0);
+}
+
+// The window's own record of UISF_HIDEFOCUS, whichever way the change came (our keys and
+// presses, or the system); the focused control repaints to show or hide its focus rectangle.
+void TForm::WMUpdateUIState(TMessage& m) {
+  const WORD action = LOWORD(m.wParam), flags = HIWORD(m.wParam);
+  DefaultHandler(m);
+  if (!(flags & UISF_HIDEFOCUS) || (action != UIS_SET && action != UIS_CLEAR)) return;
+  const bool shown = action == UIS_CLEAR;
+  if (shown == focusCuesShown_) return;
+  focusCuesShown_ = shown;
+  if (activeControl_ && activeControl_->HandleAllocated()) activeControl_->Invalidate();
+  if (focusedGraphic_) focusedGraphic_->Invalidate();
+}
+
 void TForm::FocusControlChanged(TWinControl* control) {
+  if (control != this && focusedGraphic_) {
+    focusedGraphic_->Invalidate();
+    focusedGraphic_ = nullptr;
+  }
   if (control == this || activeControl_ == control) return;
   TWinControl* old = activeControl_;
   activeControl_ = control;
@@ -291,19 +326,24 @@ void TForm::FocusControlChanged(TWinControl* control) {
   control->Perform(CM_ENTER);
 }
 
-static void CollectTabStops(TWinControl* container, std::vector<TWinControl*>& out) {
+// Windowed tab stops in tab order, each container's focusable windowless controls after them.
+static void CollectTabStops(TWinControl* container, std::vector<TControl*>& out) {
   for (TWinControl* c : container->TabList()) {
     if (!c->Visible() || !c->Enabled()) continue;
     if (c->TabStop()) out.push_back(c);
     CollectTabStops(c, out);
   }
+  for (TControl* c : container->Controls())
+    if (!c->IsWindowed() && c->Visible() && c->Enabled() && c->KeyboardFocusable()) out.push_back(c);
 }
 
 void TForm::SelectNext(bool forward) {
-  std::vector<TWinControl*> stops;
+  std::vector<TControl*> stops;
   CollectTabStops(this, stops);
   if (stops.empty()) return;
-  TWinControl* current = Screen().ActiveControl();
+  TControl* current = focusedGraphic_ && HandleAllocated() && GetFocus() == Handle()
+                          ? focusedGraphic_
+                          : static_cast<TControl*>(Screen().ActiveControl());
   auto it = std::find(stops.begin(), stops.end(), current);
   std::size_t index;
   if (it == stops.end()) index = forward ? 0 : stops.size() - 1;
@@ -311,7 +351,26 @@ void TForm::SelectNext(bool forward) {
     std::size_t at = static_cast<std::size_t>(it - stops.begin());
     index = forward ? (at + 1) % stops.size() : (at + stops.size() - 1) % stops.size();
   }
-  stops[index]->SetFocus();
+  if (stops[index]->IsWindowed()) static_cast<TWinControl*>(stops[index])->SetFocus();
+  else FocusGraphic(stops[index]);
+}
+
+void TForm::FocusGraphic(TControl* control) {
+  TControl* old = focusedGraphic_;
+  focusedGraphic_ = control;
+  if (old && old != control) old->Invalidate();
+  if (HandleAllocated() && GetFocus() != Handle()) ::SetFocus(Handle());
+  control->Invalidate();
+}
+
+bool TForm::WantsKey(WPARAM key) const { return key == VK_RETURN && focusedGraphic_; }
+
+void TForm::WMKeyDown(TMessage& m) {
+  if (m.wParam == VK_RETURN && focusedGraphic_ && focusedGraphic_->Enabled()) {
+    focusedGraphic_->DoAccessibleAction();
+    return;
+  }
+  TWinControl::WMKeyDown(m);
 }
 
 }  // namespace ui

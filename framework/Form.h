@@ -48,11 +48,20 @@ class TForm : public TWinControl {
   TModalResult ModalResult() const { return modalResult_; }
   void SetModalResult(TModalResult value) { modalResult_ = value; }
   TWinControl* ActiveControl() const { return activeControl_; }
+  // The control that gets the focus when the window is next activated (at once if it is active).
+  void SetActiveControl(TWinControl* control);
+  // Keyboard cues: the focused control marks itself with a focus rectangle while they are shown.
+  bool FocusCuesShown() const { return focusCuesShown_; }
+  void ShowFocusCues(bool show);
 
   // The focus moved to control: exit and enter notifications, in that order.
   void FocusControlChanged(TWinControl* control);
   // Moves the focus to the next (or previous) tab stop, as the Tab key does.
   void SelectNext(bool forward);
+  // The windowless control (a link) that has the keyboard focus while the window itself holds it.
+  TControl* FocusedGraphic() const { return focusedGraphic_; }
+  void FocusGraphic(TControl* control);
+  bool WantsKey(WPARAM key) const override;
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
@@ -65,6 +74,7 @@ class TForm : public TWinControl {
   const std::any* FindMethod(std::string_view name) const override;
   bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context) override;
   void Notification(TComponent* component) override;
+  void DescribeAccessible(AccessibleInfo& info) const override;
 
  protected:
   template <typename Form>
@@ -98,6 +108,8 @@ class TForm : public TWinControl {
   void WMCommand(TMessage& m) override;
   void WMSysColorChange(TMessage& m) override;
   void WMDpiChanged(TMessage& m) override;
+  void WMUpdateUIState(TMessage& m) override;
+  void WMKeyDown(TMessage& m) override;
   void CMVisibleChanged(TMessage& m) override;
 
  private:
@@ -118,6 +130,8 @@ class TForm : public TWinControl {
   TModalResult modalResult_ = 0;
   TWinControl* activeControl_ = nullptr;
   bool placed_ = false;
+  bool focusCuesShown_ = false;
+  TControl* focusedGraphic_ = nullptr;
   std::map<std::string, TNotifyEvent, std::less<>> notifyMethods_;
   std::map<std::string, TCloseEvent, std::less<>> closeMethods_;
   std::map<std::string, std::any, std::less<>> methods_;

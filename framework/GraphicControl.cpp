@@ -1,5 +1,7 @@
 #include "framework/GraphicControl.h"
 
+#include "framework/Form.h"
+
 namespace ui {
 
 void TGraphicControl::PaintTo(HDC dc) {
@@ -12,6 +14,15 @@ void TGraphicControl::PaintTo(HDC dc) {
     throw;
   }
   canvas_.Release();
+}
+
+void TGraphicControl::PaintFocusMark() {
+  const TForm* form = ParentForm();
+  if (!IsKeyboardFocus() || !form->FocusCuesShown()) return;
+  RECT r = ClientRect();
+  SetTextColor(canvas_.Handle(), RGB(0, 0, 0));
+  SetBkColor(canvas_.Handle(), RGB(255, 255, 255));
+  DrawFocusRect(canvas_.Handle(), &r);
 }
 
 }  // namespace ui

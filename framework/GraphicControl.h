@@ -13,6 +13,9 @@ class TGraphicControl : public TControl {
   // Called by the parent with a context whose origin and clip are this control's area.
   void PaintTo(HDC dc);
   TCanvas& Canvas() { return canvas_; }
+  // The dotted focus mark round the whole control, while it has the keyboard focus and its
+  // window shows keyboard cues.
+  void PaintFocusMark();
 
  protected:
   virtual void Paint() {}

@@ -1,8 +1,14 @@
 #include "framework/Label.h"
 
+#include <oleacc.h>
+
+#include "core/AccessibleText.h"
+#include "framework/AccessibleObject.h"
+
 #include "core/EnumNames.h"
 
 #include "framework/Gdi.h"
+#include "framework/WinControl.h"
 
 namespace ui {
 
@@ -51,7 +57,7 @@ void TLabel::AdjustBounds() {
   WindowDC screen(nullptr);
   SelectedObject font(screen.Get(), Font().Handle());
   std::string text = Caption();
-  if (text.empty()) text = " ";
+  if (text.empty()) text.push_back(' ');
   RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
   DrawTextA(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r, TextFlags() | DT_CALCRECT);
   int width = wordWrap_ ? Width() : r.right;
@@ -68,6 +74,13 @@ void TLabel::Loaded() {
 void TLabel::CMTextChanged(TMessage& m) {
   TGraphicControl::CMTextChanged(m);
   AdjustBounds();
+  AccessibleObject::NotifyNameChange(*this);
+}
+
+void TLabel::DescribeAccessible(AccessibleInfo& info) const {
+  info.role = ROLE_SYSTEM_STATICTEXT;
+  info.SetName(showAccelChar_ ? core::SpokenCaption(Caption()) : Caption());
+  info.state = STATE_SYSTEM_READONLY;
 }
 
 void TLabel::CMFontChanged(TMessage& m) {
@@ -109,8 +122,15 @@ bool TLabel::SetProperty(std::string_view name, const core::PropertyValue& v, Lo
   else if (name == "Transparent") SetTransparent(BoolValue(v));
   else if (name == "Layout") SetLayout(EnumValue<TTextLayout>(v, core::kTextLayout));
   else if (name == "ShowAccelChar") SetShowAccelChar(BoolValue(v));
+  else if (name == "FocusControl")
+    context.Reference(v, [this](TComponent* c) { focusControl_ = dynamic_cast<TWinControl*>(c); });
   else return TGraphicControl::SetProperty(name, v, context);
   return true;
+}
+
+void TLabel::Notification(TComponent* component) {
+  TGraphicControl::Notification(component);
+  if (component == focusControl_) focusControl_ = nullptr;
 }
 
 }  // namespace ui

@@ -25,8 +25,14 @@ class TLabel : public TGraphicControl {
   bool ShowAccelChar() const { return showAccelChar_; }
   void SetShowAccelChar(bool value);
 
+  // The control this label names (screen readers read the label as that control's name).
+  TWinControl* FocusControl() const { return focusControl_; }
+  void SetFocusControl(TWinControl* control) { focusControl_ = control; }
+
   bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context) override;
   void Loaded() override;
+  void Notification(TComponent* component) override;
+  void DescribeAccessible(AccessibleInfo& info) const override;
 
  protected:
   void Paint() override;
@@ -43,6 +49,7 @@ class TLabel : public TGraphicControl {
   bool transparent_ = false;
   TTextLayout layout_ = TTextLayout::tlTop;
   bool showAccelChar_ = true;
+  TWinControl* focusControl_ = nullptr;
 };
 
 }  // namespace ui

@@ -6,6 +6,7 @@ namespace ui {
 // The framework's own notifications, sent through Perform like window messages.
 constexpr UINT CM_BASE = 0xB000;
 constexpr UINT CM_ACTIVATE = 0xB000;
+constexpr UINT CM_DIALOGKEY = 0xB005;  // wParam: VK_RETURN or VK_ESCAPE not taken by the focused control
 constexpr UINT CM_DIALOGCHAR = 0xB006;
 constexpr UINT CM_FOCUSCHANGED = 0xB007;
 constexpr UINT CM_PARENTFONTCHANGED = 0xB008;

@@ -5,10 +5,13 @@
 
 #include <algorithm>
 
+#include "core/AccessibleText.h"
+#include "framework/AccessibleObject.h"
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
 #include "framework/Form.h"
 #include "framework/GraphicControl.h"
+#include "framework/Label.h"
 #include "framework/Platform.h"
 #include "framework/Screen.h"
 
@@ -579,6 +582,33 @@ void TWinControl::CMDialogChar(TMessage& m) {
   std::vector<TControl*> copy = controls_;
   for (TControl* c : copy) {
     m.result = c->Perform(CM_DIALOGCHAR, m.wParam, m.lParam);
+    if (m.result) return;
+  }
+}
+
+void TWinControl::WMGetObject(TMessage& m) {
+  if (static_cast<LONG>(m.lParam) == OBJID_CLIENT)
+    if (LRESULT answer = AccessibleObject::Answer(*this, m.wParam)) {
+      m.result = answer;
+      return;
+    }
+  DefaultHandler(m);
+}
+
+void TWinControl::DescribeAccessible(AccessibleInfo& info) const {
+  const TComponent* owner = Owner();
+  if (!owner) return;
+  for (const TComponent* c : owner->Components())
+    if (auto* label = dynamic_cast<const TLabel*>(c); label && label->FocusControl() == this) {
+      info.SetName(core::NameFromLabel(label->Caption()));
+      return;
+    }
+}
+
+void TWinControl::CMDialogKey(TMessage& m) {
+  std::vector<TControl*> copy = controls_;
+  for (TControl* c : copy) {
+    m.result = c->Perform(CM_DIALOGKEY, m.wParam, m.lParam);
     if (m.result) return;
   }
 }

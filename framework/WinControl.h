@@ -69,6 +69,9 @@ class TWinControl : public TControl {
   virtual void SetFocus();
   // Whether typed characters belong to this control; others go to the window as dialog characters.
   virtual bool WantsChars() const { return false; }
+  // Whether Enter or Esc belongs to this control while it has the focus; otherwise the window's
+  // default or cancel button takes it.
+  virtual bool WantsKey(WPARAM key) const { (void)key; return false; }
 
   void Invalidate() override;
   void Repaint() override;
@@ -84,6 +87,9 @@ class TWinControl : public TControl {
   TKeyPressEvent OnKeyPress;
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
+
+  // A label whose FocusControl is this control gives it its name.
+  void DescribeAccessible(AccessibleInfo& info) const override;
 
   bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context) override;
   void Loaded() override;
@@ -123,6 +129,8 @@ class TWinControl : public TControl {
   void CMFontChanged(TMessage& m) override;
   void CMEnter(TMessage& m) override;
   void CMDialogChar(TMessage& m) override;
+  void CMDialogKey(TMessage& m) override;
+  void WMGetObject(TMessage& m) override;
   void CMExit(TMessage& m) override;
 
   virtual void KeyDown(WORD& key, TShiftState shift);

@@ -87,6 +87,7 @@ void TForm1::Loaded() {
   Bind(Salir1, "Salir1");
   Bind(Guardar1, "Guardar1");
   Bind(Vistaprevia1, "Vistaprevia1");
+  Bind(Generarcodigo1, "Generarcodigo1");
   Bind(Contenidos1, "Contenidos1");
   Bind(Soporteonline1, "Soporteonline1");
   Bind(AcercadeSkylatch1, "AcercadeSkylatch1");

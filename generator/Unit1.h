@@ -49,6 +49,7 @@ class TForm1 : public ui::TForm {
   ui::TMenuItem* Salir1 = nullptr;
   ui::TMenuItem* Guardar1 = nullptr;
   ui::TMenuItem* Vistaprevia1 = nullptr;
+  ui::TMenuItem* Generarcodigo1 = nullptr;
   ui::TMenuItem* Contenidos1 = nullptr;
   ui::TMenuItem* Soporteonline1 = nullptr;
   ui::TMenuItem* AcercadeSkylatch1 = nullptr;

@@ -142,15 +142,11 @@ void TProCustomLabel::CMMouseLeave(ui::TMessage& m) {
 }
 
 void TProCustomLabel::CMDialogChar(ui::TMessage& m) {
-  if (!focusControl_ || !ShowAccelChar() || !IsAccel(static_cast<char>(m.wParam), Caption())) return;
-  if (!focusControl_->CanFocus()) return;
-  focusControl_->SetFocus();
+  ui::TWinControl* target = FocusControl();
+  if (!target || !ShowAccelChar() || !IsAccel(static_cast<char>(m.wParam), Caption())) return;
+  if (!target->CanFocus()) return;
+  target->SetFocus();
   m.result = 1;
-}
-
-void TProCustomLabel::Notification(ui::TComponent* component) {
-  ui::TLabel::Notification(component);
-  if (component == focusControl_) focusControl_ = nullptr;
 }
 
 // The box the turned text needs, placed by the alignments, then moved to where the turned line
@@ -259,8 +255,6 @@ bool TProCustomLabel::SetProperty(std::string_view name, const core::PropertyVal
   else if (name == "VerticalAlignment") SetVerticalAlignment(AlignmentValue(v, false));
   else if (name == "Layout") SetVerticalAlignment(AlignmentValue(v, true));
   else if (name == "Align") ui::EnumOrdinalValue(v, core::kAlign);
-  else if (name == "FocusControl")
-    context.Reference(v, [this](ui::TComponent* c) { focusControl_ = dynamic_cast<ui::TWinControl*>(c); });
   else if (name == "OnMouseEnter") OnMouseEnter = context.NotifyMethod(v);
   else if (name == "OnMouseLeave") OnMouseLeave = context.NotifyMethod(v);
   else return ui::TLabel::SetProperty(name, v, context);

@@ -48,14 +48,11 @@ class TProCustomLabel : public ui::TLabel {
   double AngleCos() const { return angleCos_; }
   double AngleSin() const { return angleSin_; }
 
-  ui::TWinControl* FocusControl() const { return focusControl_; }
-  void SetFocusControl(ui::TWinControl* control) { focusControl_ = control; }
 
   ui::TNotifyEvent OnMouseEnter;
   ui::TNotifyEvent OnMouseLeave;
 
   bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
-  void Notification(ui::TComponent* component) override;
 
  protected:
   virtual void DoMouseEnter();
@@ -88,5 +85,4 @@ class TProCustomLabel : public ui::TLabel {
   double angleCos_ = 0;
   double angleSin_ = 0;
   bool applyingStyle_ = false;
-  ui::TWinControl* focusControl_ = nullptr;
 };

@@ -13,7 +13,13 @@ class TProUrlImage : public ui::TImage {
   void SetURL(const std::string& value) { url_ = value; }
 
   void Click() override;
+  void DescribeAccessible(ui::AccessibleInfo& info) const override;
+  bool KeyboardFocusable() const override { return true; }
+  void DoAccessibleAction() override;
   bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
+
+ protected:
+  void Paint() override;
 
  private:
   std::string url_;

@@ -1,5 +1,8 @@
 #include "labels/TProUrlLabel.h"
 
+#include <oleacc.h>
+
+#include "core/AccessibleText.h"
 #include "labels/ProUrl.h"
 
 TProUrlLabel::TProUrlLabel(ui::TComponent* owner) : TProLabel(owner) {
@@ -69,6 +72,26 @@ void TProUrlLabel::MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x
     OpenLink(url_.empty() ? Caption() : url_);
   }
   pressed_ = false;
+}
+
+void TProUrlLabel::DescribeAccessible(ui::AccessibleInfo& info) const {
+  info.role = ROLE_SYSTEM_LINK;
+  info.SetName(core::SpokenCaption(Caption()));
+  info.SetValue(url_.empty() ? Caption() : url_);
+  info.state = STATE_SYSTEM_LINKED | STATE_SYSTEM_FOCUSABLE | (visited_ ? STATE_SYSTEM_TRAVERSED : 0);
+  if (IsKeyboardFocus()) info.state |= STATE_SYSTEM_FOCUSED;
+  info.defaultAction = "Jump";
+}
+
+void TProUrlLabel::Paint() {
+  TProLabel::Paint();
+  PaintFocusMark();
+}
+
+void TProUrlLabel::DoAccessibleAction() {
+  visited_ = true;
+  Font().SetColor(visitedColor_);
+  OpenLink(url_.empty() ? Caption() : url_);
 }
 
 // A font colour given from outside, not by a state change, becomes the current state's colour.

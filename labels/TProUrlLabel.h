@@ -26,6 +26,10 @@ class TProUrlLabel : public TProLabel {
   bool Pressed() const { return pressed_; }
 
   bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
+  void DescribeAccessible(ui::AccessibleInfo& info) const override;
+  // Opens the link as a click does (Enter on the focused link, a screen reader's action).
+  void DoAccessibleAction() override;
+  bool KeyboardFocusable() const override { return true; }
 
  protected:
   void DoMouseEnter() override;
@@ -33,6 +37,7 @@ class TProUrlLabel : public TProLabel {
   void MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
   void MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
   void CMFontChanged(ui::TMessage& m) override;
+  void Paint() override;
 
  private:
   ui::TColor StateColor() const { return visited_ ? visitedColor_ : unvisitedColor_; }

@@ -29,11 +29,16 @@ void TOrderPage::Loaded() {
   Bind(nextbut, "nextbut");
   Bind(cancelbut, "cancelbut");
   Bind(backbut, "backbut");
+  cancelbut->SetCancel(true);
 }
 
 int TOrderPage::ChosenProduct() const { return Main->product->ItemIndex(); }
 
-void TOrderPage::FormShow(ui::TObject*) { Label1->SetCaption(core::OrderTexts::Heading(page_, ChosenProduct())); }
+// Every visit starts on "Next", so Enter or Space goes on at once.
+void TOrderPage::FormShow(ui::TObject*) {
+  Label1->SetCaption(core::OrderTexts::Heading(page_, ChosenProduct()));
+  SetActiveControl(nextbut);
+}
 
 void TOrderPage::nextbutClick(ui::TObject*) {
   ui::Platform::Current().ShellOpen(Handle(), "open", core::OrderAddresses::OrderAddress(page_, ChosenProduct()), "",

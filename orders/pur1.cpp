@@ -35,6 +35,7 @@ void TMain::Loaded() {
   Bind(cancelbut, "cancelbut");
   Bind(backbut, "backbut");
   Bind(nextbut, "nextbut");
+  cancelbut->SetCancel(true);
 }
 
 // Selecting from code runs no change handler, so the prompt stays until the user picks.

@@ -66,7 +66,8 @@ TEST_F(FlatButton, TheRightButtonDoesNotClick) {
   EXPECT_EQ(clicks, 0);
 }
 
-TEST_F(FlatButton, SpaceDownPressesAndSpaceUpClicksOnceEnterNothing) {
+// Enter on the focused button presses it too (the window's default button does not take it).
+TEST_F(FlatButton, SpaceDownPressesAndSpaceUpClicksOnceEnterClicks) {
   button->SetFocus();
   Key(*button, WM_KEYDOWN, VK_SPACE);
   EXPECT_EQ(button->State(), TButtonState::StatePressed);
@@ -74,9 +75,33 @@ TEST_F(FlatButton, SpaceDownPressesAndSpaceUpClicksOnceEnterNothing) {
   Key(*button, WM_KEYUP, VK_SPACE);
   EXPECT_EQ(button->State(), TButtonState::StateUp);
   EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(button->WantsKey(VK_RETURN));
   Key(*button, WM_KEYDOWN, VK_RETURN);
   Key(*button, WM_KEYUP, VK_RETURN);
-  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(clicks, 2);
+}
+
+// Enter and Esc left to the window reach the default and the cancel button, and only those.
+TEST_F(FlatButton, TheWindowsEnterAndEscReachTheDefaultAndCancelButtons) {
+  struct Case {
+    bool isDefault, isCancel;
+    WPARAM key;
+    int clicks;
+  };
+  const Case cases[] = {{true, false, VK_RETURN, 1}, {true, false, VK_ESCAPE, 0}, {false, true, VK_ESCAPE, 1},
+                        {false, true, VK_RETURN, 0}, {false, false, VK_RETURN, 0}, {true, true, VK_ESCAPE, 1}};
+  for (const Case& c : cases) {
+    clicks = 0;
+    button->SetDefault(c.isDefault);
+    button->SetCancel(c.isCancel);
+    EXPECT_EQ(host->Perform(ui::CM_DIALOGKEY, c.key, 0), c.clicks);
+    EXPECT_EQ(clicks, c.clicks) << c.isDefault << c.isCancel << c.key;
+  }
+  button->SetDefault(true);
+  button->SetEnabled(false);
+  clicks = 0;
+  EXPECT_EQ(host->Perform(ui::CM_DIALOGKEY, VK_RETURN, 0), 0);
+  EXPECT_EQ(clicks, 0);
 }
 
 TEST_F(FlatButton, TheCaptionsAcceleratorClicks) {

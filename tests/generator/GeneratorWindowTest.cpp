@@ -279,20 +279,21 @@ class GeneratorKeyboard : public testsupport::WindowTest {
   }
 };
 
-// Tab walks the boxes in the order the window defines: the names, the size and position boxes
-// and Full Screen, the address, then the options; the buttons are not tab stops.
+// Tab walks the window as it is laid out: the names, the size and position boxes and Full
+// Screen, the options and the activation method, the address, then the three buttons.
 TEST_F(GeneratorKeyboard, TabVisitsTheControlsInTheirTabOrder) {
   Form1->FlatEdit1->SetFocus();
   std::vector<std::string> visited{ui::Screen().ActiveControl()->Name()};
-  for (int i = 0; i < 16; ++i) {
+  for (int i = 0; i < 19; ++i) {
     Form1->SelectNext(true);
     Pump();
     ui::TWinControl* focused = ui::Screen().ActiveControl();
     visited.push_back(focused ? focused->Name() : "(none)");
   }
-  std::vector<std::string> expected{"FlatEdit1",  "FlatEdit2", "alto",        "ancho",   "top",     "left",
-                                    "FlatCheckBox1", "Url",   "location",    "resizable", "scrollbars", "status",
-                                    "directories", "menubar",  "toolbar",     "event",   "FlatEdit1"};
+  std::vector<std::string> expected{"FlatEdit1",   "FlatEdit2",   "alto",        "ancho",      "top",
+                                    "left",        "FlatCheckBox1", "location",  "resizable",  "scrollbars",
+                                    "status",      "directories", "menubar",     "toolbar",    "event",
+                                    "Url",         "FlatButton2", "FlatButton1", "FlatButton3", "FlatEdit1"};
   EXPECT_EQ(visited, expected);
 }
 
