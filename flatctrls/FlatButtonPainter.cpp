@@ -6,6 +6,7 @@
 #include "framework/Canvas.h"
 #include "framework/Control.h"
 #include "framework/Gdi.h"
+#include "paint/LookMetrics.h"
 
 namespace {
 
@@ -53,8 +54,10 @@ GlyphCaptionPlace PaintFlatButton(ui::TCanvas& canvas, const RECT& client, const
     case core::ButtonLook::Background::Nothing: break;
   }
 
+  // Each ring of the frame is a thin line: one pixel below 200 %.
   RECT ring = client;
-  for (int i = 0; i < look.rings; ++i) Frame3D(dc, ring, look.frameTop, look.frameBottom);
+  const int line = paint::LookMetrics(button.Dpi()).Line();
+  for (int i = 0; i < look.rings * line; ++i) Frame3D(dc, ring, look.frameTop, look.frameBottom);
 
   if (content.glyph && !content.glyph->Empty()) PaintGlyph(dc, look, content, place.glyphPos);
 

@@ -7,6 +7,7 @@
 #include "framework/Gdi.h"
 #include "framework/Platform.h"
 #include "framework/Screen.h"
+#include "paint/LookMetrics.h"
 
 namespace {
 constexpr int kFrameWidth = 3;
@@ -175,17 +176,16 @@ void TCustomFlatEdit::RepaintFrame() {
   InvalidateFrame();
 }
 
-// A one-pixel border and a two-pixel ring in the face of the current look.
+// A thin border (one pixel below 200 %) and the rest of the frame in the face of the current look.
 void TCustomFlatEdit::PaintFrame(HDC dc) const {
   const ui::TColor face = ShowsFocusedLook() ? ColorFocused() : colorFlat_;
+  const int line = std::min(paint::LookMetrics(Dpi()).Line(), kFrameWidth);
   RECT window{};
   GetWindowRect(Handle(), &window);
   RECT r{0, 0, window.right - window.left, window.bottom - window.top};
-  FrameWithColor(dc, r, ColorBorder());
-  InflateRect(&r, -1, -1);
-  FrameWithColor(dc, r, face);
-  InflateRect(&r, -1, -1);
-  FrameWithColor(dc, r, face);
+  FrameWithColor(dc, r, ColorBorder(), line);
+  InflateRect(&r, -line, -line);
+  FrameWithColor(dc, r, face, kFrameWidth - line);
 }
 
 bool TCustomFlatEdit::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {

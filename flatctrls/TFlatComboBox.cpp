@@ -140,15 +140,15 @@ void TFlatComboBox::PaintFrameAndButton() {
   PaintButton(canvas.Get());
 }
 
-// A one-pixel border and two rings of the face colour over the native sunken edge.
+// A thin border (one pixel below 200 %) and the face colour over the rest of the native sunken
+// edge, three pixels deep.
 void TFlatComboBox::PaintFrame(HDC dc) const {
   const SIZE size = WindowSize();
+  const int line = std::min(paint::LookMetrics(Dpi()).Line(), 3);
   RECT r{0, 0, size.cx - ButtonWidth() - 1, size.cy};
-  FrameWithColor(dc, r, ColorBorder());
-  InflateRect(&r, -1, -1);
-  FrameWithColor(dc, r, Color());
-  InflateRect(&r, -1, -1);
-  FrameWithColor(dc, r, Color());
+  FrameWithColor(dc, r, ColorBorder(), line);
+  InflateRect(&r, -line, -line);
+  FrameWithColor(dc, r, Color(), 3 - line);
 }
 
 // A 13-pixel flat button with a small filled triangle, pointing up while the list is open.
@@ -158,7 +158,7 @@ void TFlatComboBox::PaintButton(HDC dc) const {
   const paint::LookMetrics metrics(Dpi());
   RECT r{w - ButtonWidth() - 2, 0, w, h};
   FillWithColor(dc, r, ColorArrowBackground());
-  FrameWithColor(dc, r, ColorBorder());
+  FrameWithColor(dc, r, ColorBorder(), metrics.Line());
   // Five pixels wide and three high at 96 DPI, its point in the button's middle column.
   const int mid = r.left + (r.right - r.left) / 2, half = metrics.Scale(2), tall = metrics.Scale(2);
   const int y = h / 2 - metrics.Scale(1);

@@ -1,13 +1,17 @@
 // The flat look on a window of 144 and 192 DPI, painted into 32-bit bitmaps: the check box's
-// square and the group box's lines grow with the window, their thin lines by the one-pixel rule
-// (one pixel at 150 %, two at 200 %).
+// square and the group box's lines grow with the window; their thin lines and the frames of the
+// button, edit and combo box follow the one-pixel rule (one pixel at 150 %, two at 200 %).
 #include <memory>
 
 #include "core/DpiScale.h"
+#include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatCheckBox.h"
+#include "flatctrls/TFlatComboBox.h"
+#include "flatctrls/TFlatEdit.h"
 #include "flatctrls/TFlatGroupBox.h"
 #include "tests/flatctrls/FlatPixels.h"
 #include "tests/flatctrls/FlatTestHost.h"
+#include "tests/support/PixelSurface.h"
 
 namespace {
 
@@ -21,7 +25,17 @@ std::unique_ptr<flatpixels::Shot> Take(ui::TWinControl& control) {
   return shot;
 }
 
-class FlatScaledLook : public FlatControlTest {};
+class FlatScaledLook : public FlatControlTest {
+ protected:
+  // What a windowed control shows on the screen, its frame included, once every paint has run.
+  static std::unique_ptr<testsupport::PixelSurface> Grab(ui::TWinControl& control) {
+    RedrawWindow(control.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+    Pump();
+    auto surface = std::make_unique<testsupport::PixelSurface>(control.Width(), control.Height());
+    testsupport::PixelSurface::Grab(control.Handle(), *surface);
+    return surface;
+  }
+};
 
 TEST_F(FlatScaledLook, TheCheckBoxAndGroupBoxGrowAndTheirLinesFollowTheOnePixelRule) {
   struct Case {
@@ -75,6 +89,61 @@ TEST_F(FlatScaledLook, TheCheckBoxAndGroupBoxGrowAndTheirLinesFollowTheOnePixelR
     // The caption interrupts the top line from its scaled start to its scaled gap.
     EXPECT_EQ(frame->Count(RECT{scale(5) + 1, 0, scale(10), h / 2}, Rgb(kBorder)), 0);
     delete group;
+  }
+}
+
+TEST_F(FlatScaledLook, TheFramesOfTheButtonEditAndComboFollowTheOnePixelRule) {
+  struct Case {
+    int dpi, line;
+  } cases[] = {{144, 1}, {192, 2}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dpi);
+    host->ChangeDpi(c.dpi);
+    auto scale = [&](int v) { return core::DpiScale::Scale(v, c.dpi); };
+
+    auto* button = Make<TFlatButton>(scale(10), scale(10), scale(73), scale(25));
+    button->SetColor(kFace);
+    button->SetColorBorder(kBorder);
+    auto shot = Take(*button);
+    const int bw = button->Width(), bh = button->Height();
+    for (int i = 0; i < c.line; ++i) {
+      EXPECT_EQ(shot->At(i, bh / 2), Rgb(kBorder)) << "button left " << i;
+      EXPECT_EQ(shot->At(bw - 1 - i, bh / 2), Rgb(kBorder)) << "button right " << i;
+      EXPECT_EQ(shot->At(bw / 2, i), Rgb(kBorder)) << "button top " << i;
+      EXPECT_EQ(shot->At(bw / 2, bh - 1 - i), Rgb(kBorder)) << "button bottom " << i;
+    }
+    EXPECT_EQ(shot->At(c.line, bh / 2), Rgb(kFace));
+    EXPECT_EQ(shot->At(bw / 2, bh - 1 - c.line), Rgb(kFace));
+    delete button;
+
+    // The edit's frame stays three pixels deep: the border, then the face.
+    auto* edit = Make<TFlatEdit>(scale(10), scale(50), scale(80), scale(21));
+    edit->SetColorFlat(kFace);
+    edit->SetColorFocused(kFace);
+    edit->SetColorBorder(kBorder);
+    auto field = Grab(*edit);
+    const int ew = edit->Width(), eh = edit->Height();
+    for (int x = 0; x < 3; ++x) {
+      EXPECT_EQ(field->At(x, eh / 2), x < c.line ? Rgb(kBorder) : Rgb(kFace)) << "edit left " << x;
+      EXPECT_EQ(field->At(ew - 1 - x, eh / 2), x < c.line ? Rgb(kBorder) : Rgb(kFace)) << "edit right " << x;
+      EXPECT_EQ(field->At(ew / 2, x), x < c.line ? Rgb(kBorder) : Rgb(kFace)) << "edit top " << x;
+    }
+    delete edit;
+
+    auto* combo = Make<TFlatComboBox>(scale(10), scale(90), scale(100), scale(21));
+    combo->SetComboStyle(ui::TComboBoxStyle::csDropDownList);
+    combo->SetColor(kFace);
+    combo->SetColorBorder(kBorder);
+    auto box = Grab(*combo);
+    const int ch = combo->Height();
+    for (int x = 0; x < 3; ++x) {
+      EXPECT_EQ(box->At(x, ch / 2), x < c.line ? Rgb(kBorder) : Rgb(kFace)) << "combo left " << x;
+      EXPECT_EQ(box->At(scale(20), x), x < c.line ? Rgb(kBorder) : Rgb(kFace)) << "combo top " << x;
+    }
+    // The flat arrow button's own frame, at the far right.
+    for (int i = 0; i < c.line; ++i)
+      EXPECT_EQ(box->At(combo->Width() - 1 - i, ch / 2), Rgb(kBorder)) << "combo button " << i;
+    delete combo;
   }
 }
 
