@@ -1,7 +1,9 @@
 #include "flatctrls/FlatButtonPainter.h"
 
+#include <algorithm>
 #include <memory>
 
+#include "core/DpiScale.h"
 #include "framework/Bitmap.h"
 #include "framework/Canvas.h"
 #include "framework/Control.h"
@@ -17,23 +19,29 @@ ui::TColor PixelColor(const ui::TBitmap& bitmap, int x, int y) {
   return static_cast<ui::TColor>(c & 0x00FFFFFF);
 }
 
-// The strip's image for this state, copied (or scaled, for a wider last image) into a cell of
-// one image's size; a one-image strip of a disabled button becomes its embossed copy.
-void PaintGlyph(HDC dc, const core::ButtonLook& look, const ButtonContent& content, POINT at) {
+// The strip's image for this state, copied (or scaled, for a wider last image or a screen of more
+// than 96 DPI) into a glyph cell; a one-image strip of a disabled button becomes its embossed copy.
+// Scaling takes the nearest pixel, so the transparent colour stays exact at the edges.
+void PaintGlyph(HDC dc, const core::ButtonLook& look, const ButtonContent& content, POINT at, SIZE size, bool scaled) {
   const ui::TBitmap& glyph = *content.glyph;
-  const int cellWidth = glyph.Width() / content.numGlyphs, height = glyph.Height();
-  if (cellWidth <= 0) return;
-  ui::TColor transparent = PixelColor(glyph, 0, height - 1);
+  if (size.cx <= 0 || size.cy <= 0) return;
   auto cell = std::make_unique<ui::TBitmap>();
-  cell->SetSize(cellWidth, height);
+  cell->SetSize(size.cx, size.cy);
   const core::LayoutRect& source = look.glyphSource;
-  StretchBlt(cell->DC(), 0, 0, cellWidth, height, glyph.DC(), source.left, source.top, source.right - source.left,
+  if (scaled) SetStretchBltMode(cell->DC(), COLORONCOLOR);
+  StretchBlt(cell->DC(), 0, 0, size.cx, size.cy, glyph.DC(), source.left, source.top, source.right - source.left,
              source.bottom - source.top, SRCCOPY);
+  ui::TColor transparent = PixelColor(*cell, 0, size.cy - 1);
   if (look.embossGlyph) {
     cell = MakeDisabledGlyph(*cell, transparent, ui::clBtnFace, ui::clBtnHighlight, ui::clBtnShadow, true);
-    transparent = PixelColor(*cell, 0, height - 1);
+    transparent = PixelColor(*cell, 0, size.cy - 1);
   }
   DrawTransparent(dc, at.x, at.y, *cell, transparent);
+}
+
+// Margin and spacing are lengths of the 96-DPI design; negative values (centred) stay as they are.
+int ScaledLength(const paint::LookMetrics& metrics, int designed) {
+  return designed < 0 ? designed : metrics.Scale(designed);
 }
 
 }  // namespace
@@ -41,9 +49,14 @@ void PaintGlyph(HDC dc, const core::ButtonLook& look, const ButtonContent& conte
 GlyphCaptionPlace PaintFlatButton(ui::TCanvas& canvas, const RECT& client, const core::ButtonLook& look,
                                   const ui::TControl& button, const ButtonContent& content) {
   HDC dc = canvas.Handle();
-  const GlyphCaptionPlace place =
-      LayoutGlyphAndCaption(canvas, client, POINT{look.offset, look.offset}, content.layout, content.spacing,
-                            content.margin, content.glyph, content.numGlyphs, content.caption);
+  const paint::LookMetrics metrics(button.Dpi());
+  const bool hasGlyph = content.glyph && !content.glyph->Empty();
+  const SIZE cell = hasGlyph ? SIZE{metrics.Scale(content.glyph->Width() / std::max(content.numGlyphs, 1)),
+                                    metrics.Scale(content.glyph->Height())}
+                             : SIZE{};
+  const GlyphCaptionPlace place = LayoutGlyphAndCaption(
+      canvas, client, POINT{look.offset, look.offset}, content.layout, ScaledLength(metrics, content.spacing),
+      ScaledLength(metrics, content.margin), cell, content.caption);
 
   switch (look.background) {
     case core::ButtonLook::Background::Face:
@@ -56,10 +69,13 @@ GlyphCaptionPlace PaintFlatButton(ui::TCanvas& canvas, const RECT& client, const
 
   // Each ring of the frame is a thin line: one pixel below 200 %.
   RECT ring = client;
-  const int line = paint::LookMetrics(button.Dpi()).Line();
+  const int line = metrics.Line();
   for (int i = 0; i < look.rings * line; ++i) Frame3D(dc, ring, look.frameTop, look.frameBottom);
 
-  if (content.glyph && !content.glyph->Empty()) PaintGlyph(dc, look, content, place.glyphPos);
+  if (hasGlyph) {
+    const bool scaled = metrics.Dpi() != core::DpiScale::kDesignDpi;
+    PaintGlyph(dc, look, content, place.glyphPos, cell, scaled);
+  }
 
   if (!content.caption.empty()) {
     RECT bounds = place.textBounds;

@@ -47,10 +47,9 @@ void PaintParentBackground(const ui::TControl& control, HDC dc) {
 }
 
 GlyphCaptionPlace LayoutGlyphAndCaption(ui::TCanvas& canvas, const RECT& client, POINT offset, TButtonLayout layout,
-                                        int spacing, int margin, const ui::TBitmap* glyph, int numGlyphs,
-                                        const std::string& caption) {
+                                        int spacing, int margin, SIZE glyphCell, const std::string& caption) {
   core::LayoutSize glyphSize;
-  if (glyph && !glyph->Empty()) glyphSize = {glyph->Width() / std::max(numGlyphs, 1), glyph->Height()};
+  if (glyphCell.cx > 0 && glyphCell.cy > 0) glyphSize = {glyphCell.cx, glyphCell.cy};
   core::LayoutSize textSize;
   if (!caption.empty()) {
     RECT measured{0, 0, client.right - client.left, 0};

@@ -73,7 +73,7 @@ struct GlyphCaptionPlace {
   RECT textBounds;
   POINT glyphPos;
 };
-// Measures the caption on canvas (single line) and places it and one image of the glyph strip.
+// Measures the caption on canvas (single line) and places it and a glyph cell of glyphCell's size
+// (none when empty).
 GlyphCaptionPlace LayoutGlyphAndCaption(ui::TCanvas& canvas, const RECT& client, POINT offset, TButtonLayout layout,
-                                        int spacing, int margin, const ui::TBitmap* glyph, int numGlyphs,
-                                        const std::string& caption);
+                                        int spacing, int margin, SIZE glyphCell, const std::string& caption);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/Form.h"
+#include "paint/LookMetrics.h"
 
 bool ShowsFocusRectangle(const ui::TWinControl& control) {
   if (!control.HandleAllocated() || GetFocus() != control.Handle()) return false;
@@ -10,10 +11,11 @@ bool ShowsFocusRectangle(const ui::TWinControl& control) {
   return form && form->FocusCuesShown();
 }
 
-RECT FocusRectangleAround(const RECT& caption, const RECT& limits) {
-  return RECT{std::max(caption.left - kFocusRectGap - 1, limits.left), std::max(caption.top - kFocusRectGap, limits.top),
-              std::min(caption.right + kFocusRectGap + 1, limits.right),
-              std::min(caption.bottom + kFocusRectGap, limits.bottom)};
+RECT FocusRectangleAround(const RECT& caption, const RECT& limits, int dpi) {
+  const paint::LookMetrics metrics(dpi);
+  const int x = metrics[paint::Metric::FocusGapX], y = metrics[paint::Metric::FocusGapY];
+  return RECT{std::max(caption.left - x, limits.left), std::max(caption.top - y, limits.top),
+              std::min(caption.right + x, limits.right), std::min(caption.bottom + y, limits.bottom)};
 }
 
 void DrawFocusRectangle(HDC dc, const RECT& frame, ui::TColor color) {

@@ -18,6 +18,7 @@
 #include "framework/Form.h"
 #include "framework/Platform.h"
 #include "framework/WinControl.h"
+#include "paint/LookMetrics.h"
 
 using core::TButtonState;
 
@@ -346,12 +347,12 @@ class TFlatButtonBase : public Base, public HoverClient {
  private:
   // Around the caption, or around the middle of a button without one; inside the frame.
   void DrawFocusMark(HDC dc, const RECT& client, const RECT& caption) const {
-    constexpr int kFrameWidth = 2;
+    const int frame = paint::LookMetrics(this->Dpi()).Scale(2);
     RECT limits = client;
-    InflateRect(&limits, -kFrameWidth, -kFrameWidth);
+    InflateRect(&limits, -frame, -frame);
     const bool hasCaption = caption.right > caption.left && caption.bottom > caption.top;
     RECT around = hasCaption ? caption : RECT{limits.left + 1, limits.top + 1, limits.right - 1, limits.bottom - 1};
-    DrawFocusRectangle(dc, FocusRectangleAround(around, limits), this->Font().Color());
+    DrawFocusRectangle(dc, FocusRectangleAround(around, limits, this->Dpi()), this->Font().Color());
   }
 
   void StoreColor(AdvancedColors::Role role, ui::TColor value) {

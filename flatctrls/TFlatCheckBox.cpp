@@ -281,7 +281,7 @@ void TFlatCheckBox::PaintCaption(ui::TCanvas& canvas) {
   RECT text = r;
   DrawTextA(canvas.Handle(), Caption().c_str(), static_cast<int>(Caption().size()), &text, flags | DT_CALCRECT);
   if (layout_ == TCheckBoxLayout::checkboxRight) OffsetRect(&text, r.right - text.right, 0);
-  DrawFocusRectangle(canvas.Handle(), FocusRectangleAround(text, ClientRect()), Font().Color());
+  DrawFocusRectangle(canvas.Handle(), FocusRectangleAround(text, ClientRect(), Dpi()), Font().Color());
 }
 
 bool TFlatCheckBox::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {

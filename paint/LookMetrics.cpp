@@ -21,6 +21,8 @@ constexpr std::array<int, static_cast<int>(Metric::Count)> kDesigned = {
     5,   // GroupLineStart
     10,  // GroupCaptionLeft
     2,   // GroupCaptionGap
+    2,   // FocusGapX
+    1,   // FocusGapY
 };
 }  // namespace
 

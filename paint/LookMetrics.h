@@ -17,6 +17,8 @@ enum class Metric {
   GroupLineStart,      // where the group box's top line begins, left of the caption
   GroupCaptionLeft,    // where the group box's caption begins
   GroupCaptionGap,     // between the caption's end and the top line going on
+  FocusGapX,           // between a caption and its dotted focus frame, beside it
+  FocusGapY,           // the same, above and below it
   Count
 };
 
