@@ -9,6 +9,7 @@
 #include "flatctrls/TFlatComboBox.h"
 #include "flatctrls/TFlatEdit.h"
 #include "flatctrls/TFlatGroupBox.h"
+#include "framework/Bitmap.h"
 #include "tests/flatctrls/FlatPixels.h"
 #include "tests/flatctrls/FlatTestHost.h"
 #include "tests/support/PixelSurface.h"
@@ -144,6 +145,27 @@ TEST_F(FlatScaledLook, TheFramesOfTheButtonEditAndComboFollowTheOnePixelRule) {
     for (int i = 0; i < c.line; ++i)
       EXPECT_EQ(box->At(combo->Width() - 1 - i, ch / 2), Rgb(kBorder)) << "combo button " << i;
     delete combo;
+  }
+}
+
+TEST_F(FlatScaledLook, AGlyphCellGrowsWithTheDpiAndKeepsItsTransparentColourExact) {
+  struct Case {
+    int dpi, shown;
+  } cases[] = {{96, 63}, {192, 252}};
+  ui::TBitmap glyph;
+  glyph.SetSize(8, 8);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) SetPixelV(glyph.DC(), x, y, RGB(255, 0, 0));
+  SetPixelV(glyph.DC(), 0, 7, RGB(255, 0, 255));  // the transparent colour
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dpi);
+    host->ChangeDpi(c.dpi);
+    auto* button = Make<TFlatButton>(10, 10, 2 * 40, 2 * 40);
+    button->SetGlyph(glyph);
+    auto shot = Take(*button);
+    EXPECT_EQ(shot->Count(RECT{0, 0, button->Width(), button->Height()}, RGB(255, 0, 0)), c.shown);
+    EXPECT_EQ(shot->Count(RECT{0, 0, button->Width(), button->Height()}, RGB(255, 0, 255)), 0);
+    delete button;
   }
 }
 
