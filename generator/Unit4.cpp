@@ -27,6 +27,7 @@ void TForm4::Loaded() {
   Bind(Label3, "Label3");
   Bind(Memo3, "Memo3");
   Bind(FlatButton2, "FlatButton2");
+  FlatButton2->SetCancel(true);  // Esc closes the window as Close does
   // The buttons publish no key events, so the window hands them its handler itself.
   for (ui::TWinControl* control :
        std::initializer_list<ui::TWinControl*>{Memo1, FlatButton1, Memo2, FlatButton3, Memo3, FlatButton2})

@@ -17,6 +17,20 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wineserver -k
   exit $rc' "$WIN_BUILD/tools/shots/skylatch_shots.exe" "$WINOUT"
 rc=$?
+# The same windows at 150 % scaling (144 DPI), for the pages that say what scaling does.
+SCALED=$(mktemp -d)
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f </dev/null >/dev/null 2>&1
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  wine explorer /desktop=shots,1280x1000 "$0" "$1" </dev/null
+  rc=$?
+  wineserver -k
+  exit $rc' "$WIN_BUILD/tools/shots/skylatch_shots.exe" "Z:$(echo "$SCALED" | sed 's|/|\\|g')" || rc=1
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f </dev/null >/dev/null 2>&1
+wineserver -w
+for window in generator about chooser page-credit-card; do
+  [ -e "$SCALED/$window.bmp" ] && mv "$SCALED/$window.bmp" "$OUT/$window-150.bmp"
+done
+rm -rf "$SCALED"
 # The preview page as the browser shows it, from the files the program's own Preview wrote.
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'wine "$0" --preview </dev/null; wineserver -k' \
   "$WIN_BUILD/tools/shots/skylatch_shots.exe" || rc=1

@@ -12,6 +12,7 @@
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatComboBox.h"
 #include "flatctrls/TFlatEdit.h"
+#include "flatctrls/TFlatMemo.h"
 #include "framework/Screen.h"
 #include "generator/Unit1.h"
 #include "generator/Unit3.h"
@@ -39,14 +40,22 @@ class KeyboardUse : public testsupport::WindowTest {
   }
 };
 
-TEST_F(KeyboardUse, TabFromTheAddressReachesGenerateAndEnterShowsTheCode) {
+TEST_F(KeyboardUse, TabFromTheAddressReachesGenerateEnterShowsTheCodeAndEscClosesIt) {
   Form1->Url->SetFocus();
   RealInput::Keys({VK_TAB});
   EXPECT_TRUE(FocusIs(Form1->FlatButton2));  // Preview
   RealInput::Keys({VK_TAB});
   ASSERT_TRUE(FocusIs(Form1->FlatButton1));  // Generate
   RealInput::Keys({VK_RETURN});
-  EXPECT_TRUE(RealInput::RunUntil([] { return Form4->Visible(); }));
+  ASSERT_TRUE(RealInput::RunUntil([] { return Form4->Visible(); }));
+  Form4->Memo1->SetFocus();
+  for (const ui::TWinControl* next : std::initializer_list<const ui::TWinControl*>{
+           Form4->FlatButton1, Form4->Memo2, Form4->FlatButton3, Form4->Memo3, Form4->FlatButton2}) {
+    RealInput::Keys({VK_TAB});
+    EXPECT_TRUE(FocusIs(next)) << next->Name();
+  }
+  RealInput::Keys({VK_ESCAPE});
+  EXPECT_TRUE(RealInput::RunUntil([] { return !Form4->Visible(); }));
   EXPECT_TRUE(errors.empty());
 }
 

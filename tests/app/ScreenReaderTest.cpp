@@ -226,6 +226,25 @@ TEST_F(ScreenReader, ReadsTheAboutWindow) {
   EXPECT_EQ(program.WaitForExit(), 0);
 }
 
+TEST_F(ScreenReader, ReadsTheGeneratedCodeWindow) {
+  ProgramProcess program("");
+  HWND main = program.WaitForWindow("TForm1");
+  ASSERT_NE(main, nullptr);
+  ProgramProcess::ChooseMenu(main, 0, 2);  // File, Generate code…
+  HWND code = program.WaitForWindow("TForm4");
+  ASSERT_NE(code, nullptr);
+  ExpectFound(ReadTree(code), {
+                                  {ROLE_SYSTEM_TEXT, "Save as PopUp.js", nullptr, STATE_SYSTEM_READONLY},
+                                  {ROLE_SYSTEM_TEXT, "Put in your page", nullptr, STATE_SYSTEM_READONLY},
+                                  {ROLE_SYSTEM_TEXT, "What browsers do with it", nullptr, STATE_SYSTEM_READONLY},
+                                  {ROLE_SYSTEM_PUSHBUTTON, "Copy", nullptr, STATE_SYSTEM_FOCUSABLE},
+                                  {ROLE_SYSTEM_PUSHBUTTON, "Close", nullptr, STATE_SYSTEM_DEFAULT},
+                              });
+  PostMessageA(code, WM_CLOSE, 0, 0);
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
 // The chooser, then (Enter on its default button) the credit-card page.
 TEST_F(ScreenReader, ReadsTheChooserAndAPage) {
   ProgramProcess program("order");

@@ -6,6 +6,7 @@
 
 #include "framework/Bitmap.h"
 #include "framework/CustomControl.h"
+#include "tests/support/BitmapPixels.h"
 #include "tests/flatctrls/FlatPixels.h"
 #include "tests/flatctrls/FlatTestHost.h"
 
@@ -13,21 +14,9 @@ namespace {
 
 using Pixel = std::pair<int, int>;
 
-// 0x00RRGGBB as the bitmap holds it, from a TColor.
-std::uint32_t Bits(ui::TColor color) {
-  COLORREF c = ui::ColorToRGB(color);
-  return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-}
-
-std::uint32_t At(const ui::TBitmap& b, int x, int y) {
-  GdiFlush();
-  return b.Bits()[y * b.Width() + x] & 0xFFFFFF;
-}
-
-void Fill(ui::TBitmap& b, ui::TColor color) {
-  b.Canvas().SetBrushColor(color);
-  b.Canvas().FillRect(RECT{0, 0, b.Width(), b.Height()});
-}
+using bitmappixels::At;
+using bitmappixels::Bits;
+using bitmappixels::Fill;
 
 using flatpixels::TPatternPanel;
 

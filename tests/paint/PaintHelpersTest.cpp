@@ -10,26 +10,15 @@
 #include "framework/Bitmap.h"
 #include "framework/Canvas.h"
 #include "framework/Gdi.h"
+#include "tests/support/BitmapPixels.h"
 
 namespace {
 
 using Pixel = std::pair<int, int>;
 
-// 0x00RRGGBB as the bitmap holds it, from a TColor.
-std::uint32_t Bits(ui::TColor color) {
-  COLORREF c = ui::ColorToRGB(color);
-  return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-}
-
-std::uint32_t At(const ui::TBitmap& b, int x, int y) {
-  GdiFlush();
-  return b.Bits()[y * b.Width() + x] & 0xFFFFFF;
-}
-
-void Fill(ui::TBitmap& b, ui::TColor color) {
-  b.Canvas().SetBrushColor(color);
-  b.Canvas().FillRect(RECT{0, 0, b.Width(), b.Height()});
-}
+using bitmappixels::At;
+using bitmappixels::Bits;
+using bitmappixels::Fill;
 
 // The up arrow of the spin halves: one, three and five pixels on rows 1 to 3.
 bool UpArrow(int x, int y) {
