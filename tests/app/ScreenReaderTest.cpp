@@ -208,41 +208,40 @@ TEST_F(ScreenReader, TogglesACheckBoxAndFindsALabelAtItsPlace) {
   EXPECT_EQ(program.WaitForExit(), 0);
 }
 
-TEST_F(ScreenReader, ReadsTheAboutWindow) {
+// A secondary window opened from the main window's menu, read as a screen reader reads it.
+void ExpectMenuWindowReads(int barPosition, int itemPosition, const char* className,
+                           const std::vector<Expected>& expected) {
   ProgramProcess program("");
   HWND main = program.WaitForWindow("TForm1");
   ASSERT_NE(main, nullptr);
-  ProgramProcess::ChooseMenu(main, 1, 4);  // Help, About Skylatch!
-  HWND about = program.WaitForWindow("TForm3");
-  ASSERT_NE(about, nullptr);
-  ExpectFound(ReadTree(about), {
-                                   {ROLE_SYSTEM_STATICTEXT, "By the Skylatch! team", nullptr, 0},
-                                   {ROLE_SYSTEM_LINK, "www.skylatch.example", nullptr, STATE_SYSTEM_LINKED},
-                                   {ROLE_SYSTEM_LINK, "https://www.skylatch.example", nullptr, STATE_SYSTEM_LINKED},
-                                   {ROLE_SYSTEM_PUSHBUTTON, "OK", nullptr, STATE_SYSTEM_DEFAULT},
-                               });
-  PostMessageA(about, WM_CLOSE, 0, 0);
+  ProgramProcess::ChooseMenu(main, barPosition, itemPosition);
+  HWND window = program.WaitForWindow(className);
+  ASSERT_NE(window, nullptr);
+  ExpectFound(ReadTree(window), expected);
+  PostMessageA(window, WM_CLOSE, 0, 0);
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(), 0);
 }
 
+TEST_F(ScreenReader, ReadsTheAboutWindow) {
+  ExpectMenuWindowReads(1, 4, "TForm3",  // Help, About Skylatch!
+                        {
+                            {ROLE_SYSTEM_STATICTEXT, "By the Skylatch! team", nullptr, 0},
+                            {ROLE_SYSTEM_LINK, "www.skylatch.example", nullptr, STATE_SYSTEM_LINKED},
+                            {ROLE_SYSTEM_LINK, "https://www.skylatch.example", nullptr, STATE_SYSTEM_LINKED},
+                            {ROLE_SYSTEM_PUSHBUTTON, "OK", nullptr, STATE_SYSTEM_DEFAULT},
+                        });
+}
+
 TEST_F(ScreenReader, ReadsTheGeneratedCodeWindow) {
-  ProgramProcess program("");
-  HWND main = program.WaitForWindow("TForm1");
-  ASSERT_NE(main, nullptr);
-  ProgramProcess::ChooseMenu(main, 0, 2);  // File, Generate code…
-  HWND code = program.WaitForWindow("TForm4");
-  ASSERT_NE(code, nullptr);
-  ExpectFound(ReadTree(code), {
-                                  {ROLE_SYSTEM_TEXT, "Save as PopUp.js", nullptr, STATE_SYSTEM_READONLY},
-                                  {ROLE_SYSTEM_TEXT, "Put in your page", nullptr, STATE_SYSTEM_READONLY},
-                                  {ROLE_SYSTEM_TEXT, "What browsers do with it", nullptr, STATE_SYSTEM_READONLY},
-                                  {ROLE_SYSTEM_PUSHBUTTON, "Copy", nullptr, STATE_SYSTEM_FOCUSABLE},
-                                  {ROLE_SYSTEM_PUSHBUTTON, "Close", nullptr, STATE_SYSTEM_DEFAULT},
-                              });
-  PostMessageA(code, WM_CLOSE, 0, 0);
-  PostMessageA(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
+  ExpectMenuWindowReads(0, 2, "TForm4",  // File, Generate code…
+                        {
+                            {ROLE_SYSTEM_TEXT, "Save as PopUp.js", nullptr, STATE_SYSTEM_READONLY},
+                            {ROLE_SYSTEM_TEXT, "Put in your page", nullptr, STATE_SYSTEM_READONLY},
+                            {ROLE_SYSTEM_TEXT, "What browsers do with it", nullptr, STATE_SYSTEM_READONLY},
+                            {ROLE_SYSTEM_PUSHBUTTON, "Copy", nullptr, STATE_SYSTEM_FOCUSABLE},
+                            {ROLE_SYSTEM_PUSHBUTTON, "Close", nullptr, STATE_SYSTEM_DEFAULT},
+                        });
 }
 
 // The chooser, then (Enter on its default button) the credit-card page.
