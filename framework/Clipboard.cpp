@@ -10,8 +10,6 @@ namespace ui {
 
 namespace {
 
-constexpr UINT kWindows1252 = 1252;
-
 // Memory for the clipboard: freed here unless the clipboard took it.
 class GlobalBlock {
  public:
@@ -53,14 +51,6 @@ class OpenedClipboard {
 };
 
 }  // namespace
-
-std::wstring Clipboard::Widen(std::string_view text) {
-  if (text.empty()) return {};
-  const int size = MultiByteToWideChar(kWindows1252, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(kWindows1252, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-  return wide;
-}
 
 void Clipboard::SetText(HWND owner, std::string_view utf8) {
   const std::wstring wide = WideText::FromUtf8(utf8);

@@ -14,8 +14,6 @@ class Clipboard {
   static void SetText(HWND owner, std::string_view utf8);
   // The clipboard's Unicode text as UTF-8; empty when it holds none.
   static std::string TextUtf8(HWND owner);
-  // The Unicode text of a Windows-1252 string.
-  static std::wstring Widen(std::string_view text);
 };
 
 }  // namespace ui

@@ -4,13 +4,21 @@
 
 namespace ui {
 
-std::wstring WideText::FromUtf8(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+namespace {
+
+std::wstring Widen(UINT codePage, std::string_view text) {
+  if (text.empty()) return {};
+  const int size = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
+  MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
   return wide;
 }
+
+}  // namespace
+
+std::wstring WideText::FromUtf8(std::string_view utf8) { return Widen(CP_UTF8, utf8); }
+
+std::wstring WideText::FromWindows1252(std::string_view text) { return Widen(1252, text); }
 
 std::string WideText::ToUtf8(std::wstring_view wide) {
   if (wide.empty()) return {};

@@ -10,6 +10,8 @@ class WideText {
  public:
   static std::wstring FromUtf8(std::string_view utf8);
   static std::string ToUtf8(std::wstring_view wide);
+  // The Unicode text of a Windows-1252 string, the program's text for captions and names.
+  static std::wstring FromWindows1252(std::string_view text);
 };
 
 }  // namespace ui

@@ -8,12 +8,12 @@
 #include "core/AccessibleText.h"
 #include "framework/AccessibleObject.h"
 #include "framework/Application.h"
-#include "framework/Clipboard.h"
 #include "framework/Form.h"
 #include "framework/GraphicControl.h"
 #include "framework/Label.h"
 #include "framework/Platform.h"
 #include "framework/Screen.h"
+#include "framework/WideText.h"
 
 namespace ui {
 
@@ -118,7 +118,7 @@ void TWinControl::CreateWindowHandle(const TCreateParams& p) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   if (p.nativeClass && p.unicode) {
     const std::wstring windowClass(p.windowClass.begin(), p.windowClass.end());
-    HWND window = CreateWindowExW(p.exStyle, windowClass.c_str(), Clipboard::Widen(text_).c_str(), p.style, p.x, p.y,
+    HWND window = CreateWindowExW(p.exStyle, windowClass.c_str(), WideText::FromWindows1252(text_).c_str(), p.style, p.x, p.y,
                                   p.width, p.height, p.parent, p.menu, instance, nullptr);
     if (!window) throw Exception("Error creating window");
     Attach(window);
@@ -500,7 +500,7 @@ void TWinControl::WMChar(TMessage& m) {
   KeyPress(c);
   if (c == 0) return;
   if (!unicode_) m.wParam = static_cast<unsigned char>(c);
-  else if (c != sent) m.wParam = Clipboard::Widen(std::string(1, c))[0];
+  else if (c != sent) m.wParam = WideText::FromWindows1252(std::string(1, c))[0];
   if (!WantsChars()) {
     if (TForm* form = ParentForm())
       if (form->Perform(CM_DIALOGCHAR, m.wParam, 0)) return;
