@@ -40,7 +40,7 @@ void CreateForms(ui::TApplication& application) {
 int RunProgram() {
   RegisterClasses();
   ui::TApplication application;
-  application.Title = "Skylatch!";
+  application.SetTitle("Skylatch!");
   try {
     CreateForms(application);
   } catch (const std::exception& e) {

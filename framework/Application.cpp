@@ -5,6 +5,7 @@
 
 #include "framework/Form.h"
 #include "framework/Platform.h"
+#include "framework/TaskbarPreview.h"
 #include "framework/Timer.h"
 #include "framework/WinControl.h"
 
@@ -14,31 +15,47 @@ TApplication* Application = nullptr;
 
 namespace {
 const char kAppWindowClass[] = "TApplication";
+// Posted when the taskbar entry has been activated: once the system has finished activating it,
+// the activation goes on to the window the user works in.
+const UINT kActivateFront = WM_APP + 1;
+}  // namespace
 
-LRESULT CALLBACK AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_TIMER) {
-    try {
+LRESULT CALLBACK ApplicationWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  try {
+    if (msg == WM_TIMER) {
       TTimer::Dispatch(static_cast<UINT_PTR>(wParam));
-    } catch (const std::exception& e) {
-      if (Application) Application->HandleException(e);
+      return 0;
     }
+    LRESULT result = 0;
+    if (Application && Application->handle_ == window && Application->TaskbarMessage(msg, wParam, lParam, result))
+      return result;
+  } catch (const std::exception& e) {
+    if (Application) Application->HandleException(e);
     return 0;
   }
   return DefWindowProcA(window, msg, wParam, lParam);
 }
-}  // namespace
 
 TApplication::TApplication() : TComponent(nullptr) {
   Application = this;
   HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSA wc{};
   if (!GetClassInfoA(instance, kAppWindowClass, &wc)) {
-    wc.lpfnWndProc = &AppWndProc;
+    wc.lpfnWndProc = &ApplicationWndProc;
     wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, "MAINICON");
     wc.lpszClassName = kAppWindowClass;
     RegisterClassA(&wc);
   }
-  handle_ = CreateWindowExA(0, kAppWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+  // A captioned window of no size: it has the system menu and the minimise command the taskbar
+  // offers for it, and nothing of it shows on the screen.
+  handle_ = CreateWindowExA(0, kAppWindowClass, "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
+                            0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+}
+
+void TApplication::SetTitle(const std::string& title) {
+  title_ = title;
+  if (handle_) SetWindowTextA(handle_, title_.c_str());
 }
 
 TApplication::~TApplication() {
@@ -59,6 +76,7 @@ void TApplication::DestroyForms() {
 
 void TApplication::FormDestroyed(TForm* form) {
   forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+  hiddenByMinimize_.erase(std::remove(hiddenByMinimize_.begin(), hiddenByMinimize_.end(), form), hiddenByMinimize_.end());
   if (mainForm_ == form) mainForm_ = nullptr;
   if (activeForm_ == form) activeForm_ = nullptr;
 }
@@ -178,10 +196,130 @@ void TApplication::HandleException(const std::exception& e) {
     return;
   }
   HWND owner = GetActiveWindow();
-  MessageBoxA(owner, ErrorBoxText(e).c_str(), Title.c_str(), MB_OK | MB_ICONSTOP);
+  MessageBoxA(owner, ErrorBoxText(e).c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::ShowTaskbarEntry() {
+  if (!handle_ || IsWindowVisible(handle_)) return;
+  PlaceTaskbarEntry();
+  ShowWindow(handle_, SW_SHOWNA);
+}
+
+void TApplication::PlaceTaskbarEntry() {
+  if (!handle_ || Minimized()) return;
+  RECT covered{}, entry{};
+  for (TForm* form : forms_) {
+    if (!form->HandleAllocated() || !IsWindowVisible(form->Handle())) continue;
+    RECT r{};
+    GetWindowRect(form->Handle(), &r);
+    UnionRect(&covered, &covered, &r);
+  }
+  GetWindowRect(handle_, &entry);
+  if (!IsRectEmpty(&covered) && (covered.left != entry.left || covered.top != entry.top))
+    SetWindowPos(handle_, nullptr, covered.left, covered.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+TForm* TApplication::FrontForm() const {
+  if (!mainForm_ || !mainForm_->Visible()) return nullptr;
+  if (mainForm_->Enabled()) return mainForm_;
+  auto waitedFor = [this](TForm* form) { return form && form != mainForm_ && form->Visible() && form->Enabled(); };
+  if (waitedFor(activeForm_)) return activeForm_;
+  for (TForm* form : forms_)
+    if (waitedFor(form)) return form;
+  return nullptr;
+}
+
+void TApplication::ActivateFrontForm() {
+  TForm* front = FrontForm();
+  if (!front || !front->HandleAllocated() || Minimized()) return;
+  SetForegroundWindow(front->Handle());
+  SetActiveWindow(front->Handle());
+}
+
+void TApplication::Minimize() {
+  if (!handle_ || Minimized()) return;
+  // The entry takes the activation before the windows go: hiding the active window would
+  // otherwise activate the one behind it, and run its activation handler, on the way down.
+  if (IsWindowVisible(handle_)) SetActiveWindow(handle_);
+  HideFormsForMinimize();
+  ShowWindow(handle_, SW_MINIMIZE);
+  TaskbarPreview::Invalidate(handle_);
+}
+
+void TApplication::Restore() {
+  if (Minimized()) ShowWindow(handle_, SW_RESTORE);
+  ShowFormsAfterRestore();
+}
+
+// The windows are hidden and shown by the system only: for the program they stay visible, so
+// a window closed while minimised (from the taskbar) is not brought back.
+void TApplication::HideFormsForMinimize() {
+  if (!hiddenByMinimize_.empty()) return;
+  for (TForm* form : forms_)
+    if (form->HandleAllocated() && IsWindowVisible(form->Handle())) hiddenByMinimize_.push_back(form);
+  for (TForm* form : hiddenByMinimize_) ShowWindow(form->Handle(), SW_HIDE);
+}
+
+void TApplication::ShowFormsAfterRestore() {
+  if (hiddenByMinimize_.empty()) return;
+  std::vector<TForm*> hidden = std::move(hiddenByMinimize_);
+  hiddenByMinimize_.clear();
+  for (TForm* form : hidden)
+    if (form->Visible() && form->HandleAllocated()) ShowWindow(form->Handle(), SW_SHOWNA);
+  ActivateFrontForm();
+}
+
+std::vector<HWND> TApplication::ShownFormWindows() const {
+  std::vector<HWND> windows;
+  for (TForm* form : forms_)
+    if (form->Visible() && form->HandleAllocated()) windows.push_back(form->Handle());
+  return windows;
+}
+
+bool TApplication::TaskbarMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  result = 0;
+  switch (msg) {
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) PostMessageA(handle_, kActivateFront, 0, 0);
+      return false;
+    case kActivateFront:
+      if (GetActiveWindow() == handle_) ActivateFrontForm();
+      return true;
+    case WM_SYSCOMMAND:
+      switch (wParam & 0xFFF0) {
+        case SC_MINIMIZE: Minimize(); return true;
+        case SC_RESTORE: Restore(); return true;
+        case SC_CLOSE: break;
+        default: return false;
+      }
+      [[fallthrough]];
+    case WM_CLOSE:
+      // "Close window" on the taskbar closes the window in front, as its close box would.
+      if (TForm* front = FrontForm(); front && front->HandleAllocated()) PostMessageA(front->Handle(), WM_CLOSE, 0, 0);
+      return true;
+    case WM_SIZE:
+      if (wParam == SIZE_MINIMIZED) HideFormsForMinimize();
+      else ShowFormsAfterRestore();
+      return false;
+    case WM_ACTIVATEAPP:
+      if (!wParam) TaskbarPreview::Invalidate(handle_);
+      return false;
+    case WM_DWMSENDICONICTHUMBNAIL:
+      TaskbarPreview::SendThumbnail(handle_, ShownFormWindows(), HIWORD(lParam), LOWORD(lParam));
+      return true;
+    case WM_DWMSENDICONICLIVEPREVIEWBITMAP:
+      TaskbarPreview::SendPeek(handle_, ShownFormWindows());
+      return true;
+    default: return false;
+  }
 }
 
 void TApplication::Idle() {
+  if (!previewsEnabled_ && handle_ && IsWindowVisible(handle_)) {
+    // After the first painting, so that loading the window manager's library costs start-up nothing.
+    previewsEnabled_ = true;
+    TaskbarPreview::Enable(handle_);
+  }
   TControl* target = FindControlAtScreenPoint(Platform::Current().CursorPos(), true);
   TControl* capture = CaptureControl();
   if (capture && target != capture) target = nullptr;

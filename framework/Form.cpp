@@ -98,6 +98,8 @@ void TForm::CreateParams(TCreateParams& p) {
   if (mainForm && mainForm != this) {
     mainForm->HandleNeeded();
     p.parent = mainForm->Handle();  // secondary windows stay in front of the main one
+  } else if (mainForm == this) {
+    p.parent = Application->Handle();  // the taskbar entry, which reads the program's title
   }
   p.menu = menu_ ? menu_->Handle() : nullptr;
   if (clientWidth_ >= 0 && clientHeight_ >= 0) {
@@ -210,6 +212,8 @@ void TForm::CMVisibleChanged(TMessage&) {
   if (Visible()) {
     HandleNeeded();
     PlaceOnFirstShow();
+    if (Application && Application->Minimized()) Application->Restore();
+    if (Application && Application->MainForm() == this) Application->ShowTaskbarEntry();
     focusCuesShown_ = Application && Application->LastInputKeyboard();
     if (OnShow) OnShow(this);
     ShowWindow(Handle(), SW_SHOW);
@@ -235,6 +239,22 @@ void TForm::Close() {
   }
   if (action == caMinimize) ShowWindow(Handle(), SW_MINIMIZE);
   else Hide();
+}
+
+// Any window minimised takes the whole program to its taskbar entry: an owned window would
+// otherwise shrink to a title bar of its own on the desktop.
+void TForm::WMSysCommand(TMessage& m) {
+  if ((m.wParam & 0xFFF0) == SC_MINIMIZE && Application && Application->Handle()) {
+    Application->Minimize();
+    m.result = 0;
+    return;
+  }
+  DefaultHandler(m);
+}
+
+void TForm::WMWindowPosChanged(TMessage& m) {
+  TWinControl::WMWindowPosChanged(m);
+  if (Application) Application->PlaceTaskbarEntry();
 }
 
 void TForm::DoClose(TCloseAction& action) {
@@ -288,7 +308,7 @@ void TForm::WMSysColorChange(TMessage& m) {
 // A window without a caption (the main window) is read by the program's title.
 void TForm::DescribeAccessible(AccessibleInfo& info) const {
   std::string caption = Caption();
-  info.SetName(caption.empty() && Application ? Application->Title : caption);
+  info.SetName(caption.empty() && Application ? Application->Title() : caption);
 }
 
 void TForm::SetActiveControl(TWinControl* control) {

@@ -110,6 +110,8 @@ class TForm : public TWinControl {
   void WMDpiChanged(TMessage& m) override;
   void WMUpdateUIState(TMessage& m) override;
   void WMKeyDown(TMessage& m) override;
+  void WMSysCommand(TMessage& m) override;
+  void WMWindowPosChanged(TMessage& m) override;
   void CMVisibleChanged(TMessage& m) override;
 
  private:

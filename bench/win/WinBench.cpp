@@ -317,7 +317,7 @@ void NothingGrows(const char* what, const std::function<void()>& once, int times
 void InProcess() {
   app::RegisterClasses();
   ui::TApplication application;
-  application.Title = "Skylatch!";
+  application.SetTitle("Skylatch!");
   QuietPlatform quiet;
   ui::ScopedPlatform scoped(quiet);
   app::CreateForms(application);

@@ -16,6 +16,6 @@ int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   app::RegisterClasses();
   ui::TApplication application;
-  application.Title = "Skylatch!";
+  application.SetTitle("Skylatch!");
   return RUN_ALL_TESTS();
 }
