@@ -51,6 +51,15 @@ TApplication::TApplication() : TComponent(nullptr) {
   // offers for it, and nothing of it shows on the screen.
   handle_ = CreateWindowExA(0, kAppWindowClass, "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
                             0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+  // Set on the window itself, since the taskbar asks the window (WM_GETICON) before its class.
+  if (handle_) {
+    auto icon = [instance](int metric) {
+      return reinterpret_cast<LPARAM>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(metric),
+                                                 GetSystemMetrics(metric), LR_SHARED));
+    };
+    SendMessageA(handle_, WM_SETICON, ICON_BIG, icon(SM_CXICON));
+    SendMessageA(handle_, WM_SETICON, ICON_SMALL, icon(SM_CXSMICON));
+  }
 }
 
 void TApplication::SetTitle(const std::string& title) {

@@ -228,4 +228,21 @@ TEST(ErrorBox, ShowsTheTitleAndTheMessageWithAFullStop) {
   EXPECT_EQ(text, "Disk full.");
 }
 
+// The application's window is the taskbar's button: unowned, no tool window, with the system menu
+// and minimise command the taskbar offers, the program's icons (the taskbar asks the window for
+// them), and the title as its text.
+TEST(TaskbarEntryWindow, CarriesTheTitleTheIconsAndTheMinimiseCommand) {
+  const HWND entry = ui::Application->Handle();
+  ASSERT_NE(entry, nullptr);
+  EXPECT_EQ(GetWindow(entry, GW_OWNER), nullptr);
+  EXPECT_FALSE(GetWindowLongPtrA(entry, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  const LONG_PTR style = GetWindowLongPtrA(entry, GWL_STYLE);
+  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX), WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+  EXPECT_NE(SendMessageA(entry, WM_GETICON, ICON_BIG, 0), 0);
+  EXPECT_NE(SendMessageA(entry, WM_GETICON, ICON_SMALL, 0), 0);
+  char text[64] = {};
+  GetWindowTextA(entry, text, sizeof text);
+  EXPECT_STREQ(text, "Skylatch!");
+}
+
 }  // namespace
