@@ -18,10 +18,19 @@ const char kAppWindowClass[] = "TApplication";
 // Posted when the taskbar entry has been activated: once the system has finished activating it,
 // the activation goes on to the window the user works in.
 const UINT kActivateFront = WM_APP + 1;
+// The taskbar's pictures are asked for a moment after the main window first shows: loading the
+// window manager's library then costs start-up nothing. Far above the ids the timers count up from.
+const UINT_PTR kEnablePreviewsTimer = 0x7A5B0001;
+const UINT kEnablePreviewsDelayMs = 1000;
 }  // namespace
 
 LRESULT CALLBACK ApplicationWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   try {
+    if (msg == WM_TIMER && wParam == kEnablePreviewsTimer) {
+      KillTimer(window, kEnablePreviewsTimer);
+      TaskbarPreview::Enable(window);
+      return 0;
+    }
     if (msg == WM_TIMER) {
       TTimer::Dispatch(static_cast<UINT_PTR>(wParam));
       return 0;
@@ -212,6 +221,7 @@ void TApplication::ShowTaskbarEntry() {
   if (!handle_ || IsWindowVisible(handle_)) return;
   PlaceTaskbarEntry();
   ShowWindow(handle_, SW_SHOWNA);
+  SetTimer(handle_, kEnablePreviewsTimer, kEnablePreviewsDelayMs, nullptr);
 }
 
 void TApplication::PlaceTaskbarEntry() {
@@ -324,11 +334,6 @@ bool TApplication::TaskbarMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
 }
 
 void TApplication::Idle() {
-  if (!previewsEnabled_ && handle_ && IsWindowVisible(handle_)) {
-    // After the first painting, so that loading the window manager's library costs start-up nothing.
-    previewsEnabled_ = true;
-    TaskbarPreview::Enable(handle_);
-  }
   TControl* target = FindControlAtScreenPoint(Platform::Current().CursorPos(), true);
   TControl* capture = CaptureControl();
   if (capture && target != capture) target = nullptr;

@@ -99,7 +99,6 @@ class TApplication : public TComponent {
   std::string title_;
   std::vector<TForm*> forms_;
   std::vector<TForm*> hiddenByMinimize_;
-  bool previewsEnabled_ = false;
   TForm* mainForm_ = nullptr;
   TForm* activeForm_ = nullptr;
   TControl* mouseControl_ = nullptr;
