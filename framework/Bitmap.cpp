@@ -23,6 +23,18 @@ void TBitmap::Allocate(int width, int height) {
   bits_ = nullptr;
   width_ = height_ = 0;
   if (width <= 0 || height <= 0) return;
+  std::uint32_t* bits = nullptr;
+  HBITMAP made = CreateTopDownDib(dc_.Get(), width, height, bits);
+  if (!made) throw Exception("Out of system resources");
+  bitmap_.Reset(made);
+  bits_ = bits;
+  width_ = width;
+  height_ = height;
+  oldBitmap_ = SelectObject(dc_.Get(), made);
+  canvas_.Bind(dc_.Get());
+}
+
+HBITMAP TBitmap::CreateTopDownDib(HDC dc, int width, int height, std::uint32_t*& bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = width;
@@ -30,15 +42,10 @@ void TBitmap::Allocate(int width, int height) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP made = CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!made) throw Exception("Out of system resources");
-  bitmap_.Reset(made);
-  bits_ = static_cast<std::uint32_t*>(bits);
-  width_ = width;
-  height_ = height;
-  oldBitmap_ = SelectObject(dc_.Get(), made);
-  canvas_.Bind(dc_.Get());
+  void* memory = nullptr;
+  HBITMAP made = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &memory, nullptr, 0);
+  bits = made ? static_cast<std::uint32_t*>(memory) : nullptr;
+  return made;
 }
 
 void TBitmap::SetSize(int width, int height) { Allocate(width, height); }

@@ -34,6 +34,9 @@ class TBitmap {
   TCanvas& Canvas() { return canvas_; }
   std::uint32_t* Bits() const { return bits_; }  // rows top-down, 0x00RRGGBB
 
+  // A 32-bit DIB section with rows top-down, owned by the caller (null when GDI has no room).
+  static HBITMAP CreateTopDownDib(HDC dc, int width, int height, std::uint32_t*& bits);
+
  private:
   void Allocate(int width, int height);
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "framework/Bitmap.h"
+
 namespace ui {
 
 namespace {
@@ -40,19 +42,10 @@ const WindowManager* Manager() {
 
 TaskbarPreview::Picture NewPicture(int width, int height) {
   TaskbarPreview::Picture picture;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  picture.bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  picture.bitmap.Reset(TBitmap::CreateTopDownDib(nullptr, width, height, picture.bits));
   if (!picture.bitmap) return {};
   picture.width = width;
   picture.height = height;
-  picture.bits = static_cast<std::uint32_t*>(bits);
   return picture;
 }
 
