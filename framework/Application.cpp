@@ -2,6 +2,7 @@
 #include "framework/Application.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/Form.h"
 #include "framework/Platform.h"
@@ -52,7 +53,6 @@ TApplication::TApplication() : TComponent(nullptr) {
   if (!GetClassInfoA(instance, kAppWindowClass, &wc)) {
     wc.lpfnWndProc = &ApplicationWndProc;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, "MAINICON");
     wc.lpszClassName = kAppWindowClass;
     RegisterClassA(&wc);
   }
@@ -60,7 +60,7 @@ TApplication::TApplication() : TComponent(nullptr) {
   // offers for it, and nothing of it shows on the screen.
   handle_ = CreateWindowExA(0, kAppWindowClass, "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
                             0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-  // Set on the window itself, since the taskbar asks the window (WM_GETICON) before its class.
+  // The program's icons for the taskbar button and the task switcher, which ask the window.
   if (handle_) {
     auto icon = [instance](int metric) {
       return reinterpret_cast<LPARAM>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(metric),
@@ -226,13 +226,8 @@ void TApplication::ShowTaskbarEntry() {
 
 void TApplication::PlaceTaskbarEntry() {
   if (!handle_ || Minimized()) return;
-  RECT covered{}, entry{};
-  for (TForm* form : forms_) {
-    if (!form->HandleAllocated() || !IsWindowVisible(form->Handle())) continue;
-    RECT r{};
-    GetWindowRect(form->Handle(), &r);
-    UnionRect(&covered, &covered, &r);
-  }
+  const RECT covered = TaskbarPreview::Covered(ShownFormWindows());
+  RECT entry{};
   GetWindowRect(handle_, &entry);
   if (!IsRectEmpty(&covered) && (covered.left != entry.left || covered.top != entry.top))
     SetWindowPos(handle_, nullptr, covered.left, covered.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -281,9 +276,7 @@ void TApplication::HideFormsForMinimize() {
 
 void TApplication::ShowFormsAfterRestore() {
   if (hiddenByMinimize_.empty()) return;
-  std::vector<TForm*> hidden = std::move(hiddenByMinimize_);
-  hiddenByMinimize_.clear();
-  for (TForm* form : hidden)
+  for (TForm* form : std::exchange(hiddenByMinimize_, {}))
     if (form->Visible() && form->HandleAllocated()) ShowWindow(form->Handle(), SW_SHOWNA);
   ActivateFrontForm();
 }

@@ -49,7 +49,9 @@ TaskbarPreview::Picture NewPicture(int width, int height) {
   return picture;
 }
 
-RECT Covered(const std::vector<HWND>& windows) {
+}  // namespace
+
+RECT TaskbarPreview::Covered(const std::vector<HWND>& windows) {
   RECT covered{};
   for (HWND window : windows) {
     RECT r{};
@@ -58,8 +60,6 @@ RECT Covered(const std::vector<HWND>& windows) {
   }
   return covered;
 }
-
-}  // namespace
 
 void TaskbarPreview::Enable(HWND entry) {
   const WindowManager* manager = Manager();

@@ -30,6 +30,8 @@ class TaskbarPreview {
   // The peek shows the windows where they lie on the screen.
   static void SendPeek(HWND entry, const std::vector<HWND>& windows);
 
+  // The rectangle of the screen the windows cover together (empty for none).
+  static RECT Covered(const std::vector<HWND>& windows);
   // The windows as they lie on the screen (the first at the bottom), frames included, in one
   // picture of the rectangle they cover together, shrunk to fit maxWidth × maxHeight with its
   // proportions kept (a limit of 0 or less shrinks nothing). Empty for no windows.
