@@ -1,8 +1,9 @@
 #include "core/SaveFileName.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
+
+#include "core/WindowsFileName.h"
 
 namespace core {
 
@@ -10,20 +11,6 @@ namespace {
 
 bool NotAllowed(unsigned char c) {
   return c < 0x20 || c == 0x7F || std::string_view("\\/:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
-}
-
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return out;
-}
-
-// Windows opens the device, not a file, for these names, whatever extension follows.
-bool IsDeviceName(std::string_view base) {
-  const std::string name = Upper(base.substr(0, base.find('.')));
-  static constexpr std::array<std::string_view, 4> kPlain = {"CON", "PRN", "AUX", "NUL"};
-  if (std::find(kPlain.begin(), kPlain.end(), name) != kPlain.end()) return true;
-  return name.size() == 4 && (name.starts_with("COM") || name.starts_with("LPT")) && name[3] >= '1' && name[3] <= '9';
 }
 
 }  // namespace
@@ -34,7 +21,7 @@ std::string SaveFileName::ForFunction(std::string_view functionName, std::string
   const auto first = base.find_first_not_of(" .");
   base = first == std::string::npos ? std::string() : base.substr(first, base.find_last_not_of(" .") - first + 1);
   if (base.empty()) base = kFallback;
-  if (IsDeviceName(base)) base.insert(0, "_");
+  if (WindowsFileName::IsDeviceName(base)) base.insert(0, "_");
   return base.append(extension);
 }
 

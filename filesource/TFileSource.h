@@ -1,5 +1,8 @@
 #pragma once
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/ByteStream.h"
 #include "framework/Component.h"
@@ -28,6 +31,11 @@ class TFileSource : public ui::TComponent {
   bool Store() const { return store_; }
   void SetStore(bool value) { store_ = value; }
   bool OwnsFile() const { return ownsFile_; }
+  // Why the temporary file could not be made at load (the folder named), or "".
+  const std::string& Problem() const { return problem_; }
+  // The file to copy from (UTF-8): the temporary file, made again from the stored bytes when it
+  // could not be made at load; raises the problem, naming the folder, when it still cannot.
+  std::string ProvideFile();
 
   // Loading: writes the stored bytes (exactly the "FileData" value) to a new temporary file.
   virtual void ReadFileData(core::ByteStream& stream);
@@ -38,10 +46,13 @@ class TFileSource : public ui::TComponent {
 
  protected:
   // <temp folder>\~fs<seconds><n><Extension>, created empty so nobody else takes it, and held.
+  // Raises a message naming the folder when it cannot be made.
   std::string NewTempFileName();
 
  private:
   void DeleteOwnedFile();
+  // Writes the stored bytes to a new temporary file, which becomes the current file.
+  void WriteOut();
 
   // The delete-on-close handle of the owned temporary file; closing it deletes the file.
   struct HeldFile {
@@ -60,4 +71,6 @@ class TFileSource : public ui::TComponent {
   bool store_ = false;
   bool ownsFile_ = false;
   HeldFile held_;
+  std::optional<std::vector<std::uint8_t>> bytes_;  // what "FileData" held, once loaded
+  std::string problem_;
 };

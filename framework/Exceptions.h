@@ -15,6 +15,8 @@ class Exception : public std::runtime_error {
 class EInOutError : public Exception {
  public:
   explicit EInOutError(int errorCode);
+  // The same message, then the file (UTF-8) and what to do about it.
+  EInOutError(int errorCode, const std::string& file);
   int ErrorCode() const { return errorCode_; }
 
  private:

@@ -1,6 +1,7 @@
 #include "framework/FileStream.h"
 
 #include "framework/Exceptions.h"
+#include "framework/WideText.h"
 
 namespace ui {
 
@@ -9,7 +10,7 @@ TFileStream::TFileStream(const std::string& fileName, Mode mode) : fileName_(fil
   DWORD disposition = mode == Mode::Create ? CREATE_ALWAYS : OPEN_EXISTING;
   // Sharing delete lets a file held open with delete-on-close (a file source's temporary file)
   // be opened at all.
-  handle_ = CreateFileA(fileName.c_str(), access, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, disposition,
+  handle_ = CreateFileW(WideText::FromUtf8(fileName).c_str(), access, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, disposition,
                         FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle_ == INVALID_HANDLE_VALUE) throw EFOpenError(fileName);
 }

@@ -7,7 +7,7 @@
 
 namespace ui {
 
-// A file opened as a byte stream; "Cannot open file <name>" when it cannot be opened.
+// A file (named in UTF-8) opened as a byte stream; "Cannot open file <name>" when it cannot be opened.
 class TFileStream : public core::ByteStream {
  public:
   enum class Mode { OpenRead, OpenWrite, Create };

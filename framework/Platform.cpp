@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "framework/Exceptions.h"
+#include "framework/WideText.h"
 
 namespace ui {
 
@@ -34,7 +35,7 @@ HINSTANCE Platform::ShellOpen(HWND owner, const std::string& verb, const std::st
 }
 
 bool Platform::CopyFile(const std::string& source, const std::string& destination, bool failIfExists) {
-  return ::CopyFileA(source.c_str(), destination.c_str(), failIfExists) != FALSE;
+  return ::CopyFileW(WideText::FromUtf8(source).c_str(), WideText::FromUtf8(destination).c_str(), failIfExists) != FALSE;
 }
 
 void Platform::Beep(UINT type) { MessageBeep(type); }
@@ -47,10 +48,18 @@ POINT Platform::CursorPos() {
 
 HWND Platform::ActiveWindow() { return GetActiveWindow(); }
 
+// The Unicode call: the ANSI one turns a folder name outside the code page into question marks.
+// A folder longer than MAX_PATH is returned whole, for the file store to refuse in words.
 std::string Platform::TempPath() {
-  char buffer[MAX_PATH + 1] = {};
-  DWORD n = GetTempPathA(MAX_PATH, buffer);
-  return std::string(buffer, n <= MAX_PATH ? n : 0);
+  std::wstring buffer(MAX_PATH + 1, L'\0');
+  DWORD n = GetTempPathW(static_cast<DWORD>(buffer.size()), buffer.data());
+  if (n > buffer.size()) {
+    buffer.assign(n + 1, L'\0');
+    n = GetTempPathW(static_cast<DWORD>(buffer.size()), buffer.data());
+    if (n >= buffer.size()) n = 0;
+  }
+  buffer.resize(n);
+  return WideText::ToUtf8(buffer);
 }
 
 SYSTEMTIME Platform::TimeOfDay() {
@@ -67,5 +76,19 @@ bool Platform::SaveAsDialog(OPENFILENAMEW& request) {
 bool Platform::WriteFile(HANDLE file, const void* data, DWORD size, DWORD& written) {
   return ::WriteFile(file, data, size, &written, nullptr) != FALSE;
 }
+
+HANDLE Platform::CreateFileAt(const std::wstring& path, DWORD access, DWORD share, DWORD disposition, DWORD flags) {
+  return ::CreateFileW(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
+}
+
+bool Platform::FlushFile(HANDLE file) { return ::FlushFileBuffers(file) != FALSE; }
+
+bool Platform::CloseFile(HANDLE file) { return ::CloseHandle(file) != FALSE; }
+
+bool Platform::MoveFileTo(const std::wstring& from, const std::wstring& to, DWORD flags) {
+  return ::MoveFileExW(from.c_str(), to.c_str(), flags) != FALSE;
+}
+
+bool Platform::RemoveFile(const std::wstring& path) { return ::DeleteFileW(path.c_str()) != FALSE; }
 
 }  // namespace ui

@@ -13,16 +13,26 @@ class Platform {
   virtual ~Platform() = default;
   virtual HINSTANCE ShellOpen(HWND owner, const std::string& verb, const std::string& file, const std::string& parameters,
                               const std::string& directory, int showCommand);
+  // Paths are UTF-8.
   virtual bool CopyFile(const std::string& source, const std::string& destination, bool failIfExists);
   virtual void Beep(UINT type);
   virtual POINT CursorPos();
   virtual HWND ActiveWindow();
+  // The temporary folder in UTF-8, as the system gives it (with its trailing "\"); "" when the
+  // lookup fails, with the system's error code as the last error.
   virtual std::string TempPath();
   virtual SYSTEMTIME TimeOfDay();
   // The standard Save As dialog; false when the user cancels.
   virtual bool SaveAsDialog(OPENFILENAMEW& request);
   // One write to an open file; a test makes it fail the way a full disk does.
   virtual bool WriteFile(HANDLE file, const void* data, DWORD size, DWORD& written);
+  // The other file calls of Preview, Save and the file store, so that a test can fail each in
+  // turn. They keep the system's error code as the last error.
+  virtual HANDLE CreateFileAt(const std::wstring& path, DWORD access, DWORD share, DWORD disposition, DWORD flags);
+  virtual bool FlushFile(HANDLE file);
+  virtual bool CloseFile(HANDLE file);
+  virtual bool MoveFileTo(const std::wstring& from, const std::wstring& to, DWORD flags);
+  virtual bool RemoveFile(const std::wstring& path);
 
   static Platform& Current();
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,8 @@ class SafeFileWriter {
   // The temporary file's name for a target and an attempt number: beside the target, so that
   // the final rename never crosses drives.
   static std::wstring TemporaryName(const std::wstring& path, unsigned attempt);
+  // The longest target path whose temporary name Windows still takes.
+  static std::size_t MaxTargetLength();
 };
 
 }  // namespace ui

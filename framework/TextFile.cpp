@@ -1,30 +1,34 @@
 #include "framework/TextFile.h"
 
 #include "framework/Exceptions.h"
+#include "framework/Platform.h"
+#include "framework/WideText.h"
 
 namespace ui {
 
 namespace {
 constexpr int kFileNotOpen = 103;
+constexpr int kDiskFull = 101;
 }
 
 TextFile::~TextFile() {
-  if (IsOpen()) CloseHandle(handle_);
+  if (IsOpen()) Platform::Current().CloseFile(handle_);
 }
 
 void TextFile::Rewrite() {
   if (IsOpen()) Close();
-  handle_ = CreateFileA(fileName_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                        FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle_ == INVALID_HANDLE_VALUE) throw EInOutError(static_cast<int>(GetLastError()));
+  handle_ = Platform::Current().CreateFileAt(WideText::FromUtf8(fileName_), GENERIC_WRITE, FILE_SHARE_READ,
+                                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
+  if (handle_ == INVALID_HANDLE_VALUE) Fail(GetLastError());
 }
 
+void TextFile::Fail(unsigned long code) const { throw EInOutError(static_cast<int>(code), fileName_); }
+
 void TextFile::Put(const char* data, std::size_t size) {
-  if (!IsOpen()) throw EInOutError(kFileNotOpen);
+  if (!IsOpen()) Fail(kFileNotOpen);
   DWORD written = 0;
-  if (size > 0 && !WriteFile(handle_, data, static_cast<DWORD>(size), &written, nullptr))
-    throw EInOutError(static_cast<int>(GetLastError()));
-  if (written != size) throw EInOutError(101);  // disk full
+  if (size > 0 && !Platform::Current().WriteFile(handle_, data, static_cast<DWORD>(size), written)) Fail(GetLastError());
+  if (written != size) Fail(kDiskFull);
 }
 
 void TextFile::Write(std::string_view text) { Put(text.data(), text.size()); }
@@ -37,10 +41,10 @@ void TextFile::WriteLine(std::string_view text) {
 void TextFile::WriteChar(char c) { Put(&c, 1); }
 
 void TextFile::Close() {
-  if (!IsOpen()) throw EInOutError(kFileNotOpen);
+  if (!IsOpen()) Fail(kFileNotOpen);
   HANDLE h = handle_;
   handle_ = INVALID_HANDLE_VALUE;
-  if (!CloseHandle(h)) throw EInOutError(static_cast<int>(GetLastError()));
+  if (!Platform::Current().CloseFile(h)) Fail(GetLastError());
 }
 
 }  // namespace ui

@@ -9,7 +9,7 @@
 namespace ui {
 
 // Text-file output that checks every operation: the first failure raises EInOutError with the
-// system error code. Bytes go out as given (Windows-1252); WriteLine adds CR LF.
+// system error code, the file's name and what to do. Bytes go out as given (Windows-1252); WriteLine adds CR LF.
 class TextFile : public core::TextSink {
  public:
   TextFile() = default;
@@ -17,6 +17,7 @@ class TextFile : public core::TextSink {
   TextFile(const TextFile&) = delete;
   TextFile& operator=(const TextFile&) = delete;
 
+  // fileName in UTF-8.
   void Assign(const std::string& fileName) { fileName_ = fileName; }
   void Rewrite();  // create or truncate
   void Write(std::string_view text) override;
@@ -27,6 +28,7 @@ class TextFile : public core::TextSink {
 
  private:
   void Put(const char* data, std::size_t size);
+  [[noreturn]] void Fail(unsigned long code) const;
 
   std::string fileName_;
   HANDLE handle_ = INVALID_HANDLE_VALUE;

@@ -2,15 +2,21 @@
 
 #include <windows.h>
 #include <dlgs.h>
+#include <shellapi.h>
+
+#include <cctype>
+#include <optional>
 
 #include "app/Choreography.h"
 #include "app/WindowReferences.h"
+#include "core/FileErrorText.h"
 #include "core/PreviewPage.h"
 #include "core/SaveFileName.h"
 #include "core/ProductSite.h"
 #include "core/ProgramFolder.h"
 #include "core/WebEscape.h"
 #include "core/Windows1252.h"
+#include "core/WindowsFileName.h"
 #include "filesource/TFileSource.h"
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatCheckBox.h"
@@ -19,6 +25,7 @@
 #include "flatctrls/TFlatGroupBox.h"
 #include "flatctrls/TFlatSpinEditInteger.h"
 #include "framework/Application.h"
+#include "framework/Exceptions.h"
 #include "framework/Label.h"
 #include "framework/Menu.h"
 #include "framework/Platform.h"
@@ -31,16 +38,67 @@
 
 namespace {
 
-// Places a companion file so that it is whole or absent: copied under a name of this process in
-// the same folder, then renamed into place. A copy that fails part-way (a full disk) leaves no
-// truncated companion behind for every later Preview to keep. An existing companion stays as it
-// is: it is not copied again, and a rename onto one that appeared meanwhile fails.
-void PlaceCompanion(ui::Platform& platform, const std::string& source, const std::string& destination) {
-  if (GetFileAttributesA(destination.c_str()) != INVALID_FILE_ATTRIBUTES) return;
+// The whole file, or nothing when it cannot be read (the last error says why).
+std::optional<std::string> ReadWhole(ui::Platform& platform, const std::string& path) {
+  HANDLE file = platform.CreateFileAt(ui::WideText::FromUtf8(path), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING, 0);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::string bytes;
+  char buffer[8192];
+  DWORD got = 0;
+  bool read = true;
+  while ((read = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != FALSE) && got > 0) bytes.append(buffer, got);
+  const DWORD error = GetLastError();
+  platform.CloseFile(file);
+  SetLastError(error);
+  if (!read) return std::nullopt;
+  return bytes;
+}
+
+// "Could not place preview.htm in C:\windows\temp: Disk full." and what to do.
+[[noreturn]] void CouldNotPlace(const std::string& destination, const std::string& reason) {
+  std::string folder = core::FileErrorText::FolderOf(destination);
+  if (!folder.empty()) folder[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(folder[0])));
+  throw ui::Exception("Could not place " + std::string(core::WindowsFileName::LastPart(destination)) + " in " + folder +
+                      ": " + reason);
+}
+
+std::string Reasoned(DWORD code) {
+  return core::FileErrorText::Reason(static_cast<int>(code)) + ". " + core::FileErrorText::Advice(static_cast<int>(code));
+}
+
+// Places a companion file so that it is whole and holds the bytes the program carries: one that
+// is there with other bytes (empty, cut short by a full disk, written by someone else) is
+// replaced, one that matches is left alone. The copy goes under a name of this process in the
+// same folder and is renamed into place, so a copy that fails part-way leaves the old file.
+void PlaceCompanion(ui::Platform& platform, TFileSource& store, const std::string& destination) {
+  const std::string source = store.ProvideFile();
+  // A file named from outside that has vanished: an earlier copy, if any, stays in use.
+  if (source.empty() && GetFileAttributesW(ui::WideText::FromUtf8(destination).c_str()) != INVALID_FILE_ATTRIBUTES) return;
+  if (source.empty()) CouldNotPlace(destination, "the program's own copy of it is gone. Start Skylatch! again, then try again");
+  const std::optional<std::string> carried = ReadWhole(platform, source);
+  if (!carried) CouldNotPlace(destination, Reasoned(GetLastError()));
+  const std::optional<std::string> present = ReadWhole(platform, destination);
+  if (present && *present == *carried) return;
   const std::string partial = destination + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
-  DeleteFileA(partial.c_str());  // left by an earlier process of the same id that was killed
-  if (platform.CopyFile(source, partial, true) && MoveFileA(partial.c_str(), destination.c_str())) return;
-  DeleteFileA(partial.c_str());
+  const std::wstring widePartial = ui::WideText::FromUtf8(partial);
+  platform.RemoveFile(widePartial);  // left by an earlier process of the same id that was killed
+  bool placed = platform.CopyFile(source, partial, true);
+  if (placed) placed = platform.MoveFileTo(widePartial, ui::WideText::FromUtf8(destination), MOVEFILE_REPLACE_EXISTING);
+  if (placed) return;
+  const DWORD error = GetLastError();
+  platform.RemoveFile(widePartial);
+  CouldNotPlace(destination, Reasoned(error));
+}
+
+// A shell that finds no program for the page would otherwise leave Preview looking done.
+void OpenInBrowser(HWND owner, const std::string& page) {
+  const auto result =
+      reinterpret_cast<INT_PTR>(ui::Platform::Current().ShellOpen(owner, "open", page, "", "", SW_SHOWNORMAL));
+  if (result > 32) return;
+  if (result == SE_ERR_NOASSOC) throw ui::Exception("No program opens .htm files on this computer");
+  throw ui::Exception("The browser did not open " + page + " (shell error " + std::to_string(result) +
+                      "). Check the program that opens .htm files, then try again");
 }
 
 }  // namespace
@@ -144,12 +202,10 @@ void TForm1::Preview() {
   script.Close();
   core::PreviewPage::WriteTo(page, settings.functionName, address);
   page.Close();
-  // Copies that fail (the companions are there already, a temporary file has vanished, the disk
-  // is full) pass silently, and so does a shell without a browser.
   ui::Platform& platform = ui::Platform::Current();
-  PlaceCompanion(platform, enscript->FileName(), kCompanionScript);
-  PlaceCompanion(platform, enpreview->FileName(), kPreviewPage);
-  ShellOpen(kPreviewPage);
+  PlaceCompanion(platform, *enscript, kCompanionScript);
+  PlaceCompanion(platform, *enpreview, kPreviewPage);
+  OpenInBrowser(Handle(), kPreviewPage);
 }
 
 void TForm1::ShellOpen(const std::string& file) {
@@ -194,6 +250,9 @@ void TForm1::Guardar1Click(ui::TObject*) {
   if (!AskSavePath(suggested, path, fileType)) return;
   saveType_ = fileType;
   const std::string utf8Path = ui::WideText::ToUtf8(path);
+  // Refused before anything is opened: a device, a name Windows would cut, a path too long.
+  const std::string problem = core::WindowsFileName::Problem(utf8Path, ui::SafeFileWriter::MaxTargetLength());
+  if (!problem.empty()) throw ui::Exception(problem);
   const bool page = core::SaveFileName::KindOf(utf8Path, fileType) == core::SaveFileName::Kind::Page;
   ui::SafeFileWriter::Write(path, page ? code.Page() : code.Script());
   if (!page) {

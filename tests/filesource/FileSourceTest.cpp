@@ -13,6 +13,7 @@
 #include "filesource/TFileSource.h"
 #include "framework/DefinitionLoader.h"
 #include "framework/Form.h"
+#include "framework/WideText.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/WindowTest.h"
 
@@ -350,9 +351,31 @@ TEST_F(FileSourceTest, DamagedDataStopsTheLoadAndLeavesTheFileClosed) {
   }
 }
 
-TEST_F(FileSourceTest, MissingTemporaryFolderFailsWhenTheFileIsOpened) {
-  platform.tempPath = folder + "no such folder\\";
-  EXPECT_EQ(LoadError(Storing(Text("abc"))), "Cannot open file " + folder + "no such folder\\~fs70.js");
+// The window loads whatever the temporary folder is; the file is asked for again when needed,
+// and made once the folder is there.
+TEST_F(FileSourceTest, AMissingTemporaryFolderIsReportedWhenTheFileIsNeededAndTheFileMadeOnceItIsThere) {
+  const std::string missing = folder + "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD \xF0\x9F\x98\x80\\";
+  platform.tempPath = missing;
+  TFileSource& s = Load({Storing(Text("abc"))});
+  EXPECT_EQ(s.FileName(), "");
+  const std::string problem = "The temporary folder " + missing.substr(0, missing.size() - 1) +
+                              " is missing, so the preview's companion files cannot be made there. Create it, or "
+                              "point TMP and TEMP at a folder that exists, then try again";
+  EXPECT_EQ(s.Problem(), problem);
+  try {
+    s.ProvideFile();
+    ADD_FAILURE() << "no problem reported";
+  } catch (const std::exception& e) {
+    EXPECT_EQ(e.what(), problem);
+  }
+  ASSERT_TRUE(CreateDirectoryW(ui::WideText::FromUtf8(missing).c_str(), nullptr));
+  const std::string made = s.ProvideFile();
+  EXPECT_EQ(made, missing + "~fs70.js");
+  EXPECT_EQ(testsupport::FileBytes(ui::WideText::FromUtf8(made)), "abc");
+  EXPECT_EQ(s.Problem(), "");
+  form.reset();
+  EXPECT_EQ(GetFileAttributesW(ui::WideText::FromUtf8(made).c_str()), INVALID_FILE_ATTRIBUTES);
+  RemoveDirectoryW(ui::WideText::FromUtf8(missing).c_str());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <fstream>
@@ -71,18 +72,26 @@ TEST_F(PreviewFiles, WritesThePageAndPlacesBothCompanionsByteForByte) {
   EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), SourceFile("resources/preview.htm"));
 }
 
-TEST_F(PreviewFiles, ASecondPreviewLeavesTheCompanionsAloneAndStillOpensTheBrowser) {
+// A companion that is there is compared with the program's bytes: an identical one is not copied
+// again, a broken or foreign one (empty, cut short, planted) is replaced whole.
+TEST_F(PreviewFiles, ACompanionThatDiffersIsReplacedWholeAndAnIdenticalOneIsLeftAlone) {
   Click(*Form1->FlatButton2);
-  {
-    std::ofstream marker(TForm1::kCompanionScript, std::ios::binary | std::ios::trunc);
-    marker << "kept";
-  }
+  ASSERT_EQ(platform.copyCalls.size(), 2u);
   Form1->Url->SetText("it's.htm");
   Click(*Form1->FlatButton2);
-  EXPECT_EQ(testsupport::FileBytes(TForm1::kCompanionScript), "kept");
+  EXPECT_EQ(platform.copyCalls.size(), 2u);
   // The address goes in unescaped: its apostrophe ends the quoted argument early.
   EXPECT_NE(testsupport::FileBytes(TForm1::kPageFile).find("javascript:PopUp('it's.htm')"), std::string::npos);
-  EXPECT_EQ(platform.shellCalls.size(), 2u);
+  const std::string page = SourceFile("resources/preview.htm");
+  for (const std::string& broken : {std::string(), page.substr(0, page.size() / 2), std::string("other program's")}) {
+    std::ofstream(TForm1::kPreviewPage, std::ios::binary | std::ios::trunc) << broken;
+    std::ofstream(TForm1::kCompanionScript, std::ios::binary | std::ios::trunc) << broken;
+    Click(*Form1->FlatButton2);
+    EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), page) << broken.size();
+    EXPECT_EQ(testsupport::FileBytes(TForm1::kCompanionScript), SourceFile("resources/endu.js")) << broken.size();
+  }
+  EXPECT_EQ(platform.copyCalls.size(), 8u);
+  EXPECT_EQ(platform.shellCalls.size(), 5u);
   EXPECT_TRUE(errors.empty());
 }
 
@@ -108,15 +117,14 @@ std::vector<std::string> FilesStartingWith(const std::string& prefix) {
 TEST_F(PreviewFiles, ACopyThatFailsPartWayLeavesNoCompanionAndTheNextPreviewPlacesThemWhole) {
   platform.copyFailsAfterBytes = 100;  // a disk that fills up during the copies
   Click(*Form1->FlatButton2);
-  EXPECT_TRUE(errors.empty());
-  ASSERT_EQ(platform.copyCalls.size(), 2u);
+  // The first failure ends Preview, and says so.
+  EXPECT_EQ(errors, std::vector<std::string>{"Could not place endu.js in C:\\windows\\temp: Disk full. Free some space "
+                                             "on the drive, then try again"});
+  ASSERT_EQ(platform.copyCalls.size(), 1u);
   EXPECT_EQ(platform.copyCalls[0].source, Form1->enscript->FileName());
-  EXPECT_EQ(platform.copyCalls[1].source, Form1->enpreview->FileName());
   EXPECT_EQ(GetFileAttributesA(TForm1::kCompanionScript), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(GetFileAttributesA(TForm1::kPreviewPage), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(FilesStartingWith("endu.js"), std::vector<std::string>{});
-  EXPECT_EQ(FilesStartingWith("preview.htm"), std::vector<std::string>{});
-  EXPECT_EQ(platform.shellCalls.size(), 1u);
+  EXPECT_TRUE(platform.shellCalls.empty());
 
   platform.copyFailsAfterBytes = -1;
   Click(*Form1->FlatButton2);
@@ -126,16 +134,15 @@ TEST_F(PreviewFiles, ACopyThatFailsPartWayLeavesNoCompanionAndTheNextPreviewPlac
   EXPECT_EQ(FilesStartingWith("preview.htm"), std::vector<std::string>{"preview.htm"});
 }
 
-TEST_F(PreviewFiles, AnExistingCompanionIsNeitherCopiedAgainNorReplaced) {
-  {
-    std::ofstream other(TForm1::kCompanionScript, std::ios::binary);
-    other << "other program's";
-  }
+TEST_F(PreviewFiles, NoProgramForTheNewPageIsSaidAndAnyOtherShellFailureNamesThePage) {
+  platform.shellResult = SE_ERR_NOASSOC;
   Click(*Form1->FlatButton2);
-  ASSERT_EQ(platform.copyCalls.size(), 1u);
-  EXPECT_EQ(platform.copyCalls[0].source, Form1->enpreview->FileName());
-  EXPECT_EQ(testsupport::FileBytes(TForm1::kCompanionScript), "other program's");
-  EXPECT_EQ(FilesStartingWith("endu.js"), std::vector<std::string>{"endu.js"});
+  platform.shellResult = SE_ERR_ACCESSDENIED;
+  Click(*Form1->FlatButton2);
+  EXPECT_EQ(errors, (std::vector<std::string>{"No program opens .htm files on this computer",
+                                              "The browser did not open c:\\windows\\temp\\preview.htm (shell error 5). "
+                                              "Check the program that opens .htm files, then try again"}));
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), SourceFile("resources/preview.htm"));
 }
 
 // A folder in the way makes a file impossible to create.
@@ -158,7 +165,8 @@ TEST_F(PreviewFiles, AScriptThatCannotBeCreatedLeavesThePageEmptyAndNothingCopie
   ASSERT_TRUE(blocked.created());
   Click(*Form1->FlatButton2);
   ASSERT_EQ(errors.size(), 1u);
-  EXPECT_EQ(errors[0], "File access denied");
+  EXPECT_EQ(errors[0], "File access denied: C:\\windows\\temp\\tmpskt.js may not be written. Choose a folder you may "
+                       "write to, or clear the file's read-only mark, then try again");
   EXPECT_NE(GetFileAttributesA(TForm1::kPageFile), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(testsupport::FileBytes(TForm1::kPageFile), "");
   EXPECT_TRUE(platform.copyCalls.empty());
@@ -175,13 +183,13 @@ TEST_F(PreviewFiles, APageThatCannotBeCreatedLeavesTheOldScriptUntouched) {
   ASSERT_TRUE(blocked.created());
   Click(*Form1->FlatButton2);
   ASSERT_EQ(errors.size(), 1u);
-  EXPECT_EQ(errors[0], "File access denied");
+  EXPECT_EQ(errors[0].rfind("File access denied: C:\\windows\\temp\\tmphtm.htm ", 0), 0u) << errors[0];
   EXPECT_EQ(testsupport::FileBytes(TForm1::kScriptFile), "// the script of an earlier Preview\r\n");
   EXPECT_TRUE(platform.copyCalls.empty());
   EXPECT_TRUE(platform.shellCalls.empty());
 }
 
-TEST_F(PreviewFiles, AVanishedStoredFileMakesItsCopyFailSilently) {
+TEST_F(PreviewFiles, AVanishedStoredFileIsReportedAndAnEarlierCopyIsNotTouched) {
   Click(*Form1->FlatButton2);
   std::string earlier = testsupport::FileBytes(TForm1::kPreviewPage);
   // The component's own temporary file cannot be deleted from outside while it is held; a file
@@ -192,9 +200,12 @@ TEST_F(PreviewFiles, AVanishedStoredFileMakesItsCopyFailSilently) {
   Form1->enpreview->SetFileName(outside);
   ASSERT_TRUE(DeleteFileA(outside.c_str()));
   EXPECT_EQ(Form1->enpreview->FileName(), "");
+  Click(*Form1->FlatButton2);
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), earlier);
   ASSERT_TRUE(DeleteFileA(TForm1::kPreviewPage));
   Click(*Form1->FlatButton2);
-  EXPECT_TRUE(errors.empty());
+  EXPECT_EQ(errors, std::vector<std::string>{"Could not place preview.htm in C:\\windows\\temp: the program's own copy "
+                                             "of it is gone. Start Skylatch! again, then try again"});
   EXPECT_EQ(GetFileAttributesA(TForm1::kPreviewPage), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(FilesStartingWith("preview.htm"), std::vector<std::string>{});
   EXPECT_EQ(platform.shellCalls.size(), 2u);

@@ -16,6 +16,8 @@
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
 #include "framework/Menu.h"
+#include "framework/SafeFileWriter.h"
+#include "framework/WideText.h"
 #include "generator/Unit1.h"
 #include "generator/Unit3.h"
 #include "generator/Unit4.h"
@@ -180,7 +182,9 @@ TEST_F(Save, AReadOnlyTargetIsRefusedAndKeepsItsContent) {
   PutFile(folder + L"PopUp.js", "old content");
   ASSERT_TRUE(SetFileAttributesW((folder + L"PopUp.js").c_str(), FILE_ATTRIBUTE_READONLY));
   SaveAs(folder + L"PopUp.js");
-  ASSERT_EQ(errors, std::vector<std::string>{"File access denied"});
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0], "File access denied: C:\\windows\\temp\\skylatch-save\\PopUp.js may not be written. Choose a "
+                       "folder you may write to, or clear the file's read-only mark, then try again");
   EXPECT_EQ(ui::TApplication::ErrorBoxText(ui::EInOutError(5)), "File access denied.");
   EXPECT_EQ(WideFileBytes(folder + L"PopUp.js"), "old content");
   EXPECT_EQ(FilesIn(folder), std::vector<std::wstring>{L"PopUp.js"});
@@ -196,20 +200,58 @@ TEST_F(Save, AFullDiskSaysDiskFullKeepsTheOldFileAndLeavesNoTemporaryFile) {
   PutFile(folder + L"PopUp.js", "old content");
   platform.failWritesWith = ERROR_DISK_FULL;
   SaveAs(folder + L"PopUp.js");
-  EXPECT_EQ(errors, std::vector<std::string>{"Disk full"});
+  const auto full = [](const char* name) {
+    return std::string("Disk full: no room for C:\\windows\\temp\\skylatch-save\\") + name +
+           ". Free some space on the drive, then try again";
+  };
+  EXPECT_EQ(errors, std::vector<std::string>{full("PopUp.js")});
   EXPECT_EQ(WideFileBytes(folder + L"PopUp.js"), "old content");
   EXPECT_EQ(FilesIn(folder), std::vector<std::wstring>{L"PopUp.js"});
   platform.failWritesWith = ERROR_HANDLE_DISK_FULL;
   SaveAs(folder + L"new.htm", 2);
-  EXPECT_EQ(errors, (std::vector<std::string>{"Disk full", "Disk full"}));
+  EXPECT_EQ(errors, (std::vector<std::string>{full("PopUp.js"), full("new.htm")}));
   EXPECT_EQ(FilesIn(folder), std::vector<std::wstring>{L"PopUp.js"});
 }
 
 // The system's /sys folder refuses new files even to its administrator.
 TEST_F(Save, AFolderThatTakesNoFilesSaysFileAccessDenied) {
   SaveAs(L"Z:\\sys\\PopUp.js");
-  EXPECT_EQ(errors, std::vector<std::string>{"File access denied"});
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0].rfind("File access denied: Z:\\sys\\PopUp.js ", 0), 0u) << errors[0];
   EXPECT_EQ(GetFileAttributesW(L"Z:\\sys\\PopUp.js"), INVALID_FILE_ATTRIBUTES);
+}
+
+// Names Windows would not keep as typed are refused before anything is opened; the form keeps
+// what it holds and the next ordinary Save works.
+TEST_F(Save, DeviceNamesNamesEndingInADotOrASpaceAndOverlongPathsAreRefusedWithTheReason) {
+  Form1->FlatEdit1->SetText("Kept");
+  const std::wstring longName(300 - folder.size(), L'n');
+  const struct {
+    std::wstring name;
+    std::string message;
+  } cases[] = {
+      {L"CON", "CON is a name Windows keeps for a device; choose another name"},
+      {L"COM1.js", "COM1 is a name Windows keeps for a device; choose another name"},
+      {L"aux.js", "aux is a name Windows keeps for a device; choose another name"},
+      {L"lpt1.htm", "lpt1 is a name Windows keeps for a device; choose another name"},
+      {L"NUL", "NUL is a name Windows keeps for a device; choose another name"},
+      {L"dots...", "\"dots...\" ends in a dot, which Windows drops from a file name; choose another name"},
+      {L"trail.js  ", "\"trail.js  \" ends in a space, which Windows drops from a file name; choose another name"},
+      {longName + L".js", "The path " + ui::WideText::ToUtf8(folder + longName) + ".js is 303 characters long, more "
+                          "than Windows allows here (" + std::to_string(ui::SafeFileWriter::MaxTargetLength()) +
+                          "); choose a shorter name or folder"},
+  };
+  for (const auto& c : cases) {
+    errors.clear();
+    SaveAs(folder + c.name);
+    EXPECT_EQ(errors, std::vector<std::string>{c.message});
+    EXPECT_TRUE(FilesIn(folder).empty());
+  }
+  EXPECT_EQ(Form1->FlatEdit1->Text(), "Kept");
+  errors.clear();
+  SaveAs(folder + L"Kept.js");
+  EXPECT_TRUE(errors.empty());
+  EXPECT_EQ(FilesIn(folder), std::vector<std::wstring>{L"Kept.js"});
 }
 
 TEST_F(Save, CancelWritesNothing) {

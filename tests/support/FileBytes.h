@@ -7,8 +7,8 @@ namespace testsupport {
 
 // The whole content of a file, or "" when it cannot be read. Opened with every kind of sharing,
 // as a file source's temporary file (held open with delete-on-close) can only be read that way.
-inline std::string FileBytes(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+inline std::string FileBytes(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return {};
   std::string bytes;
@@ -17,6 +17,10 @@ inline std::string FileBytes(const std::string& path) {
   while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
   CloseHandle(file);
   return bytes;
+}
+
+inline std::string FileBytes(const std::string& path) {
+  return FileBytes(std::wstring(path.begin(), path.end()));  // the tests' own paths are ASCII
 }
 
 }  // namespace testsupport

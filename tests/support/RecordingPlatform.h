@@ -1,10 +1,13 @@
 #pragma once
 #include <algorithm>
 #include <fstream>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "framework/Platform.h"
+#include "framework/WideText.h"
 #include "tests/support/FileBytes.h"
 
 namespace testsupport {
@@ -26,17 +29,21 @@ class RecordingPlatform : public ui::Platform {
   HINSTANCE ShellOpen(HWND owner, const std::string& verb, const std::string& file, const std::string& parameters,
                       const std::string& directory, int show) override {
     shellCalls.push_back({owner, verb, file, parameters, directory, show});
-    return reinterpret_cast<HINSTANCE>(42);
+    return reinterpret_cast<HINSTANCE>(shellResult);
   }
   bool CopyFile(const std::string& source, const std::string& destination, bool failIfExists) override {
     copyCalls.push_back({source, destination, failIfExists});
+    if (Faulty(FileOp::Copy, ui::WideText::FromUtf8(destination))) return false;
     if (copyFailsAfterBytes >= 0) return CopyPartly(source, destination);
     return passThroughCopies ? ui::Platform::CopyFile(source, destination, failIfExists) : true;
   }
   void Beep(UINT type) override { beeps.push_back(type); }
   POINT CursorPos() override { return steerCursor ? cursor : ui::Platform::CursorPos(); }
   HWND ActiveWindow() override { return steerActiveWindow ? activeWindow : ui::Platform::ActiveWindow(); }
-  std::string TempPath() override { return tempPath.empty() ? ui::Platform::TempPath() : tempPath; }
+  std::string TempPath() override {
+    if (Faulty(FileOp::TempLookup, L"")) return "";
+    return tempPath.empty() ? ui::Platform::TempPath() : tempPath;
+  }
   SYSTEMTIME TimeOfDay() override { return steerTime ? time : ui::Platform::TimeOfDay(); }
   // Answers the Save As dialog without showing it: Cancel unless saveAnswer is set.
   bool SaveAsDialog(OPENFILENAMEW& request) override {
@@ -53,20 +60,62 @@ class RecordingPlatform : public ui::Platform {
   }
   // Fails every write with failWritesWith (ERROR_DISK_FULL, say) once set.
   bool WriteFile(HANDLE file, const void* data, DWORD size, DWORD& written) override {
-    if (failWritesWith == 0) return ui::Platform::WriteFile(file, data, size, written);
     written = 0;
+    if (Faulty(FileOp::Write, PathOf(file))) return false;
+    if (failWritesWith == 0) return ui::Platform::WriteFile(file, data, size, written);
     SetLastError(failWritesWith);
     return false;
+  }
+  HANDLE CreateFileAt(const std::wstring& path, DWORD access, DWORD share, DWORD disposition, DWORD flags) override {
+    if (Faulty(FileOp::Create, path)) return INVALID_HANDLE_VALUE;
+    HANDLE file = ui::Platform::CreateFileAt(path, access, share, disposition, flags);
+    if (file != INVALID_HANDLE_VALUE) openPaths[file] = path;
+    return file;
+  }
+  bool FlushFile(HANDLE file) override { return !Faulty(FileOp::Flush, PathOf(file)) && ui::Platform::FlushFile(file); }
+  // A close that fails still lets the handle go, as Windows does.
+  bool CloseFile(HANDLE file) override {
+    const std::wstring path = PathOf(file);
+    openPaths.erase(file);
+    const bool closed = ui::Platform::CloseFile(file);
+    return !Faulty(FileOp::Close, path) && closed;
+  }
+  bool MoveFileTo(const std::wstring& from, const std::wstring& to, DWORD flags) override {
+    return !Faulty(FileOp::Rename, to) && ui::Platform::MoveFileTo(from, to, flags);
+  }
+  bool RemoveFile(const std::wstring& path) override {
+    return !Faulty(FileOp::Delete, path) && ui::Platform::RemoveFile(path);
+  }
+
+  // One file operation failing with one system error, for every path that contains faultPath
+  // ("" for all), until fault is reset.
+  enum class FileOp { Create, Write, Flush, Close, Rename, Delete, Copy, TempLookup };
+  std::optional<FileOp> fault;
+  DWORD faultError = 0;
+  std::wstring faultPath;
+  int faultsMet = 0;
+
+  bool Faulty(FileOp op, const std::wstring& path) {
+    if (fault != op || (!faultPath.empty() && path.find(faultPath) == std::wstring::npos)) return false;
+    ++faultsMet;
+    SetLastError(faultError);
+    return true;
+  }
+  std::wstring PathOf(HANDLE file) const {
+    const auto found = openPaths.find(file);
+    return found == openPaths.end() ? std::wstring() : found->second;
   }
 
   // A copy that fails part-way, as on a full disk: the first bytes arrive, then the copy fails.
   bool CopyPartly(const std::string& source, const std::string& destination) const {
     const std::string head = FileBytes(source).substr(0, static_cast<std::size_t>(copyFailsAfterBytes));
     std::ofstream(destination, std::ios::binary | std::ios::trunc) << head;
+    SetLastError(ERROR_DISK_FULL);
     return false;
   }
 
   std::vector<ShellCall> shellCalls;
+  INT_PTR shellResult = 42;  // above 32: the shell started a program
   std::vector<CopyCall> copyCalls;
   std::vector<UINT> beeps;
   bool passThroughCopies = true;
@@ -87,6 +136,7 @@ class RecordingPlatform : public ui::Platform {
   std::wstring saveAnswer;
   DWORD saveFileType = 1;
   DWORD failWritesWith = 0;
+  std::map<HANDLE, std::wstring> openPaths;
 };
 
 }  // namespace testsupport

@@ -16,6 +16,10 @@ namespace {
 // before the parser can refuse it.
 template <typename Buffer>
 Buffer ReadAll(const std::filesystem::path& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) throw std::runtime_error(path.string() + " is a folder, not a file");
+  if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error))
+    throw std::runtime_error(path.string() + " is not a regular file");
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) throw std::runtime_error("cannot open " + path.string());
   const std::streamoff size = in.tellg();
@@ -27,7 +31,15 @@ Buffer ReadAll(const std::filesystem::path& path) {
 }
 
 // Written beside the target and renamed over it, so a failed run leaves no half-written output.
+// Only a regular file is replaced: a folder or a device in the way is refused before anything is
+// written.
 void WriteAll(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+  std::error_code error;
+  const auto status = std::filesystem::symlink_status(path, error);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    throw std::runtime_error(path.string() + (std::filesystem::is_directory(status) ? " is a folder" : " is not a regular file") +
+                             "; it is not replaced. Name a file as the output");
+  }
   std::filesystem::path temp = path;
   temp += ".tmp";
   {
@@ -40,7 +52,12 @@ void WriteAll(const std::filesystem::path& path, const std::vector<std::uint8_t>
       throw std::runtime_error("cannot write " + path.string());
     }
   }
-  std::filesystem::rename(temp, path);
+  std::filesystem::rename(temp, path, error);
+  if (error) {
+    std::error_code ignored;
+    std::filesystem::remove(temp, ignored);
+    throw std::runtime_error("cannot replace " + path.string() + ": " + error.message());
+  }
 }
 
 }  // namespace

@@ -261,6 +261,15 @@ int PressPreview() {
   if (!generator) return 1;
   Click(generator, "TFlatButton", "Preview");
   for (int i = 0; i < 100 && GetFileAttributesA(script) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
+  // A prefix where no program opens .htm files says so in a box, which goes before Exit can.
+  Sleep(500);
+  if (HWND box = program.FindWindowOfClass("#32770")) {
+    char text[512] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    std::printf("Preview said: %s\n", text);
+    SendMessageA(box, WM_COMMAND, IDOK, 0);
+    Sleep(300);
+  }
   ProgramProcess::ChooseMenu(generator, 2, -1);  // Exit
   int exitCode = program.WaitForExit(5000);
   bool written = GetFileAttributesA(script) != INVALID_FILE_ATTRIBUTES;

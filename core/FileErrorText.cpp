@@ -1,0 +1,81 @@
+#include "core/FileErrorText.h"
+
+#include "core/IoErrorMessage.h"
+
+namespace core {
+
+namespace {
+
+enum class Kind { Other, NotFound, FolderMissing, Denied, InUse, Full, NetworkGone, TooMany };
+
+Kind KindOf(int code) {
+  switch (code) {
+    case 2: return Kind::NotFound;
+    case 3: return Kind::FolderMissing;
+    case 4: return Kind::TooMany;
+    case 5: return Kind::Denied;
+    case 32:  // sharing violation
+    case 33:  // lock violation
+      return Kind::InUse;
+    case 39:
+    case 101:
+    case 112:
+      return Kind::Full;
+    case 51:  // the remote computer is not available
+    case 53:  // the network path was not found
+    case 59:  // an unexpected network error
+    case 64:  // the network name is no longer available
+    case 67:  // the network name cannot be found
+      return Kind::NetworkGone;
+    default: return Kind::Other;
+  }
+}
+
+}  // namespace
+
+std::string FileErrorText::Reason(int code) {
+  const std::string message = IoErrorMessage(code);
+  switch (KindOf(code)) {
+    case Kind::InUse: return message + ", the file is in use by another program";
+    case Kind::NetworkGone: return message + ", the network drive is no longer there";
+    default: return message;
+  }
+}
+
+std::string FileErrorText::Advice(int code) {
+  switch (KindOf(code)) {
+    case Kind::NotFound: return "Check the name, then try again";
+    case Kind::FolderMissing: return "Create the folder, then try again";
+    case Kind::TooMany: return "Close other programs, then try again";
+    case Kind::Denied: return "Choose a folder you may write to, or clear the file's read-only mark, then try again";
+    case Kind::InUse: return "Close that program, then try again";
+    case Kind::Full: return "Free some space on the drive, then try again";
+    case Kind::NetworkGone: return "Connect it again, then try again";
+    case Kind::Other: break;
+  }
+  return "Choose another folder, then try again";
+}
+
+std::string FileErrorText::FolderOf(std::string_view path) {
+  const auto slash = path.find_last_of("\\/");
+  return std::string(slash == std::string_view::npos ? std::string_view() : path.substr(0, slash));
+}
+
+std::string FileErrorText::ForFile(int code, std::string_view file) {
+  const std::string message = IoErrorMessage(code) + ": ";
+  const std::string name(file);
+  std::string what;
+  switch (KindOf(code)) {
+    case Kind::NotFound: what = name + " is not there"; break;
+    case Kind::FolderMissing: what = "the folder " + FolderOf(file) + " is missing, so " + name + " cannot be made"; break;
+    case Kind::TooMany: what = name + " cannot be opened now"; break;
+    case Kind::Denied: what = name + " may not be written"; break;
+    case Kind::InUse: what = name + " is in use by another program"; break;
+    case Kind::Full: what = "no room for " + name; break;
+    case Kind::NetworkGone: what = "the network drive of " + name + " is no longer there"; break;
+    case Kind::Other: what = name + " could not be written"; break;
+  }
+  return message + what + ". " + Advice(code);
+}
+
+}  // namespace core
