@@ -127,13 +127,17 @@ class FileFaults : public testsupport::WindowTest, public testing::WithParamInte
 
 TEST_P(FileFaults, OneClearMessageTheOldFileWholeNothingLeftAndTheNextTryWorks) {
   const Fault fault = GetParam();
-  platform.fault = fault.op;
-  platform.faultError = fault.error;
-  // The store's faults hit only its own files; Preview's and Save's hit every file they touch.
-  if (fault.action == Action::StoreAtStart) platform.faultPath = L"~fs";
+  const auto injectFault = [&] {
+    platform.fault = fault.op;
+    platform.faultError = fault.error;
+    // The store's faults hit only its own files; Preview's and Save's hit every file they touch.
+    if (fault.action == Action::StoreAtStart && fault.op != FileOp::TempLookup) platform.faultPath = L"~fs";
+  };
+  if (fault.action == Action::StoreAtStart) injectFault();
   app::CreateForms(*ui::Application);
   Form1->Show();
   Pump();
+  if (fault.action != Action::StoreAtStart) injectFault();
   if (fault.action == Action::StoreAtStart) {
     EXPECT_EQ(Form1->enscript->FileName() == "", fault.op != FileOp::Copy && fault.op != FileOp::Delete &&
                                                      fault.op != FileOp::Rename && fault.op != FileOp::Flush);
@@ -173,6 +177,55 @@ TEST_P(FileFaults, OneClearMessageTheOldFileWholeNothingLeftAndTheNextTryWorks) 
                 Name(fault.op), Name(fault.error), said.empty() ? "(no message: the operation was not needed)" : said[0].c_str(),
                 saved == kOld ? "old" : "new", left.empty() ? "nothing" : "something");
   Table().push_back(row);
+}
+
+// Killed while Save writes: the old file stays whole and the temporary file goes with the process.
+// The child is this test program, saving through a platform whose write never returns.
+TEST(SaveKilled, DISABLED_ChildSavesUntilKilled) {
+  testsupport::RecordingPlatform platform;
+  ui::ScopedPlatform scoped(platform);
+  app::CreateForms(*ui::Application);
+  Form1->Show();
+  ui::Application->OnException = [](const std::exception& e) { std::printf("child: %s\n", e.what()); };
+  platform.onWrite = [] {
+    CloseHandle(CreateFileW(L"C:\\windows\\temp\\skylatch-killed\\writing", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
+                            nullptr));
+    Sleep(INFINITE);
+  };
+  platform.saveAnswer = L"C:\\windows\\temp\\skylatch-killed\\PopUp.js";
+  SendMessageA(Form1->Handle(), WM_COMMAND, Form1->Guardar1->Command(), 0);
+}
+
+TEST(SaveKilled, KillingTheProgramWhileSaveWritesLeavesTheOldFileWholeAndNoTemporaryFile) {
+  const std::wstring folder = L"C:\\windows\\temp\\skylatch-killed\\";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  for (const std::wstring& name : Matching(folder + L"*")) DeleteFileW((folder + name).c_str());
+  {
+    HANDLE old = CreateFileW((folder + L"PopUp.js").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(old, "old", 3, &written, nullptr);
+    CloseHandle(old);
+  }
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring command = std::wstring(L"\"") + self +
+                         L"\" --gtest_also_run_disabled_tests --gtest_filter=SaveKilled.DISABLED_ChildSavesUntilKilled";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION child{};
+  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child));
+  for (int i = 0; i < 300 && GetFileAttributesW((folder + L"writing").c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
+  const std::vector<std::wstring> whileWriting = Matching(folder + L"PopUp.js.*.tmp");
+  TerminateProcess(child.hProcess, 9);
+  WaitForSingleObject(child.hProcess, 10000);
+  CloseHandle(child.hProcess);
+  CloseHandle(child.hThread);
+  EXPECT_EQ(whileWriting.size(), 1u) << "the child never reached its write";
+  Sleep(200);
+  EXPECT_EQ(testsupport::FileBytes(folder + L"PopUp.js"), "old");
+  EXPECT_EQ(Matching(folder + L"*.tmp"), std::vector<std::wstring>{});
+  for (const std::wstring& name : Matching(folder + L"*")) DeleteFileW((folder + name).c_str());
+  RemoveDirectoryW(folder.c_str());
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryOperationAndError, FileFaults, testing::ValuesIn(AllFaults()),

@@ -158,7 +158,8 @@ TEST_F(GeneratorWindow, PreviewWithoutTheTempFolderSaysInvalidFilenameAndWritesN
   Click(*Form1->FlatButton2);
   MoveFileA("C:\\windows\\temp-moved-by-test", "C:\\windows\\temp");
   ASSERT_EQ(errors.size(), 1u);
-  EXPECT_EQ(errors[0], "Invalid filename");
+  EXPECT_EQ(errors[0], "Invalid filename: the folder C:\\windows\\temp is missing, so C:\\windows\\temp\\tmphtm.htm cannot "
+                       "be made. Create the folder, then try again");
   EXPECT_FALSE(Exists(TForm1::kScriptFile));
   EXPECT_FALSE(Exists(TForm1::kPageFile));
   EXPECT_TRUE(platform.shellCalls.empty());

@@ -1,6 +1,7 @@
 #pragma once
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -61,6 +62,7 @@ class RecordingPlatform : public ui::Platform {
   // Fails every write with failWritesWith (ERROR_DISK_FULL, say) once set.
   bool WriteFile(HANDLE file, const void* data, DWORD size, DWORD& written) override {
     written = 0;
+    if (onWrite) onWrite();
     if (Faulty(FileOp::Write, PathOf(file))) return false;
     if (failWritesWith == 0) return ui::Platform::WriteFile(file, data, size, written);
     SetLastError(failWritesWith);
@@ -136,6 +138,7 @@ class RecordingPlatform : public ui::Platform {
   std::wstring saveAnswer;
   DWORD saveFileType = 1;
   DWORD failWritesWith = 0;
+  std::function<void()> onWrite;  // runs before every write of a saved file
   std::map<HANDLE, std::wstring> openPaths;
 };
 
