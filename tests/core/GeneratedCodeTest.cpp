@@ -107,8 +107,13 @@ TEST(GeneratedCodeTest, NamesCannotEndThePagesScriptBlockOrTitle) {
   const auto open = lower.find("<script>\r\n");
   ASSERT_NE(open, std::string::npos);
   EXPECT_EQ(lower.find("</script", open), page.find("</script>\r\n</body>"));
-  EXPECT_NE(page.find("x<\\/SCRIPT><script>alert(1)//=window.open("), std::string::npos);
-  EXPECT_EQ(SavedPage::InlineScript("x</Script y</scrip </script"), "x<\\/Script y</scrip <\\/script");
+  EXPECT_NE(page.find("x<\\/SCRIPT><\\script>alert(1)//=window.open("), std::string::npos);
+  EXPECT_EQ(SavedPage::InlineScript("x</Script y</scrip </script <SCRIPT <scrip"),
+            "x<\\/Script y</scrip <\\/script <\\SCRIPT <scrip");
+  // After "<!--", a "<script" would keep the block open past its end tag.
+  s.functionName = "x<!--<script>";
+  const std::string commented = GeneratedCode(s, ActivationMethod::FromLink, "p").Page();
+  EXPECT_EQ(commented.find("<script", commented.find("<script>\r\n") + 1), std::string::npos);
 }
 
 TEST(GeneratedCodeTest, TheNameSaveSuggestsIsASafeWindowsFileName) {
