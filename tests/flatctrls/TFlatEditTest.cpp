@@ -25,26 +25,10 @@ TEST_F(FlatEdit, APastePastTheLimitIsRefusedWhole) {
     const std::string kept(c.kept, 'k');
     edit->SetText(kept);
     SendMessageW(edit->Handle(), EM_SETSEL, c.kept, c.kept);
-    ASSERT_TRUE(OpenClipboard(host->Handle()));
-    EmptyClipboard();
-    const std::wstring clip(c.pasted, L'p');
-    HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, (clip.size() + 1) * sizeof(wchar_t));
-    memcpy(GlobalLock(text), clip.c_str(), (clip.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(text);
-    SetClipboardData(CF_UNICODETEXT, text);
-    CloseClipboard();
+    SetClipboardText(std::wstring(c.pasted, L'p'));
     platform.beeps.clear();
-    if (c.shiftInsert) {
-      BYTE keys[256] = {};
-      GetKeyboardState(keys);
-      keys[VK_SHIFT] = 0x80;
-      SetKeyboardState(keys);
-      SendMessageW(edit->Handle(), WM_KEYDOWN, VK_INSERT, 0);
-      keys[VK_SHIFT] = 0;
-      SetKeyboardState(keys);
-    } else {
-      SendMessageW(edit->Handle(), WM_PASTE, 0, 0);
-    }
+    if (c.shiftInsert) KeyHolding(*edit, {VK_SHIFT}, VK_INSERT);
+    else SendMessageW(edit->Handle(), WM_PASTE, 0, 0);
     EXPECT_EQ(static_cast<std::size_t>(GetWindowTextLengthW(edit->Handle())), c.fits ? c.kept + c.pasted : c.kept)
         << c.pasted;
     EXPECT_EQ(platform.beeps.size(), c.fits ? 0u : 1u) << c.pasted;

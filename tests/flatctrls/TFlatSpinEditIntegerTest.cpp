@@ -198,27 +198,14 @@ TEST_F(FlatSpinEdit, APasteThatWouldLeaveNoWholeNumberBeepsAndChangesNothing) {
 // Shift+Insert, Ctrl+V, WM_PASTE and text the edit takes by other ways (a drop or an input method
 // replaces the selection, as EM_REPLACESEL does) all meet the same filter.
 TEST_F(FlatSpinEdit, EveryWayTextArrivesMeetsTheSameFilter) {
-  ASSERT_TRUE(OpenClipboard(host->Handle()));
-  EmptyClipboard();
   const wchar_t hostile[] = L"1'+__pwn('spin')+'";
-  HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, sizeof hostile);
-  memcpy(GlobalLock(text), hostile, sizeof hostile);
-  GlobalUnlock(text);
-  SetClipboardData(CF_UNICODETEXT, text);
-  CloseClipboard();
-  const auto withKeys = [&](std::initializer_list<BYTE> held, WPARAM key, WPARAM character) {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    for (BYTE k : held) keys[k] = 0x80;
-    SetKeyboardState(keys);
-    SendMessageW(spin->Handle(), WM_KEYDOWN, key, 0);
-    if (character) SendMessageW(spin->Handle(), WM_CHAR, character, 0);
-    for (BYTE k : held) keys[k] = 0;
-    SetKeyboardState(keys);
-  };
+  SetClipboardText(hostile);
   const std::function<void()> ways[] = {
-      [&] { withKeys({VK_SHIFT}, VK_INSERT, 0); },
-      [&] { withKeys({VK_CONTROL}, 'V', 0x16); },
+      [&] { KeyHolding(*spin, {VK_SHIFT}, VK_INSERT); },
+      [&] {
+        KeyHolding(*spin, {VK_CONTROL}, 'V');
+        SendMessageW(spin->Handle(), WM_CHAR, 0x16, 0);
+      },
       [&] { SendMessageW(spin->Handle(), WM_PASTE, 0, 0); },
       [&] { SendMessageW(spin->Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(hostile)); },
       [&] { SendMessageW(spin->Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"1\r\n2")); },
