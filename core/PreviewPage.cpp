@@ -3,7 +3,10 @@
 #include <array>
 #include <string>
 
+#include "core/JavaScriptName.h"
 #include "core/ProductSite.h"
+#include "core/WebEscape.h"
+#include "core/Windows1252.h"
 
 namespace core {
 
@@ -91,13 +94,16 @@ void PreviewPage::WriteTrialGuard(TextSink& sink) {
   sink.WriteLine("<!--End-->");
 }
 
-// The address goes in unescaped: an apostrophe in it ends the quoted argument early.
+// Nothing in the fields can leave the address's string or the attribute: a name that is no
+// JavaScript name is looked up as window['...'], so it cannot be code of its own either. An
+// ordinary name and address keep their bytes.
 void PreviewPage::WriteLink(TextSink& sink, std::string_view functionName, std::string_view url) {
   sink.Write("<p><A href=\"javascript:");
-  sink.Write(functionName);
+  if (JavaScriptName::IsIdentifier(Windows1252::ToUtf8(functionName))) sink.Write(functionName);
+  else sink.Write("window['" + WebEscape::JavaScriptAddressString(functionName) + "']");
   sink.Write("(");
   sink.Write("'");
-  sink.Write(url);
+  sink.Write(WebEscape::JavaScriptAddressString(url));
   sink.Write("'");
   sink.WriteLine(")\" alt=\"Latchy!\">click here to preview your PopUp</a></p>");
 }

@@ -9,11 +9,10 @@ namespace core {
 
 namespace {
 
-bool StartsClosingScriptTag(std::string_view rest) {
-  constexpr std::string_view kTag = "</script";
-  if (rest.size() < kTag.size()) return false;
-  for (std::size_t i = 0; i < kTag.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(rest[i])) != kTag[i]) return false;
+bool StartsWithTag(std::string_view rest, std::string_view tag) {
+  if (rest.size() < tag.size()) return false;
+  for (std::size_t i = 0; i < tag.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(rest[i])) != tag[i]) return false;
   return true;
 }
 
@@ -24,7 +23,8 @@ std::string SavedPage::InlineScript(std::string_view script) {
   out.reserve(script.size());
   for (std::size_t i = 0; i < script.size(); ++i) {
     out.push_back(script[i]);
-    if (StartsClosingScriptTag(script.substr(i))) out.push_back('\\');
+    const std::string_view rest = script.substr(i);
+    if (StartsWithTag(rest, "</script") || StartsWithTag(rest, "<script")) out.push_back('\\');
   }
   return out;
 }

@@ -21,7 +21,8 @@ class SavedPage {
 
   // The script as it may stand inside a script block: "</script" (any letter case), which only
   // names typed into the window can bring in, would end the block early, so its "/" gets a
-  // backslash. Anything else stays byte for byte.
+  // backslash; so does the "s" of "<script", which after a "<!--" would keep the block open past
+  // its own end tag. Anything else stays byte for byte.
   static std::string InlineScript(std::string_view script);
 };
 

@@ -1,5 +1,7 @@
 #include "core/SpinValue.h"
 
+#include "core/FieldLimits.h"
+
 namespace core {
 
 namespace {
@@ -90,6 +92,20 @@ bool SpinValue::IsPastableNumber(std::string_view text) {
     value = value * 10 + (c - '0');
   }
   return value <= std::int64_t{2147483647} + (negative ? 1 : 0);
+}
+
+bool SpinValue::IsEditableText(std::string_view text, char decimalSeparator) {
+  if (text.size() > static_cast<std::size_t>(FieldLimits::kNumber)) return false;
+  for (char c : text)
+    if (!(c >= '0' && c <= '9') && c != '+' && c != '-' && c != decimalSeparator) return false;
+  return true;
+}
+
+std::string SpinValue::WrittenText(std::string_view text, std::int32_t minValue) {
+  std::string_view digits = text;
+  if (digits.starts_with('+')) digits.remove_prefix(1);
+  if (!digits.starts_with('+') && (digits.size() == text.size() || !digits.starts_with('-')) && IsPastableNumber(digits)) return std::string(text);
+  return FormatValue(ReadValue(text, minValue));
 }
 
 }  // namespace core

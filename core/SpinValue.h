@@ -30,6 +30,15 @@ class SpinValue {
   // What a paste may leave in the field: an optional leading minus, then digits only, within the
   // 32-bit signed range. Anything else (letters, a second line, a lone sign) is refused whole.
   static bool IsPastableNumber(std::string_view text);
+
+  // What may stand in the field however it got there: only characters the filter lets one type
+  // (signs, digits, the decimal separator), at most FieldLimits::kNumber of them.
+  static bool IsEditableText(std::string_view text, char decimalSeparator);
+
+  // The number a script gets for the field: its text when that is a whole number (a sign and up
+  // to ten digits within range, as typed), else the value the field reads, so no other text ever
+  // reaches a script or page.
+  static std::string WrittenText(std::string_view text, std::int32_t minValue);
 };
 
 }  // namespace core

@@ -7,6 +7,17 @@
 namespace {
 constexpr char kCtrlA = 1;
 constexpr int kFrameWidth = 1;
+
+std::size_t LongestLine(std::string_view text) {
+  std::size_t longest = 0;
+  for (std::size_t start = 0; start <= text.size();) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    longest = std::max(longest, end - start);
+    start = end + 1;
+  }
+  return longest;
+}
 }  // namespace
 
 TFlatMemo::TFlatMemo(ui::TComponent* owner) : ui::TCustomEdit(owner), colorBorder_(kFlatBorderColor) {
@@ -20,6 +31,7 @@ void TFlatMemo::CreateParams(ui::TCreateParams& params) {
   params.style |= ES_MULTILINE | ES_AUTOVSCROLL;
   params.style &= ~(ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL);
   params.style &= ~WS_BORDER;
+  if (!wordWrap_) params.style |= ES_AUTOHSCROLL | WS_HSCROLL;
   params.exStyle &= ~WS_EX_CLIENTEDGE;
 }
 
@@ -70,6 +82,12 @@ bool TFlatMemo::ScrollBarShown() const {
 }
 
 void TFlatMemo::SetTextUtf8AndFit(std::string_view utf8) {
+  const bool wrap = LongestLine(utf8) <= kLongestWrappedLine;
+  if (wrap != wordWrap_) {
+    wordWrap_ = wrap;
+    SetTextUtf8("");  // or the new window would first wrap the old text
+    RecreateWnd();
+  }
   HandleNeeded();
   SetTextUtf8(utf8);
   FitScrollBar();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/FieldLimits.h"
 #include "core/SpinValue.h"
 #include "flatctrls/TSpinButton.h"
 #include "flatctrls/TTimerSpeedButton.h"
@@ -29,6 +30,7 @@ TFlatSpinEditInteger::TFlatSpinEditInteger(ui::TComponent* owner) : TCustomFlatE
   button_->OnUpClick = [this](ui::TObject*) { UpClick(); };
   button_->OnDownClick = [this](ui::TObject*) { DownClick(); };
   SetValue(0);
+  SetMaxLength(core::FieldLimits::kNumber);
   SetStyle(Style() & ~ui::csSetCaption);
   increment_ = 1;
   editorEnabled_ = true;
@@ -44,6 +46,7 @@ void TFlatSpinEditInteger::CreateParams(ui::TCreateParams& params) {
 
 void TFlatSpinEditInteger::CreateWnd() {
   TCustomFlatEdit::CreateWnd();
+  accepted_ = TextUtf8();
   SetEditRect();
   PlaceButton();
 }
@@ -168,6 +171,35 @@ void TFlatSpinEditInteger::KeyPress(char& key) {
     return;
   }
   TCustomFlatEdit::KeyPress(key);
+}
+
+// Text the program sets is taken as it is; only what the user brings in is filtered.
+void TFlatSpinEditInteger::WndProc(ui::TMessage& m) {
+  if (m.msg != WM_SETTEXT) return TCustomFlatEdit::WndProc(m);
+  const bool outer = !settingText_;
+  settingText_ = true;
+  TCustomFlatEdit::WndProc(m);
+  if (!outer) return;
+  settingText_ = false;
+  accepted_ = TextUtf8();  // a multi-line edit sends no EN_CHANGE for it
+}
+
+// The one filter every way text arrives ends in. Typed characters and pastes are checked before
+// they go in (KeyPress, WMPaste, Shift+Insert as a paste); whatever else changes the text (a
+// drop, an input method, undo) is checked here, after the edit took it: text that is no longer
+// made of what one may type is put back as it was, with a beep.
+void TFlatSpinEditInteger::CNCommand(ui::TMessage& m) {
+  if (HIWORD(m.wParam) != EN_CHANGE) return TCustomFlatEdit::CNCommand(m);
+  std::string text = TextUtf8();
+  if (settingText_ || core::SpinValue::IsEditableText(text, DecimalSeparator())) {
+    accepted_ = std::move(text);
+    return TCustomFlatEdit::CNCommand(m);
+  }
+  std::size_t same = 0;
+  while (same < text.size() && same < accepted_.size() && text[same] == accepted_[same]) ++same;
+  SetTextUtf8(accepted_);
+  SendMessageW(Handle(), EM_SETSEL, same, same);
+  ui::Platform::Current().Beep(0);
 }
 
 bool TFlatSpinEditInteger::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {

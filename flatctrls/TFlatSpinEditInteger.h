@@ -34,6 +34,7 @@ class TFlatSpinEditInteger : public TCustomFlatEdit {
   int MinHeight() const;
 
   void Loaded() override;
+  void WndProc(ui::TMessage& m) override;
   bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
 
  protected:
@@ -46,6 +47,7 @@ class TFlatSpinEditInteger : public TCustomFlatEdit {
   void CMEnabledChanged(ui::TMessage& m) override;
   void KeyDown(WORD& key, ui::TShiftState shift) override;
   void KeyPress(char& key) override;
+  void CNCommand(ui::TMessage& m) override;
 
  private:
   void PlaceButton();
@@ -57,4 +59,6 @@ class TFlatSpinEditInteger : public TCustomFlatEdit {
   std::int32_t increment_ = 1;
   TSpinButton* button_ = nullptr;  // owned child
   bool editorEnabled_ = true;
+  bool settingText_ = false;
+  std::string accepted_;  // the text as it last passed the filter
 };

@@ -6,6 +6,8 @@
 
 #include "core/EnumNames.h"
 #include "core/Windows1252.h"
+#include "framework/Clipboard.h"
+#include "framework/Platform.h"
 #include "framework/WideText.h"
 
 namespace ui {
@@ -111,13 +113,43 @@ void TCustomEdit::Change() {
   if (OnChange) OnChange(this);
 }
 
+// A character typed into a full field is dropped by the edit; the beep says so.
 void TCustomEdit::CNCommand(TMessage& m) {
   if (HIWORD(m.wParam) == EN_CHANGE) Change();
+  if (HIWORD(m.wParam) == EN_MAXTEXT) Platform::Current().Beep(0);
 }
 
 void TCustomEdit::CMEnter(TMessage& m) {
   if (autoSelect_ && !(GetKeyState(VK_LBUTTON) < 0)) SelectAll();
   TWinControl::CMEnter(m);
+}
+
+// A paste that would leave more than MaxLength characters is refused whole, with a beep, instead
+// of being cut where the limit falls; a single-line edit takes only the first line of it.
+void TCustomEdit::WMPaste(TMessage& m) {
+  if (maxLength_ > 0 && HandleAllocated() && !readOnly_) {
+    std::wstring clip = WideText::FromUtf8(Clipboard::TextUtf8(Handle()));
+    if (!(GetWindowLongW(Handle(), GWL_STYLE) & ES_MULTILINE)) clip.resize(std::min(clip.find_first_of(L"\r\n"), clip.size()));
+    DWORD start = 0, end = 0;
+    SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const auto length = static_cast<std::size_t>(GetWindowTextLengthW(Handle()));
+    const std::size_t selected = std::min<std::size_t>(end > start ? end - start : 0, length);
+    if (length - selected + clip.size() > static_cast<std::size_t>(maxLength_)) {
+      Platform::Current().Beep(0);
+      return;
+    }
+  }
+  DefaultHandler(m);
+}
+
+// Shift+Insert pastes inside the native edit without a WM_PASTE: sent as one, it meets the checks
+// every other paste meets.
+void TCustomEdit::KeyDown(WORD& key, TShiftState shift) {
+  TWinControl::KeyDown(key, shift);
+  if (key == VK_INSERT && (shift & (ssShift | ssCtrl | ssAlt)) == ssShift) {
+    Perform(WM_PASTE);
+    key = 0;
+  }
 }
 
 void TCustomEdit::CMFontChanged(TMessage& m) {

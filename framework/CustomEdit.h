@@ -43,6 +43,8 @@ class TCustomEdit : public TWinControl {
   void CNCommand(TMessage& m) override;
   void CMEnter(TMessage& m) override;
   void CMFontChanged(TMessage& m) override;
+  void WMPaste(TMessage& m) override;
+  void KeyDown(WORD& key, TShiftState shift) override;
   virtual void Change();
   void AdjustHeight();
 

@@ -9,9 +9,11 @@
 
 #include "app/Choreography.h"
 #include "app/WindowReferences.h"
+#include "core/FieldLimits.h"
 #include "core/FileErrorText.h"
 #include "core/PreviewPage.h"
 #include "core/SaveFileName.h"
+#include "core/SpinValue.h"
 #include "core/ProductSite.h"
 #include "core/ProgramFolder.h"
 #include "core/WebEscape.h"
@@ -165,16 +167,24 @@ void TForm1::Loaded() {
   Bind(menubar, "menubar");
   Bind(toolbar, "toolbar");
   Bind(event, "event");
+  FlatEdit1->SetMaxLength(core::FieldLimits::kFunctionName);
+  FlatEdit2->SetMaxLength(core::FieldLimits::kWindowName);
+  Url->SetMaxLength(core::FieldLimits::kAddress);
 }
 
 core::PopupSettings TForm1::PopupSettings() const {
   core::PopupSettings s;
   s.functionName = FlatEdit1->TextUtf8();
   s.windowName = FlatEdit2->TextUtf8();
-  s.widthText = alto->TextUtf8();
-  s.heightText = ancho->TextUtf8();
-  s.leftText = left->TextUtf8();
-  s.topText = top->TextUtf8();
+  // Only whole numbers reach the script: the text as typed when it is one, else the value the
+  // field reads.
+  const auto number = [](const TFlatSpinEditInteger* field) {
+    return core::SpinValue::WrittenText(field->TextUtf8(), field->MinValue());
+  };
+  s.widthText = number(alto);
+  s.heightText = number(ancho);
+  s.leftText = number(left);
+  s.topText = number(top);
   s.fullScreen = FlatCheckBox1->Checked();
   s.toolbar = toolbar->Checked();
   s.status = status->Checked();

@@ -6,9 +6,10 @@
 # openings of About and of the wizard leave behind. Nothing is asserted.
 #   bash scripts/bench.sh                   every row (start-up: 15 interleaved rounds)
 #   bash scripts/bench.sh --start-up-only   start-up and idle memory only, 21 rounds
+#   bash scripts/bench.sh --address-only    Generate and Save by the length of the address only
 source "$(dirname "$0")/common.sh"
 START_UP_ONLY=
-if [ "${1:-}" = "--start-up-only" ]; then START_UP_ONLY=--start-up-only; shift; fi
+if [ "${1:-}" = "--start-up-only" ] || [ "${1:-}" = "--address-only" ]; then START_UP_ONLY=$1; shift; fi
 install_packages "${PACKAGES[@]}"
 BENCH_BUILD=$BUILD/bench
 ROWS=$(mktemp)

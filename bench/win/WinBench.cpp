@@ -2,8 +2,9 @@
 // by side with its baseline in the same run, interleaved, and printed as a ratio; nothing is
 // asserted. Rows go to standard output as "ROW|what|ours|baseline|ratio|goal".
 //
-//   win_bench <skylatch.exe> <stripped copy of skylatch.exe> <minimal_window.exe> [--start-up-only]
-//   (host paths; scripts/bench.sh --start-up-only passes the switch: 21 rounds of start-up, nothing else)
+//   win_bench <skylatch.exe> <stripped copy of skylatch.exe> <minimal_window.exe> [--start-up-only | --address-only]
+//   (host paths; scripts/bench.sh --start-up-only passes the switch: 21 rounds of start-up, nothing else;
+//   --address-only: Generate and Save by the length of the address, nothing else)
 #include <windows.h>
 #include <psapi.h>
 
@@ -26,6 +27,8 @@
 #include "framework/Platform.h"
 #include "generator/Unit1.h"
 #include "generator/Unit3.h"
+#include "generator/Unit4.h"
+#include "flatctrls/TFlatEdit.h"
 #include "orders/pur1.h"
 #include "tests/support/FileBytes.h"
 
@@ -221,6 +224,11 @@ void StartUp(const std::string& program, const std::string& stripped, const std:
 
 class QuietPlatform : public ui::Platform {
  public:
+  std::wstring savePath;  // the answer of the Save As dialog
+  bool SaveAsDialog(OPENFILENAMEW& request) override {
+    wcsncpy(request.lpstrFile, savePath.c_str(), request.nMaxFile - 1);
+    return true;
+  }
   HINSTANCE ShellOpen(HWND, const std::string&, const std::string&, const std::string&, const std::string&,
                       int) override {
     return reinterpret_cast<HINSTANCE>(42);  // no browser for a benchmark
@@ -314,7 +322,48 @@ void NothingGrows(const char* what, const std::function<void()>& once, int times
       after.privateKb / before.privateKb, "no growth");
 }
 
-void InProcess() {
+// Generate (the code window filled and shown) and Save (the page written) at addresses of 1, 10
+// and 32 k characters: the time each takes beyond what it takes for the default address, per
+// character of address, from the quickest of five interleaved rounds. Flat when both grow with the
+// address alone.
+void GenerateAndSaveByAddressLength(QuietPlatform& quiet) {
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  quiet.savePath = std::wstring(temp) + L"skylatch-bench.htm";
+  const auto generate = [] {
+    Form1->FlatButton1Click(nullptr);
+    Pump();
+    Form4->Close();
+    Pump();
+  };
+  const auto save = [] { Form1->Guardar1Click(nullptr); };
+  const std::size_t lengths[] = {0, 1000, 10000, 32000};  // 0: the default address
+  constexpr int kRounds = 5, kTimes = 4;
+  double g[4] = {1e9, 1e9, 1e9, 1e9}, s[4] = {1e9, 1e9, 1e9, 1e9};  // the quickest round of each
+  for (int round = 0; round < kRounds; ++round) {  // interleaved, so every length sees the same machine
+    for (std::size_t i = 0; i < std::size(lengths); ++i) {
+      std::string address = "https://www.skylatch.example";
+      if (lengths[i] > 0) address.resize(lengths[i], 'a');
+      Form1->Url->SetTextUtf8(address);
+      g[i] = std::min(g[i], Seconds(generate, kTimes) / kTimes);
+      s[i] = std::min(s[i], Seconds(save, 5 * kTimes) / (5 * kTimes));
+    }
+  }
+  DeleteFileW(quiet.savePath.c_str());
+  Form1->Url->SetTextUtf8("https://www.skylatch.example");
+  const auto perCharacter = [&](const double* t, std::size_t i) { return (t[i] - t[0]) / static_cast<double>(lengths[i]); };
+  for (std::size_t i = 1; i < std::size(lengths); ++i) {
+    const std::string k = std::to_string(lengths[i] / 1000) + " k";
+    Row("Generate, per character of a " + k + " address (beyond " + Format("%.1f ms", g[0] * 1e3) + "), against 1 k",
+        Format("%.3f us", perCharacter(g, i) * 1e6), Format("%.3f us", perCharacter(g, 1) * 1e6),
+        perCharacter(g, i) / perCharacter(g, 1), "flat (~1x)");
+    Row("Save (.htm), per character of a " + k + " address (beyond " + Format("%.1f ms", s[0] * 1e3) + "), against 1 k",
+        Format("%.3f us", perCharacter(s, i) * 1e6), Format("%.3f us", perCharacter(s, 1) * 1e6),
+        perCharacter(s, i) / perCharacter(s, 1), "flat (~1x)");
+  }
+}
+
+void InProcess(bool addressOnly) {
   app::RegisterClasses();
   ui::TApplication application;
   application.SetTitle("Skylatch!");
@@ -323,6 +372,11 @@ void InProcess() {
   app::CreateForms(application);
   Form1->Show();
   Pump();
+  GenerateAndSaveByAddressLength(quiet);
+  if (addressOnly) {
+    application.DestroyForms();
+    return;
+  }
   PreviewAgainstRawWork(500);
   NothingGrows("Previews", [] { Form1->Preview(); }, 1000);
   NothingGrows("openings of About", [] {
@@ -343,12 +397,14 @@ void InProcess() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool startUpOnly = argc == 5 && std::string(argv[4]) == "--start-up-only";
-  if (argc != 4 && !startUpOnly) {
-    std::fprintf(stderr, "usage: win_bench <skylatch.exe> <stripped skylatch.exe> <minimal_window.exe> [--start-up-only]\n");
+  const std::string option = argc == 5 ? argv[4] : "";
+  const bool startUpOnly = option == "--start-up-only", addressOnly = option == "--address-only";
+  if (argc != 4 && !startUpOnly && !addressOnly) {
+    std::fprintf(stderr, "usage: win_bench <skylatch.exe> <stripped skylatch.exe> <minimal_window.exe> "
+                         "[--start-up-only | --address-only]\n");
     return 2;
   }
-  StartUp(argv[1], argv[2], argv[3], startUpOnly ? 21 : 15);
-  if (!startUpOnly) InProcess();
+  if (!addressOnly) StartUp(argv[1], argv[2], argv[3], startUpOnly ? 21 : 15);
+  if (!startUpOnly) InProcess(addressOnly);
   return 0;
 }

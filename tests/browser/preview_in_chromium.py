@@ -3,7 +3,9 @@
 Chromium (driven through chromedriver's WebDriver protocol) and checks what a user would see:
 the frame shows tmphtm.htm, the title comes from endu.js, the link is there, clicking it calls
 window.open with the address, window name and features that tmpskt.js holds, and no script error
-occurs. Skips, saying why, only when Chromium cannot start."""
+occurs. Then, for hostile function names and addresses, checks that the test page runs none of
+what they hold, neither as it loads nor when the link is clicked, and that an address reaches
+window.open as typed. Skips, saying why, only when Chromium cannot start."""
 import contextlib
 import json
 import os
@@ -116,6 +118,40 @@ def chromium_session():
         shutil.rmtree(profile, ignore_errors=True)
 
 
+# Each would set window.__pwned if it ran; the addresses must reach window.open as typed.
+HOSTILE = [
+    ("PopUp", 'https://x.example/"><script>window.__pwned=1</script><a href="'),
+    ("PopUp", "https://example.com/o'brien"),
+    ("PopUp", "x');window.__pwned=1;//"),
+    ("PopUp", "x%27);window.__pwned=1;//"),
+    ("PopUp", "x&#39;);window.__pwned=1;//"),
+    ("PopUp", "x\\');window.__pwned=1;//"),
+    ('x" onclick="window.__pwned=1', "page.htm"),
+    ("window.__pwned=1;PopUp", "page.htm"),
+    ("x<!--<script>", "page.htm"),
+]
+
+
+def check_hostile(driver, shots, temp):
+    for name, address in HOSTILE:
+        if subprocess.call(["wine", shots, "--preview", name, address], stdin=subprocess.DEVNULL) != 0:
+            fail(f"the program did not write its preview for {name!r}, {address!r}")
+        driver.s("POST", "/url", {"url": "file://" + os.path.join(temp, "tmphtm.htm")})
+        if driver.script("return window.__pwned === undefined;") is not True:
+            fail(f"loading the page ran what {name!r}, {address!r} hold")
+        driver.script("window.__opened = []; window.open = function (u) { window.__opened.push(u); return null; };"
+                      " return true;")
+        link = driver.find("xpath", "//a[contains(., 'click here to preview your PopUp')]")
+        driver.s("POST", f"/element/{link}/click", {})
+        time.sleep(0.3)
+        if driver.script("return window.__pwned === undefined;") is not True:
+            fail(f"clicking the link ran what {name!r}, {address!r} hold")
+        opened = driver.script("return window.__opened;")
+        if name == "PopUp" and opened != [address]:
+            fail(f"window.open got {opened} for the address {address!r}")
+    print("hostile names and addresses:", len(HOSTILE), "cases, none ran, every address arrived as typed")
+
+
 def main():
     shots, prefix = sys.argv[1], os.environ["WINEPREFIX"]
     temp = os.path.join(prefix, "drive_c", "windows", "temp")
@@ -166,6 +202,7 @@ def main():
         if errors:
             fail(f"script errors on the page: {errors}")
         print("preview.htm in Chromium: frame tmphtm.htm, title from endu.js, window.open", expected)
+        check_hostile(driver, shots, temp)
         return 0
 
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstring>
 
 #include "core/SaveFileName.h"
 #include "core/SavedPage.h"
@@ -107,8 +108,57 @@ TEST(GeneratedCodeTest, NamesCannotEndThePagesScriptBlockOrTitle) {
   const auto open = lower.find("<script>\r\n");
   ASSERT_NE(open, std::string::npos);
   EXPECT_EQ(lower.find("</script", open), page.find("</script>\r\n</body>"));
-  EXPECT_NE(page.find("x<\\/SCRIPT><script>alert(1)//=window.open("), std::string::npos);
-  EXPECT_EQ(SavedPage::InlineScript("x</Script y</scrip </script"), "x<\\/Script y</scrip <\\/script");
+  EXPECT_NE(page.find("x<\\/SCRIPT><\\script>alert(1)//=window.open("), std::string::npos);
+  EXPECT_EQ(SavedPage::InlineScript("x</Script y</scrip </script <SCRIPT <scrip"),
+            "x<\\/Script y</scrip <\\/script <\\SCRIPT <scrip");
+  // After "<!--", a "<script" would keep the block open past its end tag.
+  s.functionName = "x<!--<script>";
+  const std::string commented = GeneratedCode(s, ActivationMethod::FromLink, "p").Page();
+  EXPECT_EQ(commented.find("<script", commented.find("<script>\r\n") + 1), std::string::npos);
+}
+
+// For every method and hostile name or address, the saved page has one script element, which
+// ends at the page's own end tag, and no tag or attribute but its own.
+TEST(GeneratedCodeTest, HostileNamesAndAddressesAddNoMarkupToTheSavedPage) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"x<!--<script>", "p"},          {"x</script><script>", "p"},      {"x\" onclick=\"a()", "p"},
+      {"<img src=x onerror=a()>", "p"}, {"PopUp", "x\"><script>a()</script>"}, {"PopUp", "x');a();//"},
+      {"PopUp", "x%27);a()//"},         {"PopUp", "x&#39;);a()//"},       {"PopUp", "x\\');a()//"},
+      {"PopUp", "a\r\nb</script>"},     {"x<!--", "<!--<script>"},        {"-->", "<SCRIPT >"},
+  };
+  for (const auto& [name, address] : cases) {
+    for (int m = 0; m < 5; ++m) {
+      PopupSettings s;
+      s.functionName = name;
+      s.windowName = name;
+      const std::string page = GeneratedCode(s, static_cast<ActivationMethod>(m), address).Page();
+      std::string lower = page;
+      for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      const auto open = lower.find("<script");
+      ASSERT_NE(open, std::string::npos);
+      EXPECT_EQ(lower.find("<script", open + 1), std::string::npos) << name << " " << address << " " << m;
+      EXPECT_EQ(lower.find("</script"), page.rfind("</script>\r\n</body>")) << name << " " << address << " " << m;
+      // Outside the script every tag is one of the page's own, and the link has only its own attributes.
+      const std::string outside = lower.substr(0, open) + lower.substr(lower.rfind("</script>"));
+      for (std::size_t at = outside.find('<'); at != std::string::npos; at = outside.find('<', at + 1)) {
+        bool known = false;
+        for (const char* tag : {"<!doctype html>", "<html>", "</html>", "<head>", "</head>", "<meta charset=\"utf-8\">",
+                                "<title>", "</title>", "<body>", "</body>", "<p>", "</p>", "<a ", "</a>", "</script>"})
+          known = known || outside.compare(at, std::strlen(tag), tag) == 0;
+        EXPECT_TRUE(known) << outside.substr(at, 20) << " | " << name << " " << address << " " << m;
+      }
+      if (const auto a = outside.find("<a "); a != std::string::npos) {
+        std::string tag = outside.substr(a + 3, outside.find('>', a) - a - 3);
+        for (std::size_t q = tag.find('"'); q != std::string::npos; q = tag.find('"', q + 1)) {
+          const std::size_t end = tag.find('"', q + 1);
+          ASSERT_NE(end, std::string::npos) << tag;
+          tag.erase(q + 1, end - q - 1);  // the values, which hold no quote
+          q += 1;
+        }
+        EXPECT_TRUE(tag == "href=\"\" target=\"\" id=\"\"" || tag == "href=\"\" id=\"\"") << tag << " | " << name;
+      }
+    }
+  }
 }
 
 TEST(GeneratedCodeTest, TheNameSaveSuggestsIsASafeWindowsFileName) {

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cctype>
+#include <cstring>
+#include <optional>
 #include <string>
 
 #include "tests/core/CollectingSink.h"
@@ -152,15 +154,108 @@ TEST(PreviewPageTest, LinkCallsTheFunctionWithTheAddress) {
   EXPECT_EQ(PageLines("PopUp", "page.htm").at(43),
             "<p><A href=\"javascript:PopUp('page.htm')\" alt=\"Latchy!\">click here to preview your PopUp</a></p>");
   EXPECT_EQ(PageLines("", "").at(43),
-            "<p><A href=\"javascript:('')\" alt=\"Latchy!\">click here to preview your PopUp</a></p>");
+            "<p><A href=\"javascript:window['']('')\" alt=\"Latchy!\">click here to preview your PopUp</a></p>");
 }
 
-TEST(PreviewPageTest, AddressGoesInUnescaped) {
-  const std::vector<std::string> lines = PageLines("Show", "it's.htm?a=1&b=\"2\"");
-  EXPECT_EQ(lines.at(43),
-            "<p><A href=\"javascript:Show('it's.htm?a=1&b=\"2\"')\" alt=\"Latchy!\">"
-            "click here to preview your PopUp</a></p>");
-  EXPECT_EQ(lines.size(), 45u);
+// What the browser runs for the link: the attribute's value (which must not end early or hold a
+// tag), its entities decoded, then the javascript: address percent-decoded.
+std::string LinkScript(const std::string& line) {
+  const std::string head = "<p><A href=\"javascript:";
+  const std::string tail = "\" alt=\"Latchy!\">click here to preview your PopUp</a></p>";
+  EXPECT_TRUE(line.starts_with(head) && line.ends_with(tail)) << line;
+  const std::string value = line.substr(head.size(), line.size() - head.size() - tail.size());
+  EXPECT_EQ(value.find_first_of("\"<"), std::string::npos) << value;
+  std::string decoded;
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    bool named = false;
+    for (const auto& [entity, c] : {std::pair{"&quot;", '"'}, {"&lt;", '<'}, {"&amp;", '&'}})
+      if (value.compare(i, std::strlen(entity), entity) == 0) {
+        decoded += c;
+        i += std::strlen(entity) - 1;
+        named = true;
+        break;
+      }
+    if (named) continue;
+    if (value[i] == '&') {  // any other & must be one no browser reads as a reference
+      std::size_t j = i + 1;
+      while (j < value.size() && std::isalnum(static_cast<unsigned char>(value[j]))) ++j;
+      EXPECT_TRUE(j < value.size() && value[j] != '#' && (j == i + 1 || value[j] == '=')) << value;
+    }
+    decoded += value[i];
+  }
+  return Unescape(decoded);
+}
+
+// A single-quoted JavaScript string starting at text[at]; empty when it does not end cleanly.
+std::optional<std::string> StringLiteral(const std::string& text, std::size_t& at) {
+  if (at >= text.size() || text[at] != '\'') return std::nullopt;
+  std::string out;
+  for (++at; at < text.size(); ++at) {
+    const char c = text[at];
+    if (c == '\'') return ++at, out;
+    if (c == '\r' || c == '\n') return std::nullopt;
+    if (c == '\\' && ++at < text.size()) out += text[at] == 'r' ? '\r' : text[at] == 'n' ? '\n' : text[at];
+    else if (c != '\\') out += c;
+  }
+  return std::nullopt;
+}
+
+TEST(PreviewPageTest, OrdinaryNamesAndAddressesKeepTheirBytes) {
+  for (const auto& [name, url] : {std::pair{"PopUp", "https://example.com/a%20b?x=1&y=2#top"},
+                                  {"Funci\xF3n", "page.htm"},
+                                  {"$w_1", "https://example.com/?q=a+b&utm_source=x&amp=3&=4&&"}}) {
+    const std::string expected = std::string("<p><A href=\"javascript:") + name + "('" + url +
+                                 "')\" alt=\"Latchy!\">click here to preview your PopUp</a></p>";
+    EXPECT_EQ(PageLines(name, url).at(43), expected);
+  }
+}
+
+// No name or address leaves the attribute or the string: the link calls one function, named as
+// typed, with the address as typed.
+TEST(PreviewPageTest, HostileNamesAndAddressesStayInsideTheLink) {
+  const struct {
+    const char* name;
+    const char* url;
+  } cases[] = {
+      {"PopUp", "https://x.example/\"><script>alert(1)</script><a href=\""},
+      {"PopUp", "https://example.com/o'brien"},
+      {"PopUp", "x');alert(1);//"},
+      {"PopUp", "x\\');alert(1);//"},
+      {"PopUp", "x%27);alert(1);//"},
+      {"PopUp", "x%5c%27);alert(1)//"},
+      {"PopUp", "x&#39;);alert(1);//"},
+      {"PopUp", "x&apos;);alert(1)//&#x27;"},
+      {"PopUp", "line\r\nbreak');alert(1)//%0a%0D"},
+      {"PopUp", "</a><img src=x onerror=alert(1)>&lt"},
+      {"PopUp", "?a&amp_x&notin;&copy1&frac12"},
+      {"x\" onclick=\"alert(1)", "page.htm"},
+      {"x<!--<script>", "page.htm"},
+      {"alert(1);PopUp", "page.htm"},
+      {"x'] + alert(1) + window['", "a'b"},
+      {"", "page.htm"},
+  };
+  for (const auto& c : cases) {
+    const std::string script = LinkScript(PageLines(c.name, c.url).at(43));
+    std::size_t at = 0;
+    std::string callee;
+    if (script.starts_with("window[")) {
+      at = 7;
+      const auto name = StringLiteral(script, at);
+      ASSERT_TRUE(name && script.compare(at, 1, "]") == 0) << script;
+      callee = *name;
+      ++at;
+    } else {
+      at = script.find('(');
+      callee = script.substr(0, at);
+    }
+    EXPECT_EQ(callee, c.name) << script;
+    ASSERT_EQ(script.compare(at, 1, "("), 0) << script;
+    ++at;
+    const auto address = StringLiteral(script, at);
+    ASSERT_TRUE(address) << script;
+    EXPECT_EQ(*address, c.url) << script;
+    EXPECT_EQ(script.substr(at), ")") << script;
+  }
 }
 
 }  // namespace

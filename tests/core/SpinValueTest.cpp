@@ -4,6 +4,8 @@
 
 #include <climits>
 
+#include "core/FieldLimits.h"
+
 namespace {
 
 using core::SpinValue;
@@ -117,6 +119,41 @@ TEST(SpinValueTest, APasteMayLeaveOnlyAWholeNumberInTheField) {
   for (const char* refused : {"", "-", "abc", "1e3", "99999999999", "2147483648", "-2147483649", "+5", " 5", "1\r\n2",
                               "3.5", "--1", "1-"})
     EXPECT_FALSE(SpinValue::IsPastableNumber(refused)) << refused;
+}
+
+}  // namespace
+
+namespace {
+
+// Whole numbers go to the script as typed; anything else as the value the field reads.
+TEST(SpinValueTest, OnlyWholeNumbersAreWrittenAsTyped) {
+  const struct {
+    const char* text;
+    std::int32_t minValue;
+    const char* written;
+  } cases[] = {
+      {"300", 0, "300"},         {"-007", 0, "-007"},           {"+5", 0, "+5"},
+      {"2147483647", 0, "2147483647"}, {"-2147483648", 0, "-2147483648"}, {"2147483648", 7, "7"},
+      {"", 3, "3"},              {"-", 0, "0"},                 {"250.7", 0, "0"},
+      {"$1F", 0, "31"},          {" 12", 0, "12"},              {"1'+__pwn('spin')+'", 0, "0"},
+      {"+-1", 0, "0"},           {"1\r\n2", -1, "-1"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(core::SpinValue::WrittenText(c.text, c.minValue), c.written) << c.text;
+}
+
+TEST(SpinValueTest, EditableTextHoldsOnlyTypeableCharactersWithinTheLimit) {
+  for (const auto& [text, editable] : {std::pair{"", true}, {"-12,5+", true}, {"12345678901", true},
+                                       {"123456789012", false}, {"1 2", false}, {"1'", false}, {"1.5", false},
+                                       {"\xD9\xA3", false}})
+    EXPECT_EQ(core::SpinValue::IsEditableText(text, ','), editable) << text;
+}
+
+TEST(FieldLimitsTest, LengthsCountAsTheEditCounts) {
+  for (const auto& [text, units] : {std::pair{"", 0u}, {"abc", 3u}, {"\xC3\xA9", 1u}, {"\xE6\x97\xA5", 1u},
+                                    {"\xF0\x9F\x98\x80", 2u}})
+    EXPECT_EQ(core::FieldLimits::Length(text), units) << text;
+  EXPECT_TRUE(core::FieldLimits::Fits(std::string(25, 'a'), core::FieldLimits::kFunctionName));
+  EXPECT_FALSE(core::FieldLimits::Fits(std::string(24, 'a') + "\xF0\x9F\x98\x80", core::FieldLimits::kFunctionName));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -53,6 +55,25 @@ class FlatControlTest : public testsupport::WindowTest {
   static void Key(ui::TWinControl& control, UINT msg, WPARAM key) { SendMessageA(control.Handle(), msg, key, 0); }
   static void Char(ui::TWinControl& control, char c) {
     SendMessageA(control.Handle(), WM_CHAR, static_cast<unsigned char>(c), 0);
+  }
+  // A key sent while the given modifier keys read as held down.
+  static void KeyHolding(ui::TWinControl& control, std::initializer_list<BYTE> held, WPARAM key) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    for (BYTE k : held) keys[k] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageW(control.Handle(), WM_KEYDOWN, key, 0);
+    for (BYTE k : held) keys[k] = 0;
+    SetKeyboardState(keys);
+  }
+  void SetClipboardText(const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(host->Handle()));
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(data), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(data);
+    SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
   }
 
   TTestHostForm* host;

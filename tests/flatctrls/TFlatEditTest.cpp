@@ -11,6 +11,30 @@ namespace {
 using FlatEdit = FlatControlTest;
 using testsupport::PixelSurface;
 
+// A paste past the limit is refused whole with a beep, by WM_PASTE and by Shift+Insert alike; one
+// that fits goes in. A million characters are refused at once.
+TEST_F(FlatEdit, APastePastTheLimitIsRefusedWhole) {
+  auto* edit = Make<TFlatEdit>(10, 10, 377, 19);
+  edit->SetMaxLength(32767);
+  const struct {
+    std::size_t kept, pasted;
+    bool shiftInsert, fits;
+  } cases[] = {{0, 32767, false, true}, {0, 32768, false, false}, {10, 1000000, true, false},
+               {10, 32757, true, true}, {10, 32758, true, false}};
+  for (const auto& c : cases) {
+    const std::string kept(c.kept, 'k');
+    edit->SetText(kept);
+    SendMessageW(edit->Handle(), EM_SETSEL, c.kept, c.kept);
+    SetClipboardText(std::wstring(c.pasted, L'p'));
+    platform.beeps.clear();
+    if (c.shiftInsert) KeyHolding(*edit, {VK_SHIFT}, VK_INSERT);
+    else SendMessageW(edit->Handle(), WM_PASTE, 0, 0);
+    EXPECT_EQ(static_cast<std::size_t>(GetWindowTextLengthW(edit->Handle())), c.fits ? c.kept + c.pasted : c.kept)
+        << c.pasted;
+    EXPECT_EQ(platform.beeps.size(), c.fits ? 0u : 1u) << c.pasted;
+  }
+}
+
 TEST_F(FlatEdit, TakesItsFaceFromTheParentUntilColorFlatIsSet) {
   auto* edit = Make<TFlatEdit>(10, 10, 89, 19);
   EXPECT_TRUE(edit->ParentColor());

@@ -1,5 +1,6 @@
 // The integer spin edit: value rules, arrow keys, the character filter and the arrow halves.
 #include <climits>
+#include <functional>
 
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatSpinEditInteger.h"
@@ -192,6 +193,35 @@ TEST_F(FlatSpinEdit, APasteThatWouldLeaveNoWholeNumberBeepsAndChangesNothing) {
     EXPECT_EQ(spin->Text(), c.after) << static_cast<int>(c.clip[0]);
     EXPECT_EQ(platform.beeps.size(), std::string(c.after) == "12" ? 1u : 0u);
   }
+}
+
+// Shift+Insert, Ctrl+V, WM_PASTE and text the edit takes by other ways (a drop or an input method
+// replaces the selection, as EM_REPLACESEL does) all meet the same filter.
+TEST_F(FlatSpinEdit, EveryWayTextArrivesMeetsTheSameFilter) {
+  const wchar_t hostile[] = L"1'+__pwn('spin')+'";
+  SetClipboardText(hostile);
+  const std::function<void()> ways[] = {
+      [&] { KeyHolding(*spin, {VK_SHIFT}, VK_INSERT); },
+      [&] {
+        KeyHolding(*spin, {VK_CONTROL}, 'V');
+        SendMessageW(spin->Handle(), WM_CHAR, 0x16, 0);
+      },
+      [&] { SendMessageW(spin->Handle(), WM_PASTE, 0, 0); },
+      [&] { SendMessageW(spin->Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(hostile)); },
+      [&] { SendMessageW(spin->Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"1\r\n2")); },
+      [&] { SendMessageW(spin->Handle(), WM_CHAR, L'\'', 0); },
+  };
+  for (std::size_t i = 0; i < std::size(ways); ++i) {
+    spin->SetText("100");
+    SendMessageW(spin->Handle(), EM_SETSEL, 3, 3);
+    platform.beeps.clear();
+    ways[i]();
+    EXPECT_EQ(spin->Text(), "100") << "way " << i;
+    EXPECT_FALSE(platform.beeps.empty()) << "way " << i;
+  }
+  // What passes the filter still goes in by the same ways.
+  SendMessageW(spin->Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"-5"));
+  EXPECT_EQ(spin->Text(), "100-5");
 }
 
 TEST_F(FlatSpinEdit, TheHalvesStepAndHandTheFocusToTheEdit) {

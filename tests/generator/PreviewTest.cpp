@@ -18,6 +18,7 @@
 #include "filesource/TFileSource.h"
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatEdit.h"
+#include "flatctrls/TFlatSpinEditInteger.h"
 #include "generator/Unit1.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/WindowTest.h"
@@ -80,8 +81,8 @@ TEST_F(PreviewFiles, ACompanionThatDiffersIsReplacedWholeAndAnIdenticalOneIsLeft
   Form1->Url->SetText("it's.htm");
   Click(*Form1->FlatButton2);
   EXPECT_EQ(platform.copyCalls.size(), 2u);
-  // The address goes in unescaped: its apostrophe ends the quoted argument early.
-  EXPECT_NE(testsupport::FileBytes(TForm1::kPageFile).find("javascript:PopUp('it's.htm')"), std::string::npos);
+  // The address's apostrophe stays inside the quoted argument.
+  EXPECT_NE(testsupport::FileBytes(TForm1::kPageFile).find("javascript:PopUp('it\\'s.htm')"), std::string::npos);
   const std::string page = SourceFile("resources/preview.htm");
   for (const std::string& broken : {std::string(), page.substr(0, page.size() / 2), std::string("other program's")}) {
     std::ofstream(TForm1::kPreviewPage, std::ios::binary | std::ios::trunc) << broken;
@@ -93,6 +94,19 @@ TEST_F(PreviewFiles, ACompanionThatDiffersIsReplacedWholeAndAnIdenticalOneIsLeft
   EXPECT_EQ(platform.copyCalls.size(), 8u);
   EXPECT_EQ(platform.shellCalls.size(), 5u);
   EXPECT_TRUE(errors.empty());
+}
+
+// Text in a number field that is no whole number (put there by the program, past the filter)
+// reaches the script as the value the field reads; whole numbers go as typed.
+TEST_F(PreviewFiles, OnlyWholeNumbersReachTheScript) {
+  Form1->top->SetText("1'+__pwn('spin')+'");
+  Form1->left->SetText("250.7");
+  Form1->alto->SetText("$1F");
+  Form1->ancho->SetText("-007");
+  Click(*Form1->FlatButton2);
+  const std::string script = testsupport::FileBytes(TForm1::kScriptFile);
+  EXPECT_NE(script.find("width=31,height=-007,left=0,top=0');\r\n"), std::string::npos) << script;
+  EXPECT_EQ(Form1->PopupSettings().topText, "0");
 }
 
 TEST_F(PreviewFiles, ADeletedPreviewPageIsRecreatedFromTheWindowsOwnCopy) {

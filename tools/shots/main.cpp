@@ -253,12 +253,19 @@ void SaveGeneratorStates(HWND generator, StateSheet& sheet) {
 }  // namespace
 
 // Presses Preview in the real program and waits until the script file is written.
-int PressPreview() {
+bool SetEditText(HWND generator, const char* current, const std::string& text);
+int Failed(const char* step);
+
+// Presses Preview, with the function name and the address given (UTF-8) when they are.
+int PressPreview(const char* functionName = nullptr, const char* address = nullptr) {
   const char* script = "C:\\windows\\temp\\tmpskt.js";
   DeleteFileA(script);
   ProgramProcess program("");
   HWND generator = program.WaitForWindow("TForm1");
   if (!generator) return 1;
+  if (functionName && (!SetEditText(generator, "https://www.skylatch.example", address) ||
+                       !SetEditText(generator, "PopUp", functionName)))
+    return Failed("the name and address fields were not found");
   Click(generator, "TFlatButton", "Preview");
   for (int i = 0; i < 100 && GetFileAttributesA(script) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
   // A prefix where no program opens .htm files says so in a box, which goes before Exit can.
@@ -458,11 +465,12 @@ int SaveScriptAndSnippet(const std::string& folder, const char* functionName, co
 int main(int argc, char** argv) {
   if (argc < 2) {
     std::fprintf(stderr,
-                 "usage: skylatch_shots <output folder> | --preview\n"
+                 "usage: skylatch_shots <output folder> | --preview [<function name> <address>]\n"
                  "       | --save-page <path> <window name> <address> [<method 0-4> [<function name>]]\n"
                  "       | --save-snippet <folder> <function name> <window name> <address>\n");
     return 2;
   }
+  if (std::string(argv[1]) == "--preview" && argc == 4) return PressPreview(argv[2], argv[3]);
   if (std::string(argv[1]) == "--preview") return PressPreview();
   if (std::string(argv[1]) == "--save-page" && argc >= 5 && argc <= 7)
     return SavePage(argv[2], argv[3], argv[4], argc >= 6 ? std::atoi(argv[5]) : 4, argc == 7 ? argv[6] : nullptr);
