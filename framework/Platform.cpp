@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "framework/Exceptions.h"
+#include "framework/WideText.h"
 
 namespace ui {
 
@@ -66,6 +67,18 @@ bool Platform::SaveAsDialog(OPENFILENAMEW& request) {
 
 bool Platform::WriteFile(HANDLE file, const void* data, DWORD size, DWORD& written) {
   return ::WriteFile(file, data, size, &written, nullptr) != FALSE;
+}
+
+DWORD Platform::StartProcess(const std::string& commandLine) {
+  std::wstring line = WideText::FromUtf8(commandLine);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return GetLastError();
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return 0;
 }
 
 }  // namespace ui

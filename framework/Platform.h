@@ -23,6 +23,8 @@ class Platform {
   virtual bool SaveAsDialog(OPENFILENAMEW& request);
   // One write to an open file; a test makes it fail the way a full disk does.
   virtual bool WriteFile(HANDLE file, const void* data, DWORD size, DWORD& written);
+  // Starts a program by its command line (UTF-8) without waiting for it; 0 or the system error.
+  virtual DWORD StartProcess(const std::string& commandLine);
 
   static Platform& Current();
 

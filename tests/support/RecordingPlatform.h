@@ -59,6 +59,12 @@ class RecordingPlatform : public ui::Platform {
     return false;
   }
 
+  // Records the command line; the program is not started.
+  DWORD StartProcess(const std::string& commandLine) override {
+    startedProcesses.push_back(commandLine);
+    return 0;
+  }
+
   // A copy that fails part-way, as on a full disk: the first bytes arrive, then the copy fails.
   bool CopyPartly(const std::string& source, const std::string& destination) const {
     const std::string head = FileBytes(source).substr(0, static_cast<std::size_t>(copyFailsAfterBytes));
@@ -87,6 +93,7 @@ class RecordingPlatform : public ui::Platform {
   std::wstring saveAnswer;
   DWORD saveFileType = 1;
   DWORD failWritesWith = 0;
+  std::vector<std::string> startedProcesses;
 };
 
 }  // namespace testsupport
