@@ -15,7 +15,7 @@ SNIPPET_NAMES = ["write", "click", "Función"]
 # What each page says of itself, in part.
 SENTENCES = {
     LOAD: "The pop-up opens when this page loads, where the browser allows this page to open pop-ups",
-    UNLOAD: "where the browser allows this page to open pop-ups",
+    UNLOAD: "Leaving this page opens the pop-up only in Firefox, when the visitor leaves by a click on a link",
     MOUSE_OVER: "The pop-up opens when the pointer moves onto the link, where the browser allows",
     MOUSE_OUT: "The pop-up opens when the pointer leaves the link, where the browser allows",
     FROM_LINK: "A click on the link opens the pop-up.",
