@@ -19,13 +19,13 @@
 #include "flatctrls/TFlatGroupBox.h"
 #include "flatctrls/TFlatSpinEditInteger.h"
 #include "framework/Application.h"
+#include "framework/Exceptions.h"
 #include "framework/Label.h"
 #include "framework/Menu.h"
 #include "framework/Platform.h"
 #include "framework/SafeFileWriter.h"
 #include "framework/TextFile.h"
 #include "framework/WideText.h"
-#include "framework/Exceptions.h"
 #include "generator/InstalledBrowsers.h"
 #include "generator/Unit3.h"
 #include "generator/Unit4.h"
@@ -157,6 +157,27 @@ core::PopupSettings TForm1::PopupSettings() const {
 
 // Preview's files are Windows-1252: a character the code page lacks is "?" in a name and
 // percent-encoded UTF-8 in the address.
+void TForm1::WritePreviewFiles() {
+  const core::PopupSettings settings = core::PopupScript::InWindows1252(PopupSettings());
+  const std::string address = core::Windows1252::FromUtf8(core::WebEscape::Address(Url->TextUtf8()));
+  ui::TextFile script;
+  ui::TextFile page;
+  script.Assign(kScriptFile);
+  page.Assign(kPageFile);
+  // Both files exist, empty, before anything is written; the first failure ends Preview.
+  page.Rewrite();
+  script.Rewrite();
+  core::PopupScript::WriteTo(script, settings);
+  script.Close();
+  core::PreviewPage::WriteTo(page, settings.functionName, address);
+  page.Close();
+  // Copies that fail (the companions are there already, a temporary file has vanished, the disk
+  // is full) pass silently; so does Preview's shell without a browser.
+  ui::Platform& platform = ui::Platform::Current();
+  PlaceCompanion(platform, enscript->FileName(), kCompanionScript);
+  PlaceCompanion(platform, enpreview->FileName(), kPreviewPage);
+}
+
 void TForm1::Preview() {
   WritePreviewFiles();
   ShellOpen(kPreviewPage);
@@ -179,27 +200,6 @@ void TForm1::PreviewIn(const std::vector<core::BrowserList::Browser>& browsers) 
   }
   if (!failures.empty())
     throw ui::Exception(core::Windows1252::FromUtf8OrQuestionMark("The preview did not open in " + failures));
-}
-
-void TForm1::WritePreviewFiles() {
-  const core::PopupSettings settings = core::PopupScript::InWindows1252(PopupSettings());
-  const std::string address = core::Windows1252::FromUtf8(core::WebEscape::Address(Url->TextUtf8()));
-  ui::TextFile script;
-  ui::TextFile page;
-  script.Assign(kScriptFile);
-  page.Assign(kPageFile);
-  // Both files exist, empty, before anything is written; the first failure ends Preview.
-  page.Rewrite();
-  script.Rewrite();
-  core::PopupScript::WriteTo(script, settings);
-  script.Close();
-  core::PreviewPage::WriteTo(page, settings.functionName, address);
-  page.Close();
-  // Copies that fail (the companions are there already, a temporary file has vanished, the disk
-  // is full) pass silently; so does Preview's shell without a browser.
-  ui::Platform& platform = ui::Platform::Current();
-  PlaceCompanion(platform, enscript->FileName(), kCompanionScript);
-  PlaceCompanion(platform, enpreview->FileName(), kPreviewPage);
 }
 
 void TForm1::ShellOpen(const std::string& file) {

@@ -11,7 +11,7 @@ WINDOW_NAME = "Latchy"
 LOAD, UNLOAD, MOUSE_OVER, MOUSE_OUT, FROM_LINK = range(5)
 CASES = [(LOAD, "PopUp"), (UNLOAD, "PopUp"), (MOUSE_OVER, "PopUp"), (MOUSE_OUT, "PopUp"), (FROM_LINK, "PopUp"),
          (FROM_LINK, "open"), (FROM_LINK, "write"), (FROM_LINK, "click"), (FROM_LINK, "Función")]
-SNIPPET_NAMES = ["write", "click", "Función"]
+SNIPPET_NAMES = ["write", "click", "Función", "open"]
 # What each page says of itself, in part.
 SENTENCES = {
     LOAD: "The pop-up opens when this page loads, where the browser allows this page to open pop-ups",
