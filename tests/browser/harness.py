@@ -172,6 +172,8 @@ class ClassicSession(Session):
         self.process.terminate()
         with contextlib.suppress(Exception):
             self.process.wait(timeout=10)
+        if getattr(self, "profile", None):
+            shutil.rmtree(self.profile, ignore_errors=True)
 
 
 class BidiSession(Session):
