@@ -11,6 +11,9 @@ namespace {
 using Kind = PopupAdvice::Kind;
 using Lines = std::vector<PopupAdvice::Line>;
 
+// MiniBrowser, the shell it was measured in, is not Safari: only the engine is named.
+constexpr const char* kWebKit = "WebKit (Safari's engine)";
+
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 bool FitsWindows1252(std::string_view utf8) {
@@ -32,8 +35,10 @@ void AddFunctionNameAdvice(Lines& lines, const std::string& name) {
     lines.push_back({Kind::FunctionNameOpen,
                      subject + " can never work in the .js file or with the snippet: the script declares it for the "
                                "whole page, where it replaces the browser's window.open, so the script's own call to "
-                               "window.open calls the function itself and no window opens. Choose another name; the "
-                               "web page that Save writes keeps the function to itself and works."});
+                               "window.open calls the function itself over and over until the browser stops it; the "
+                               "snippet's link then follows its own address and target, without the size and bars "
+                               "asked for. Choose another name; the web page that Save writes keeps the function to "
+                               "itself and works."});
   } else if (JavaScriptName::IsWindowProperty(name) || JavaScriptName::IsDocumentOrElementMember(name)) {
     std::string text = subject + " is also a member of the browser's window, its document or a link. The snippet "
                                  "calls window." + name + "(...), which reaches the script's function; a plain " +
@@ -62,9 +67,13 @@ void AddWindowNameAdvice(Lines& lines, const std::string& name) {
                                                          "not run."});
   } else if (JavaScriptName::IsReservedWord(name)) {
     lines.push_back({Kind::WindowNameReserved, variable + ", and it is a reserved word, so the script will not run."});
+  } else if (name == "location") {
+    lines.push_back({Kind::WindowNameTaken, variable + ", and it is the page's own location: the pop-up opens, then "
+                                                       "the assignment makes the page leave itself."});
   } else if (JavaScriptName::IsWindowProperty(name)) {
-    lines.push_back({Kind::WindowNameTaken, variable + ", and it is a member of the browser's window: the assignment "
-                                                       "breaks the script (location, for example, leaves the page)."});
+    lines.push_back({Kind::WindowNameTaken, variable + ", and it is a member of the browser's window, so the variable "
+                                                       "does not hold the new window: the assignment is ignored or "
+                                                       "changes the page's own " + name + ". The pop-up still opens."});
   }
   if (!FitsWindows1252(name))
     lines.push_back({Kind::WindowNameNotInPreview,
@@ -74,14 +83,21 @@ void AddWindowNameAdvice(Lines& lines, const std::string& name) {
 
 void AddMethodAdvice(Lines& lines, ActivationMethod method) {
   const std::string caption = Quoted(ActivationMethodCaption(method));
-  if (method == ActivationMethod::OnPageUnload)
+  if (method == ActivationMethod::OnPageUnload) {
     lines.push_back({Kind::NeverOnUnload,
-                     "Browsers never open a window while a page is being left: " + caption +
-                         " opens nothing. \"From link\" works."});
-  else if (method != ActivationMethod::FromLink)
-    lines.push_back({Kind::Blocked, caption + " opens a window only where the visitor allows pop-ups for the page: "
-                                              "pop-up blockers stop every window that no click opens. \"From link\" "
-                                              "works."});
+                     caption + " opens nothing in Chromium and Edge or in " + kWebKit +
+                         ": they open no window while a page is being left. Firefox opens the pop-up when the visitor "
+                         "leaves the page by a click on a link, and nothing when the visitor goes elsewhere another "
+                         "way. \"From link\" works."});
+  } else if (method != ActivationMethod::FromLink) {
+    std::string text = caption + " opens a window only where the visitor allows pop-ups for the page: pop-up blockers "
+                                 "stop a window that no click opens.";
+    // A click shortly before counts as the visitor's in two engines; loading comes before any click.
+    if (method != ActivationMethod::OnPageLoad)
+      text += std::string(" In Chromium, Edge and Firefox a click anywhere on the page a moment earlier lets "
+                          "the pointer open it; ") + kWebKit + " stops it still.";
+    lines.push_back({Kind::Blocked, text + " \"From link\" works."});
+  }
 }
 
 // The box beside "Width:" feeds width= and the one beside "Height:" feeds height=: name both.
@@ -107,8 +123,11 @@ void AddNumberAdvice(Lines& lines, const Field& field) {
   if (number.cut)
     lines.push_back({Kind::NumberCut, subject + " is read as " + std::to_string(number.value) + "."});
   if (field.isSize && number.value < 100)
-    lines.push_back({Kind::SizeBelow100, subject + " is below 100, so the browser raises it to a minimum of its own, "
-                                                   "100 to 150 pixels."});
+    lines.push_back({Kind::SizeBelow100,
+                     subject + (field.option == "width"
+                                    ? " is below 100, so the browser raises it: Chromium and Edge to about 140 pixels, "
+                                      "Firefox to 100, " + std::string(kWebKit) + " to 334."
+                                    : " is below 100, so browsers raise it to 100.")});
 }
 
 }  // namespace
@@ -143,16 +162,21 @@ std::vector<PopupAdvice::Line> PopupAdvice::For(const PopupSettings& s, Activati
   if (s.fullScreen) {
     lines.push_back({Kind::FullScreenIgnored,
                      "Browsers ignore full screen. With Full Screen ticked the size, position and bar settings travel "
-                     "in an argument that browsers ignore, so Chromium opens a window with an address bar at a size "
-                     "and place of its own choosing."});
+                     "in an argument that browsers ignore, so Chromium, Edge and " + std::string(kWebKit) +
+                         " open a window, and Firefox a normal tab, at a size and place of their own choosing."});
   } else if (OpensTab(s)) {
-    lines.push_back({Kind::OpensATab, "These settings ask for every bar, so Chromium opens a normal tab and ignores "
-                                      "the size and position."});
+    lines.push_back({Kind::OpensATab, "These settings ask for every bar that counts, so Chromium, Edge and Firefox "
+                                      "open a normal tab and ignore the size and position; " + std::string(kWebKit) +
+                                          " opens a window with its bars at the place asked for, wider than asked "
+                                          "(447 pixels for 300)."});
   } else {
-    lines.push_back({Kind::OpensAPopup,
-                     "Chromium opens a small window with an address bar (a normal tab only when every bar is asked "
-                     "for); it shows scroll bars where the page needs them, scrollbars=no or not, keeps the size "
-                     "between about 100 pixels and the screen and moves the window onto the screen."});
+    std::string text =
+        "Chromium, Edge and Firefox open a small window, moved onto the screen (a tab when location or toolbar comes "
+        "with menubar, status, resizable and scrollbars). " + std::string(kWebKit) +
+        " opens a window without an address bar, at least 334 pixels wide";
+    text += s.resizable ? "." : ", and with resizable=no 1024 by 768, which can run off the screen.";
+    text += " Browsers keep the size within the screen's, and pages scroll as needed, scrollbars=no or not.";
+    lines.push_back({Kind::OpensAPopup, text});
     for (const Field& field : {Field{"width", "Width:", s.widthText, true}, Field{"height", "Height:", s.heightText, true},
                                Field{"left", "Left:", s.leftText, false}, Field{"top", "Top:", s.topText, false}})
       AddNumberAdvice(lines, field);

@@ -8,8 +8,8 @@
 
 namespace core {
 
-// What today's browsers make of the settings, one line each, each checked in Chromium with its
-// pop-up blocker on. It informs only: the script stays exactly as Preview writes it.
+// What today's browsers make of the settings, one line each, each measured in Chromium, Firefox and
+// WebKit with their pop-up blockers on (docs/BROWSERS.md). It informs only: the script stays exactly as Preview writes it.
 class PopupAdvice {
  public:
   enum class Kind {
@@ -26,14 +26,14 @@ class PopupAdvice {
     WindowNameBlank,        // _blank: a new window every time
     WindowNameNotInPreview,
     Blocked,                // load and the mouse events: only where the visitor allows pop-ups
-    NeverOnUnload,          // no browser opens a window while a page is left
+    NeverOnUnload,          // nothing while a page is left, but in Firefox when a link leaves it
     OpensATab,              // every bar asked for: a normal tab, size and position ignored
-    OpensAPopup,            // otherwise a small window with an address bar
+    OpensAPopup,            // otherwise a small window
     FullScreenIgnored,      // the features after it travel in an argument browsers ignore
     SizeNotANumber,         // the browser's own size
     PositionNotANumber,     // becomes 0
     NumberCut,              // 250.7 is read as 250
-    SizeBelow100,           // raised to about 100
+    SizeBelow100,           // raised to each engine's minimum
     Reuse,                  // a second call loads into the window that is open, perhaps behind
   };
   struct Line {
@@ -43,7 +43,7 @@ class PopupAdvice {
 
   static std::vector<Line> For(const PopupSettings& settings, ActivationMethod method);
 
-  // Whether the features ask for every bar, so Chromium opens a normal tab rather than a pop-up:
+  // Whether the features ask for every bar, so Chromium and Firefox open a normal tab rather than a pop-up:
   // location or toolbar, with menubar, status, resizable and scrollbars.
   static bool OpensTab(const PopupSettings& settings);
 

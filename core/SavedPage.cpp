@@ -35,7 +35,8 @@ std::string_view SavedPage::Explanation(ActivationMethod method) {
       return "The pop-up opens when this page loads, where the browser allows this page to open pop-ups; a pop-up "
              "blocker stops it otherwise.";
     case ActivationMethod::OnPageUnload:
-      return "Browsers open no window while a page is being left, so leaving this page opens no pop-up.";
+      return "Leaving this page opens the pop-up only in Firefox, when the visitor leaves by a click on a link; "
+             "Chromium and Edge and WebKit (Safari's engine) open no window while a page is being left.";
     case ActivationMethod::OnMouseOver:
       return "The pop-up opens when the pointer moves onto the link, where the browser allows this page to open "
              "pop-ups; a click on the link opens the page in that window in any case.";

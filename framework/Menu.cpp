@@ -48,6 +48,10 @@ void TMenuItem::AppendTo(HMENU menu) {
   if (!visible_) return;
   menu_ = menu;
   UINT flags = MF_STRING | (enabled_ ? MF_ENABLED : MF_GRAYED);
+  if (caption_ == "-") {
+    AppendMenuA(menu, MF_SEPARATOR, command_, nullptr);
+    return;
+  }
   if (items_.empty()) {
     AppendMenuA(menu, flags, command_, caption_.c_str());
     return;

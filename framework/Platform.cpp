@@ -91,4 +91,16 @@ bool Platform::MoveFileTo(const std::wstring& from, const std::wstring& to, DWOR
 
 bool Platform::RemoveFile(const std::wstring& path) { return ::DeleteFileW(path.c_str()) != FALSE; }
 
+DWORD Platform::StartProcess(const std::string& commandLine) {
+  std::wstring line = WideText::FromUtf8(commandLine);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return GetLastError();
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return 0;
+}
+
 }  // namespace ui

@@ -33,6 +33,8 @@ class Platform {
   virtual bool CloseFile(HANDLE file);
   virtual bool MoveFileTo(const std::wstring& from, const std::wstring& to, DWORD flags);
   virtual bool RemoveFile(const std::wstring& path);
+  // Starts a program by its command line (UTF-8) without waiting for it; 0 or the system error.
+  virtual DWORD StartProcess(const std::string& commandLine);
 
   static Platform& Current();
 

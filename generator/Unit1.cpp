@@ -34,6 +34,7 @@
 #include "framework/SafeFileWriter.h"
 #include "framework/TextFile.h"
 #include "framework/WideText.h"
+#include "generator/InstalledBrowsers.h"
 #include "generator/Unit3.h"
 #include "generator/Unit4.h"
 #include "orders/pur1.h"
@@ -147,6 +148,7 @@ void TForm1::Loaded() {
   Bind(Salir1, "Salir1");
   Bind(Guardar1, "Guardar1");
   Bind(Vistaprevia1, "Vistaprevia1");
+  Bind(Vistapreviaen1, "Vistapreviaen1");
   Bind(Generarcodigo1, "Generarcodigo1");
   Bind(Contenidos1, "Contenidos1");
   Bind(Soporteonline1, "Soporteonline1");
@@ -170,6 +172,30 @@ void TForm1::Loaded() {
   FlatEdit1->SetMaxLength(core::FieldLimits::kFunctionName);
   FlatEdit2->SetMaxLength(core::FieldLimits::kWindowName);
   Url->SetMaxLength(core::FieldLimits::kAddress);
+  AddBrowserItems();
+}
+
+void TForm1::AddBrowserItems() {
+  browsers_ = InstalledBrowsers::Read();
+  auto add = [this](const std::string& caption, ui::TNotifyEvent click) {
+    auto* item = new ui::TMenuItem(this);
+    item->SetCaption(caption);
+    item->OnClick = std::move(click);
+    Vistapreviaen1->Add(item);
+    return item;
+  };
+  if (browsers_.empty()) {
+    add("No browsers found", nullptr)->SetEnabled(false);
+    return;
+  }
+  // A lone "&" in a browser's name would underline the next letter.
+  for (const core::BrowserList::Browser& browser : browsers_) {
+    std::string caption;
+    for (char c : core::Windows1252::FromUtf8OrQuestionMark(browser.name)) caption += c == '&' ? "&&" : std::string(1, c);
+    add(caption, [this, browser](ui::TObject*) { PreviewIn({browser}); });
+  }
+  add("-", nullptr);
+  add("Every browser", [this](ui::TObject*) { PreviewIn(browsers_); });
 }
 
 core::PopupSettings TForm1::PopupSettings() const {
@@ -198,7 +224,7 @@ core::PopupSettings TForm1::PopupSettings() const {
 
 // Preview's files are Windows-1252: a character the code page lacks is "?" in a name and
 // percent-encoded UTF-8 in the address.
-void TForm1::Preview() {
+void TForm1::WritePreviewFiles() {
   const core::PopupSettings settings = core::PopupScript::InWindows1252(PopupSettings());
   const std::string address = core::Windows1252::FromUtf8(core::WebEscape::Address(Url->TextUtf8()));
   ui::TextFile script;
@@ -215,7 +241,30 @@ void TForm1::Preview() {
   ui::Platform& platform = ui::Platform::Current();
   PlaceCompanion(platform, *enscript, kCompanionScript);
   PlaceCompanion(platform, *enpreview, kPreviewPage);
+}
+
+void TForm1::Preview() {
+  WritePreviewFiles();
   OpenInBrowser(Handle(), kPreviewPage);
+}
+
+void TForm1::PreviewIn(const std::vector<core::BrowserList::Browser>& browsers) {
+  WritePreviewFiles();
+  std::string failures;
+  for (const core::BrowserList::Browser& browser : browsers) {
+    const std::string program = core::BrowserList::Program(browser.openCommand);
+    const std::wstring wide = ui::WideText::FromUtf8(program);
+    wchar_t found[MAX_PATH];
+    std::string problem;
+    if (program.empty() || !SearchPathW(nullptr, wide.c_str(), L".exe", MAX_PATH, found, nullptr))
+      problem = program.empty() ? "no program is registered for it" : "its program " + program + " is missing";
+    else if (DWORD error = ui::Platform::Current().StartProcess(
+                 core::BrowserList::CommandLine(browser.openCommand, kPreviewPage)))
+      problem = program + " did not start (error " + std::to_string(error) + ")";
+    if (!problem.empty()) failures += (failures.empty() ? "" : "; ") + ("\"" + browser.name + "\": " + problem);
+  }
+  if (!failures.empty())
+    throw ui::Exception(core::Windows1252::FromUtf8OrQuestionMark("The preview did not open in " + failures));
 }
 
 void TForm1::ShellOpen(const std::string& file) {

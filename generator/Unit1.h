@@ -1,6 +1,9 @@
 #pragma once
 #include <string>
 
+#include <vector>
+
+#include "core/BrowserList.h"
 #include "core/GeneratedCode.h"
 #include "core/PopupScript.h"
 #include "framework/Form.h"
@@ -49,6 +52,7 @@ class TForm1 : public ui::TForm {
   ui::TMenuItem* Salir1 = nullptr;
   ui::TMenuItem* Guardar1 = nullptr;
   ui::TMenuItem* Vistaprevia1 = nullptr;
+  ui::TMenuItem* Vistapreviaen1 = nullptr;
   ui::TMenuItem* Generarcodigo1 = nullptr;
   ui::TMenuItem* Contenidos1 = nullptr;
   ui::TMenuItem* Soporteonline1 = nullptr;
@@ -86,6 +90,9 @@ class TForm1 : public ui::TForm {
   // Writes the script and the test page into C:\windows\temp, places the two companion files
   // beside them and hands the preview page to the shell.
   void Preview();
+  // Writes the preview's files as Preview does, then starts each browser with the preview page;
+  // a browser that cannot start is named in one message after the others have started.
+  void PreviewIn(const std::vector<core::BrowserList::Browser>& browsers);
 
   // The settings as the controls show them now.
   core::PopupSettings PopupSettings() const;
@@ -101,6 +108,11 @@ class TForm1 : public ui::TForm {
 
  private:
   void OpenBesideProgram(const char* fileName);
+  // The script, the page and the companions in C:\windows\temp; the first failure raises.
+  void WritePreviewFiles();
+  // One item per installed browser under "Preview in", then "Every browser".
+  void AddBrowserItems();
+  std::vector<core::BrowserList::Browser> browsers_;
   // Asks for the file to save into, starting in the folder of the last save of this run. False
   // when the user cancels; fileType is the chosen type (1 script, 2 page).
   bool AskSavePath(const std::string& suggestedName, std::wstring& path, int& fileType);

@@ -15,7 +15,8 @@ export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
 
 PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xauth
           libz-mingw-w64-dev zlib1g-dev googletest imagemagick
-          chromium chromium-driver python3)
+          chromium chromium-driver python3
+          firefox-esr webkit2gtk-driver python3-websockets)
 
 say() { printf '== %s\n' "$*"; }
 

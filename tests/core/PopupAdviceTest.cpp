@@ -94,6 +94,10 @@ TEST(PopupAdviceTest, NamesTheBrowserAlreadyUses) {
   EXPECT_NE(TextOf(s, Kind::FunctionNameShared).find("replaces the browser's own window.close"), std::string::npos);
   s.functionName = "click";
   EXPECT_EQ(TextOf(s, Kind::FunctionNameShared).find("replaces"), std::string::npos);
+  s.windowName = "location";
+  EXPECT_NE(TextOf(s, Kind::WindowNameTaken).find("the pop-up opens, then"), std::string::npos);
+  s.windowName = "status";
+  EXPECT_NE(TextOf(s, Kind::WindowNameTaken).find("The pop-up still opens."), std::string::npos);
   // _blank opens anew each time, so there is no window to reuse.
   s.windowName = "_blank";
   EXPECT_FALSE(Has(s, Kind::Reuse));
@@ -114,7 +118,13 @@ TEST(PopupAdviceTest, EveryMethodButALinkDependsOnTheVisitorsPopUpSetting) {
   EXPECT_EQ(Notable(PopupSettings{}, ActivationMethod::OnPageUnload), std::vector<Kind>{Kind::NeverOnUnload});
   EXPECT_EQ(TextOf(PopupSettings{}, Kind::Blocked, ActivationMethod::OnPageLoad),
             "\"On Page Load\" opens a window only where the visitor allows pop-ups for the page: pop-up blockers "
-            "stop every window that no click opens. \"From link\" works.");
+            "stop a window that no click opens. \"From link\" works.");
+  // Only the pointer can follow an earlier click, which two engines count as the visitor's.
+  for (ActivationMethod m : {ActivationMethod::OnMouseOver, ActivationMethod::OnMouseOut})
+    EXPECT_NE(TextOf(PopupSettings{}, Kind::Blocked, m).find("a click anywhere on the page a moment earlier"),
+              std::string::npos);
+  EXPECT_NE(TextOf(PopupSettings{}, Kind::NeverOnUnload, ActivationMethod::OnPageUnload).find("Firefox opens the pop-up"),
+            std::string::npos);
   EXPECT_FALSE(Has(PopupSettings{}, Kind::Reuse, ActivationMethod::OnPageUnload));
 }
 
@@ -136,6 +146,12 @@ TEST(PopupAdviceTest, EveryBarGivesATabAndFullScreenIsIgnored) {
   }
   all.fullScreen = true;
   EXPECT_EQ(Kinds(all), (std::vector<Kind>{Kind::FullScreenIgnored, Kind::Reuse}));
+  // WebKit's 1024 by 768 is said only where it happens.
+  for (bool resizable : {false, true}) {
+    PopupSettings s;
+    s.resizable = resizable;
+    EXPECT_EQ(TextOf(s, Kind::OpensAPopup).find("with resizable=no 1024 by 768") == std::string::npos, resizable);
+  }
 }
 
 TEST(PopupAdviceTest, SizesAndPositionsAsTheBrowserReadsThem) {
@@ -163,9 +179,10 @@ TEST(PopupAdviceTest, SizesAndPositionsAsTheBrowserReadsThem) {
   s.heightText = "50";
   s.topText = "x";
   EXPECT_EQ(TextOf(s, Kind::NumberCut), "width=250.7 (the box beside \"Width:\") is read as 250.");
-  EXPECT_EQ(TextOf(s, Kind::SizeBelow100),
-            "height=50 (the box beside \"Height:\") is below 100, so the browser raises it to a minimum of its own, 100 "
-            "to 150 pixels.");
+  EXPECT_EQ(TextOf(s, Kind::SizeBelow100), "height=50 (the box beside \"Height:\") is below 100, so browsers raise it "
+                                           "to 100.");
+  s.widthText = "50";
+  EXPECT_NE(TextOf(s, Kind::SizeBelow100).find("Firefox to 100, WebKit (Safari's engine) to 334."), std::string::npos);
   EXPECT_EQ(TextOf(s, Kind::PositionNotANumber), "top=x (the box beside \"Top:\") is not a number, so the browser "
                                                  "takes 0.");
 }

@@ -89,7 +89,7 @@ TEST_F(GeneratedCodeWindow, OpensInFrontOfTheDisabledMainWindowWithTheScriptTheC
             "<a href=\"https://example.com/it&#39;s.htm\" target=\"Ventana\" onclick=\"window.PopUp(this.href); "
             "return false;\">Open the pop-up</a>\r\n");
   const std::string advice = MemoText(Form4->Memo3);
-  EXPECT_EQ(advice.substr(0, 3 + 11), "\xE2\x80\xA2 Chromium o");
+  EXPECT_EQ(advice.substr(0, 3 + 11), "\xE2\x80\xA2 Chromium, ");
   EXPECT_NE(advice.find("Ventana.focus();"), std::string::npos);
 }
 

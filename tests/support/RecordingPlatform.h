@@ -108,6 +108,12 @@ class RecordingPlatform : public ui::Platform {
     return found == openPaths.end() ? std::wstring() : found->second;
   }
 
+  // Records the command line; the program is not started.
+  DWORD StartProcess(const std::string& commandLine) override {
+    startedProcesses.push_back(commandLine);
+    return 0;
+  }
+
   // A copy that fails part-way, as on a full disk: the first bytes arrive, then the copy fails.
   bool CopyPartly(const std::string& source, const std::string& destination) const {
     const std::string head = FileBytes(source).substr(0, static_cast<std::size_t>(copyFailsAfterBytes));
@@ -140,6 +146,7 @@ class RecordingPlatform : public ui::Platform {
   DWORD failWritesWith = 0;
   std::function<void()> onWrite;  // runs before every write of a saved file
   std::map<HANDLE, std::wstring> openPaths;
+  std::vector<std::string> startedProcesses;
 };
 
 }  // namespace testsupport
