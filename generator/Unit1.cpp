@@ -382,8 +382,10 @@ void TForm1::FormActivate(ui::TObject*) {
   if (first) event->SetItemIndex(0);
   activatedBefore_ = true;
   if (first && !app::OrderMode()) {
+    // An argument that names no file (a look-alike of "order", a switch) is still a normal start.
     const std::wstring file = app::FileArgument();
-    if (!file.empty()) OpenFile(file);
+    const DWORD attributes = file.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(file.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) OpenFile(file);
   }
   // Started as an order tool: the chooser comes up in front of the disabled main window.
   if (app::OrderMode()) {
