@@ -17,10 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   core::PopupFileReader::Problems(result, {25, 0, 0, 0});
-  // Only what a window could hold is saved again: one line per name, no line breaks.
+  // Only what a window could hold is saved again: no line breaks or other control characters.
   const core::PopupSettings& s = result.settings;
   for (const std::string* text : {&s.functionName, &s.windowName, &s.widthText, &s.heightText, &s.leftText, &s.topText})
-    if (text->find_first_of("\r\n") != std::string::npos) return 0;
+    for (char c : *text)
+      if (static_cast<unsigned char>(c) < 0x20) return 0;
   const core::GeneratedCode code(s, result.method.value_or(core::ActivationMethod::OnPageLoad),
                                  result.address.value_or(""));
   const core::GeneratedCode again(core::PopupFileReader::Read(code.Script()).settings, core::ActivationMethod::OnPageLoad, "");
