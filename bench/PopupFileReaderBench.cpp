@@ -22,13 +22,14 @@ std::string Page() {
   std::string page = "<!DOCTYPE html>\r\n<html><head><script>\r\n"
                      "function PopUp(url){ window.open(url, 'w', 'width=500,height=400,scrollbars=yes'); }\r\n"
                      "</script></head><body>\r\n";
-  for (int call = 1; page.size() < 1024 * 1024; ++call) {
-    for (int line = 0; line < 12; ++line)
-      page += "<p>Some text of the page, with <b>markup</b> and an address or two: https://example.org/</p>\r\n";
-    if (call < 1000)
-      page += "<a href=\"#\" onclick=\"window.open('page" + std::to_string(call) +
-              ".htm', 'w', 'width=640,height=480,\\\n resizable=yes')\">more</a>\r\n";
+  const std::string filler =
+      "<p>Some text of the page, with <b>markup</b> and an address or two: https://example.org/</p>\r\n";
+  for (int call = 1; call < 1000; ++call) {
+    for (int line = 0; line < 9; ++line) page += filler;
+    page += "<a href=\"#\" onclick=\"window.open('page" + std::to_string(call) +
+            ".htm', 'w', 'width=640,height=480,\\\n resizable=yes')\">more</a>\r\n";
   }
+  while (page.size() < 1024 * 1024) page += filler;
   return page + "<a href=\"#\" onmouseover=\"PopUp('last.htm')\">last</a></body></html>\r\n";
 }
 
