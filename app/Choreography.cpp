@@ -5,6 +5,7 @@
 #include "core/CommandLine.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "framework/WideText.h"
 
 namespace app {
 
@@ -12,6 +13,12 @@ bool OrderMode() {
   std::vector<std::string> arguments = core::SplitCommandLine(GetCommandLineA());
   if (!arguments.empty()) arguments.erase(arguments.begin());
   return core::IsOrderMode(arguments);
+}
+
+std::wstring FileArgument() {
+  std::vector<std::string> arguments = core::SplitCommandLine(ui::WideText::ToUtf8(GetCommandLineW()));
+  if (arguments.size() < 2 || core::IsOrderMode({arguments[1]})) return {};
+  return ui::WideText::FromUtf8(arguments[1]);
 }
 
 void ReleaseMainWindow() {

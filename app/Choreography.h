@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 namespace ui {
 class TForm;
 }
@@ -7,6 +9,8 @@ namespace app {
 
 // Started as a stand-alone order tool: the first argument is exactly "order".
 bool OrderMode();
+// The file to open at start-up: the first argument when there is one and it is not "order".
+std::wstring FileArgument();
 
 // Opens a secondary window the pseudo-modal way: the main window is disabled first, then the
 // other window is shown modeless, so no nested message loop runs.

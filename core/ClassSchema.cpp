@@ -240,7 +240,7 @@ std::vector<ClassSchema> BuildSchemas() {
   all.push_back({"TLabel", LabelProperties()});
   all.push_back({"TImage", ImageProperties()});
   all.push_back({"TMainMenu", {}});
-  all.push_back({"TMenuItem", {P("Caption", K::String), P("Enabled", K::Boolean, "True"),
+  all.push_back({"TMenuItem", {P("Caption", K::String), P("ShortCut", K::String), P("Enabled", K::Boolean, "True"),
                                P("Visible", K::Boolean, "True"), P("OnClick", K::Event)}});
   all.push_back({"TFlatButton", FlatButtonProperties()});
   all.push_back({"TFlatCheckBox", FlatCheckBoxProperties()});

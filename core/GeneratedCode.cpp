@@ -33,7 +33,11 @@ std::string GeneratedCode::Snippet() const {
   return CallSnippet::Text(method_, {settings_.functionName, settings_.windowName}, address_, scriptFile_);
 }
 
-std::vector<PopupAdvice::Line> GeneratedCode::Advice() const { return PopupAdvice::For(settings_, method_); }
+std::vector<PopupAdvice::Line> GeneratedCode::Advice() const {
+  std::vector<PopupAdvice::Line> lines = PopupAdvice::For(settings_, method_);
+  lines.insert(lines.end(), extraAdvice_.begin(), extraAdvice_.end());
+  return lines;
+}
 
 std::string GeneratedCode::Page() const {
   return SavedPage::Text(script_, method_, {settings_.functionName, settings_.windowName}, address_);

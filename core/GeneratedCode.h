@@ -20,6 +20,8 @@ class GeneratedCode {
   const std::string& Script() const { return script_; }
   std::string Snippet() const;
   std::vector<PopupAdvice::Line> Advice() const;
+  // A line of advice about something else than the settings, shown after theirs.
+  void AddAdvice(PopupAdvice::Line line) { extraAdvice_.push_back(std::move(line)); }
   // The page Save writes for the .htm type.
   std::string Page() const;
   // The name Save suggests: the function name plus ".js", made safe.
@@ -41,6 +43,7 @@ class GeneratedCode {
   std::string address_;
   std::string scriptFile_;
   std::string script_;
+  std::vector<PopupAdvice::Line> extraAdvice_;
 };
 
 }  // namespace core

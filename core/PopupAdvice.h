@@ -35,6 +35,7 @@ class PopupAdvice {
     NumberCut,              // 250.7 is read as 250
     SizeBelow100,           // raised to each engine's minimum
     Reuse,                  // a second call loads into the window that is open, perhaps behind
+    FurtherCalls,           // the file opened last held more window.open calls than the one taken
   };
   struct Line {
     Kind kind;

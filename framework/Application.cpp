@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "framework/Form.h"
+#include "framework/Menu.h"
 #include "framework/Platform.h"
 #include "framework/TaskbarPreview.h"
 #include "framework/Timer.h"
@@ -170,6 +171,10 @@ bool TApplication::PreTranslate(MSG& msg) {
       return false;
     }
     if (msg.message == WM_SYSCHAR) return form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
+    // Ctrl plus a letter runs the menu entry that has it as its shortcut.
+    if (GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0 && form->Menu() &&
+        form->Enabled() && form->Menu()->DispatchShortCut(msg.wParam))
+      return true;
     switch (msg.wParam) {
       case VK_TAB:
         if (GetKeyState(VK_CONTROL) < 0) return false;

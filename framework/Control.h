@@ -154,6 +154,7 @@ class TControl : public TComponent {
   virtual void WMUpdateUIState(TMessage& m) { DefaultHandler(m); }
   virtual void WMGetObject(TMessage& m) { DefaultHandler(m); }
   virtual void WMSysCommand(TMessage& m) { DefaultHandler(m); }
+  virtual void WMDropFiles(TMessage& m) { DefaultHandler(m); }
 
   virtual void CMEnabledChanged(TMessage& m);
   virtual void CMVisibleChanged(TMessage& m);

@@ -30,6 +30,13 @@ TMenuItem* TMenuItem::Find(UINT command) {
   return nullptr;
 }
 
+TMenuItem* TMenuItem::FindShortCut(WPARAM key) {
+  if (shortCut_.size() == 6 && shortCut_.starts_with("Ctrl+") && static_cast<WPARAM>(shortCut_[5]) == key) return this;
+  for (TMenuItem* item : items_)
+    if (TMenuItem* found = item->FindShortCut(key)) return found;
+  return nullptr;
+}
+
 void TMenuItem::SetParentComponent(TComponent* parent) {
   if (auto* menu = dynamic_cast<TMainMenu*>(parent)) menu->Items().Add(this);
   else if (auto* item = dynamic_cast<TMenuItem*>(parent)) item->Add(this);
@@ -53,7 +60,8 @@ void TMenuItem::AppendTo(HMENU menu) {
     return;
   }
   if (items_.empty()) {
-    AppendMenuA(menu, flags, command_, caption_.c_str());
+    const std::string text = shortCut_.empty() ? caption_ : caption_ + "\t" + shortCut_;
+    AppendMenuA(menu, flags, command_, text.c_str());
     return;
   }
   HMENU popup = CreatePopupMenu();
@@ -63,6 +71,7 @@ void TMenuItem::AppendTo(HMENU menu) {
 
 bool TMenuItem::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
   if (name == "Caption") caption_ = StringValue(v);
+  else if (name == "ShortCut") shortCut_ = StringValue(v);
   else if (name == "Enabled") enabled_ = BoolValue(v);
   else if (name == "Visible") visible_ = BoolValue(v);
   else if (name == "OnClick") OnClick = context.NotifyMethod(v);
@@ -82,6 +91,15 @@ HMENU TMainMenu::Handle() {
   handle_ = CreateMenu();
   for (TMenuItem* item : root_.Items()) item->AppendTo(handle_);
   return handle_;
+}
+
+bool TMainMenu::DispatchShortCut(WPARAM key) {
+  TMenuItem* item = root_.FindShortCut(key);
+  for (TMenuItem* up = item; up && up != &root_; up = up->ParentItem())
+    if (!up->Enabled() || !up->Visible()) return false;
+  if (!item) return false;
+  item->Click();
+  return true;
 }
 
 bool TMainMenu::DispatchCommand(UINT command) {

@@ -22,6 +22,10 @@ class TMenuItem : public TComponent {
   bool Visible() const { return visible_; }
   void SetVisible(bool visible) { visible_ = visible; }
   UINT Command() const { return command_; }
+  // "Ctrl+O": shown after the caption and answered by the window's key handling.
+  const std::string& ShortCut() const { return shortCut_; }
+  // The entry, at any depth, whose shortcut the key with Ctrl held makes; null for none.
+  TMenuItem* FindShortCut(WPARAM key);
   TMenuItem* ParentItem() const { return parentItem_; }
   const std::vector<TMenuItem*>& Items() const { return items_; }
   void Add(TMenuItem* item);
@@ -37,6 +41,7 @@ class TMenuItem : public TComponent {
 
  private:
   std::string caption_;
+  std::string shortCut_;
   bool enabled_ = true;
   bool visible_ = true;
   UINT command_;
@@ -55,6 +60,8 @@ class TMainMenu : public TComponent {
   TMenuItem& Items() { return root_; }
   HMENU Handle();
   bool DispatchCommand(UINT command);
+  // Runs the enabled entry whose shortcut is Ctrl and key; false when there is none.
+  bool DispatchShortCut(WPARAM key);
 
  private:
   TMenuItem root_;

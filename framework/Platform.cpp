@@ -73,6 +73,20 @@ bool Platform::SaveAsDialog(OPENFILENAMEW& request) {
   return getSaveFileName(&request) != FALSE;
 }
 
+bool Platform::OpenDialog(OPENFILENAMEW& request) {
+  static const auto getOpenFileName = SystemFunction<decltype(&GetOpenFileNameW)>("comdlg32.dll", "GetOpenFileNameW");
+  return getOpenFileName(&request) != FALSE;
+}
+
+std::wstring Platform::DroppedFile(HDROP drop) {
+  static const auto queryFile = SystemFunction<decltype(&DragQueryFileW)>("shell32.dll", "DragQueryFileW");
+  static const auto finish = SystemFunction<decltype(&DragFinish)>("shell32.dll", "DragFinish");
+  std::wstring name(queryFile(drop, 0, nullptr, 0), L'\0');
+  if (!name.empty()) name.resize(queryFile(drop, 0, name.data(), static_cast<UINT>(name.size() + 1)));
+  finish(drop);
+  return name;
+}
+
 bool Platform::WriteFile(HANDLE file, const void* data, DWORD size, DWORD& written) {
   return ::WriteFile(file, data, size, &written, nullptr) != FALSE;
 }

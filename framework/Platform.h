@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 #include <commdlg.h>
+#include <shellapi.h>
 
 #include <string>
 
@@ -24,6 +25,10 @@ class Platform {
   virtual SYSTEMTIME TimeOfDay();
   // The standard Save As dialog; false when the user cancels.
   virtual bool SaveAsDialog(OPENFILENAMEW& request);
+  // The standard Open dialog; false when the user cancels.
+  virtual bool OpenDialog(OPENFILENAMEW& request);
+  // The first file of a drop on a window that accepts files (the drop is finished).
+  virtual std::wstring DroppedFile(HDROP drop);
   // One write to an open file; a test makes it fail the way a full disk does.
   virtual bool WriteFile(HANDLE file, const void* data, DWORD size, DWORD& written);
   // The other file calls of Preview, Save and the file store, so that a test can fail each in

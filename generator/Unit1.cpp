@@ -11,6 +11,8 @@
 #include "app/WindowReferences.h"
 #include "core/FieldLimits.h"
 #include "core/FileErrorText.h"
+#include "core/PopupFileReader.h"
+#include "core/IoErrorMessage.h"
 #include "core/PreviewPage.h"
 #include "core/SaveFileName.h"
 #include "core/SpinValue.h"
@@ -111,6 +113,7 @@ TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner) {
   Publish("FlatCheckBox1Click", &TForm1::FlatCheckBox1Click);
   Publish("Salir1Click", &TForm1::Salir1Click);
   Publish("Guardar1Click", &TForm1::Guardar1Click);
+  Publish("Open1Click", &TForm1::Open1Click);
   Publish("Vistaprevia1Click", &TForm1::Vistaprevia1Click);
   Publish("AcercadeSkylatch1Click", &TForm1::AcercadeSkylatch1Click);
   Publish("Contenidos1Click", &TForm1::Contenidos1Click);
@@ -146,6 +149,7 @@ void TForm1::Loaded() {
   Bind(Archivo1, "Archivo1");
   Bind(Ayuda1, "Ayuda1");
   Bind(Salir1, "Salir1");
+  Bind(Open1, "Open1");
   Bind(Guardar1, "Guardar1");
   Bind(Vistaprevia1, "Vistaprevia1");
   Bind(Vistapreviaen1, "Vistapreviaen1");
@@ -369,7 +373,113 @@ bool TForm1::AskSavePath(const std::string& suggestedName, std::wstring& path, i
   return true;
 }
 
-void TForm1::FlatButton1Click(ui::TObject*) { Form4->ShowCode(CurrentCode()); }
+void TForm1::FlatButton1Click(ui::TObject*) {
+  core::GeneratedCode code = CurrentCode();
+  if (furtherCalls_ > 0) code.AddAdvice(core::PopupFileReader::FurtherCallsAdvice(furtherCalls_));
+  furtherCalls_ = 0;
+  Form4->ShowCode(code);
+}
+
+void TForm1::Open1Click(ui::TObject*) {
+  static const wchar_t kFilter[] = L"Pop-up script or page (*.js;*.htm;*.html)\0*.js;*.htm;*.html\0All files\0*.*\0";
+  std::wstring buffer(32768, L'\0');
+  OPENFILENAMEW request{};
+  request.lStructSize = sizeof request;
+  request.hwndOwner = Handle();
+  request.lpstrFilter = kFilter;
+  request.nFilterIndex = 1;
+  request.lpstrFile = buffer.data();
+  request.nMaxFile = static_cast<DWORD>(buffer.size());
+  request.lpstrInitialDir = openFolder_.empty() ? nullptr : openFolder_.c_str();
+  request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                  OFN_ENABLESIZING;
+  if (!ui::Platform::Current().OpenDialog(request)) return;
+  const std::wstring path(buffer.c_str());
+  const auto slash = path.find_last_of(L"\\/");
+  if (slash != std::wstring::npos) openFolder_ = path.substr(0, slash + 1);
+  OpenFile(path);
+}
+
+namespace {
+
+std::string ReadWholeFile(const std::wstring& path, const std::string& named) {
+  const auto failed = [&](DWORD code) {
+    // Another program holding the file without sharing it is, to the user, access denied.
+    if (code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION) code = ERROR_ACCESS_DENIED;
+    return ui::Exception(named + " could not be read: " + core::IoErrorMessage(static_cast<int>(code)));
+  };
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) throw failed(GetLastError());
+  const std::unique_ptr<void, decltype(&CloseHandle)> closer(file, &CloseHandle);
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file, &size)) throw failed(GetLastError());
+  if (size.QuadPart > static_cast<LONGLONG>(core::PopupFileReader::kMaxBytes))
+    throw ui::Exception(named + " is larger than 16 MB");
+  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  DWORD read = 0;
+  if (!bytes.empty() && !ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+    throw failed(GetLastError());
+  bytes.resize(read);
+  return bytes;
+}
+
+}  // namespace
+
+// Everything is read and checked before the first control changes.
+void TForm1::OpenFile(const std::wstring& path) {
+  const std::string named = "The file " + ui::WideText::ToUtf8(path);
+  const std::string bytes = ReadWholeFile(path, named);
+  core::PopupFileReader::Result opened;
+  try {
+    opened = core::PopupFileReader::Read(bytes);
+  } catch (const core::PopupFileReader::Unreadable& e) {
+    throw ui::Exception(named + " " + e.what());
+  }
+  core::PopupFileReader::Limits limits;
+  limits.functionName = static_cast<std::size_t>(std::max(0, FlatEdit1->MaxLength()));
+  limits.windowName = static_cast<std::size_t>(std::max(0, FlatEdit2->MaxLength()));
+  limits.address = static_cast<std::size_t>(std::max(0, Url->MaxLength()));
+  limits.number = static_cast<std::size_t>(std::max(0, alto->MaxLength()));
+  const std::vector<std::string> problems = core::PopupFileReader::Problems(opened, limits);
+  if (!problems.empty()) {
+    std::string message = named + " holds values the window cannot show as they are, so nothing was changed: ";
+    for (std::size_t i = 0; i < problems.size(); ++i) message += (i ? "; " : "") + problems[i];
+    throw ui::Exception(message);
+  }
+  const core::PopupSettings& s = opened.settings;
+  FlatEdit1->SetTextUtf8(s.functionName);
+  FlatEdit2->SetTextUtf8(s.windowName);
+  alto->SetTextUtf8(s.widthText);
+  ancho->SetTextUtf8(s.heightText);
+  left->SetTextUtf8(s.leftText);
+  top->SetTextUtf8(s.topText);
+  FlatCheckBox1->SetChecked(s.fullScreen);
+  const std::pair<TFlatCheckBox*, bool> bars[] = {{toolbar, s.toolbar},         {status, s.status},
+                                                  {menubar, s.menubar},         {location, s.location},
+                                                  {directories, s.directories}, {resizable, s.resizable},
+                                                  {scrollbars, s.scrollbars}};
+  for (const auto& [box, on] : bars) box->SetChecked(on);
+  if (opened.method) event->SetItemIndex(static_cast<int>(*opened.method));
+  if (opened.address) Url->SetTextUtf8(*opened.address);
+  if (opened.savedScript) {
+    const std::string utf8Path = ui::WideText::ToUtf8(path);
+    const auto slash = utf8Path.find_last_of("\\/");
+    savedScript_ = {s.functionName, slash == std::string::npos ? utf8Path : utf8Path.substr(slash + 1)};
+  }
+  furtherCalls_ = opened.furtherCalls;
+}
+
+void TForm1::CreateParams(ui::TCreateParams& params) {
+  ui::TForm::CreateParams(params);
+  params.exStyle |= WS_EX_ACCEPTFILES;
+}
+
+void TForm1::WMDropFiles(ui::TMessage& m) {
+  const std::wstring path = ui::Platform::Current().DroppedFile(reinterpret_cast<HDROP>(m.wParam));
+  m.result = 0;
+  if (!path.empty()) OpenFile(path);
+}
 
 void TForm1::AcercadeSkylatch1Click(ui::TObject*) { app::OpenSecondary(*Form3); }
 
@@ -386,8 +496,15 @@ void TForm1::Soporteonline1Click(ui::TObject*) { ShellOpen(std::string(core::Pro
 // Only the first showing selects the first method: Generate and Save read the user's later choice,
 // which coming back from another window must not undo.
 void TForm1::FormActivate(ui::TObject*) {
-  if (!activatedBefore_) event->SetItemIndex(0);
+  const bool first = !activatedBefore_;
+  if (first) event->SetItemIndex(0);
   activatedBefore_ = true;
+  if (first && !app::OrderMode()) {
+    // An argument that names no file (a look-alike of "order", a switch) is still a normal start.
+    const std::wstring file = app::FileArgument();
+    const DWORD attributes = file.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(file.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) OpenFile(file);
+  }
   // Started as an order tool: the chooser comes up in front of the disabled main window.
   if (app::OrderMode()) {
     Main->Show();

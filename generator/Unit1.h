@@ -50,6 +50,7 @@ class TForm1 : public ui::TForm {
   ui::TMenuItem* Archivo1 = nullptr;
   ui::TMenuItem* Ayuda1 = nullptr;
   ui::TMenuItem* Salir1 = nullptr;
+  ui::TMenuItem* Open1 = nullptr;
   ui::TMenuItem* Guardar1 = nullptr;
   ui::TMenuItem* Vistaprevia1 = nullptr;
   ui::TMenuItem* Vistapreviaen1 = nullptr;
@@ -78,6 +79,10 @@ class TForm1 : public ui::TForm {
   void FlatCheckBox1Click(ui::TObject* sender);
   void Salir1Click(ui::TObject* sender);
   void Guardar1Click(ui::TObject* sender);
+  void Open1Click(ui::TObject* sender);
+  // Reads the pop-up of a saved script or page, or the first window.open call of any page, into
+  // the window: every value or, with a message naming the file and why, none.
+  void OpenFile(const std::wstring& path);
   void Vistaprevia1Click(ui::TObject* sender);
   void AcercadeSkylatch1Click(ui::TObject* sender);
   void Contenidos1Click(ui::TObject* sender);
@@ -106,6 +111,10 @@ class TForm1 : public ui::TForm {
 
   void Loaded() override;
 
+ protected:
+  void CreateParams(ui::TCreateParams& params) override;
+  void WMDropFiles(ui::TMessage& m) override;
+
  private:
   void OpenBesideProgram(const char* fileName);
   // The script, the page and the companions in C:\windows\temp; the first failure raises.
@@ -124,5 +133,7 @@ class TForm1 : public ui::TForm {
     std::string fileName;
   } savedScript_;
   bool activatedBefore_ = false;
+  std::size_t furtherCalls_ = 0;  // of the file opened last, told by the next Generate
+  std::wstring openFolder_;
   void ShellOpen(const std::string& file);
 };

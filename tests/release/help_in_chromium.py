@@ -6,6 +6,7 @@ README.txt names the version the build was made from, help.htm names it too, eve
 help page links lies in the zip and loads in headless Chromium (a picture that is missing or
 damaged has no natural size), and no text is left with a placeholder in it. Skips the browser half,
 saying why, only when Chromium cannot start."""
+import contextlib
 import os
 import re
 import shutil
@@ -15,7 +16,27 @@ import time
 import zipfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "browser"))
-from preview_in_chromium import chromium_session, fail  # noqa: E402
+from harness import EngineFailed, start_chromium  # noqa: E402
+
+
+def fail(message):
+    print("FAIL:", message, flush=True)
+    sys.exit(1)
+
+
+@contextlib.contextmanager
+def chromium_session():
+    """Chromium through chromedriver, or None (after saying SKIPPED and why) where it cannot start."""
+    try:
+        session = start_chromium()
+    except EngineFailed as e:
+        print(f"SKIPPED: Chromium cannot start here: {e}")
+        yield None
+        return
+    try:
+        yield session
+    finally:
+        session.end()
 
 
 def main():
@@ -58,7 +79,7 @@ def check(folder, names, version):
     with chromium_session() as driver:
         if driver is None:
             return 0
-        driver.s("POST", "/url", {"url": "file://" + os.path.join(folder, "help.htm")})
+        driver.open("file://" + os.path.join(folder, "help.htm"))
         states = []
         for _ in range(100):  # until every picture has finished loading, or failed
             states = driver.script(

@@ -59,6 +59,16 @@ class RecordingPlatform : public ui::Platform {
     request.nFilterIndex = saveFileType;
     return true;
   }
+  // Answers the Open dialog like the Save As one: Cancel unless openAnswer is set.
+  bool OpenDialog(OPENFILENAMEW& request) override {
+    std::wstring filter;
+    for (const wchar_t* p = request.lpstrFilter; p && *p; p += wcslen(p) + 1) filter.append(p).push_back(L'|');
+    openRequests.push_back({L"", request.lpstrInitialDir ? request.lpstrInitialDir : L"", filter, request.Flags});
+    if (openAnswer.empty() || openAnswer.size() >= request.nMaxFile) return false;
+    std::copy(openAnswer.begin(), openAnswer.end(), request.lpstrFile);
+    request.lpstrFile[openAnswer.size()] = L'\0';
+    return true;
+  }
   // Fails every write with failWritesWith (ERROR_DISK_FULL, say) once set.
   bool WriteFile(HANDLE file, const void* data, DWORD size, DWORD& written) override {
     written = 0;
@@ -147,6 +157,8 @@ class RecordingPlatform : public ui::Platform {
   std::function<void()> onWrite;  // runs before every write of a saved file
   std::map<HANDLE, std::wstring> openPaths;
   std::vector<std::string> startedProcesses;
+  std::vector<SaveRequest> openRequests;
+  std::wstring openAnswer;
 };
 
 }  // namespace testsupport

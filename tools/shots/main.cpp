@@ -357,7 +357,7 @@ int SavePage(const char* path, const char* windowName, const char* address, int 
       reinterpret_cast<LPARAM>(&combos));
   if (combos.size() != 1) return Failed("the activation method box was not found");
   SendMessageA(combos[0], CB_SETCURSEL, method, 0);
-  ProgramProcess::ChooseMenu(generator, 0, 0);  // File > Save
+  ProgramProcess::ChooseMenu(generator, 0, 1);  // File > Save
   HWND dialog = program.WaitForWindow("#32770");
   if (!dialog) return Failed("the Save As dialog did not appear");
   Sleep(500);
@@ -413,7 +413,7 @@ int SaveScriptAndSnippet(const std::string& folder, const char* functionName, co
       reinterpret_cast<LPARAM>(&combo));
   if (!combo) return Failed("the activation method box was not found");
   SendMessageA(combo, CB_SETCURSEL, 4, 0);  // From link
-  ProgramProcess::ChooseMenu(generator, 0, 0);  // File > Save
+  ProgramProcess::ChooseMenu(generator, 0, 1);  // File > Save
   HWND dialog = program.WaitForWindow("#32770");
   if (!dialog) return Failed("the Save As dialog did not appear");
   Sleep(500);
