@@ -237,12 +237,12 @@ bool TakeWord(std::string_view& rest, std::string_view name, bool& on, bool& ok)
   return ok;
 }
 
-// A saved page carries "</script" that a name brought in as "<\/script".
+// A saved page carries "</script" and "<script" that a name brought in as "<\/script" and "<\script".
 std::string UnescapeInlineScript(std::string_view line) {
   std::string out;
   for (std::size_t i = 0; i < line.size(); ++i) {
-    if (line[i] == '\\' && i > 0 && line[i - 1] == '<' && line.substr(i + 1, 1) == "/" &&
-        Lower(line.substr(i + 2, 6)) == "script")
+    if (line[i] == '\\' && i > 0 && line[i - 1] == '<' &&
+        (Lower(line.substr(i + 1, 7)) == "/script" || Lower(line.substr(i + 1, 6)) == "script"))
       continue;
     out.push_back(line[i]);
   }

@@ -234,7 +234,7 @@ TEST_F(ScreenReader, ReadsTheAboutWindow) {
 }
 
 TEST_F(ScreenReader, ReadsTheGeneratedCodeWindow) {
-  ExpectMenuWindowReads(0, 3, "TForm4",  // File, Generate code…
+  ExpectMenuWindowReads(0, 4, "TForm4",  // File, Generate code…
                         {
                             {ROLE_SYSTEM_TEXT, "Save as PopUp.js", nullptr, STATE_SYSTEM_READONLY},
                             {ROLE_SYSTEM_TEXT, "Put in your page", nullptr, STATE_SYSTEM_READONLY},

@@ -88,7 +88,7 @@ TEST_F(PreviewIn, ListsEachBrowserOnceUserFirstAfterPreviewThenEveryBrowser) {
   ASSERT_GE(file.size(), 3u);
   EXPECT_EQ(file[1].text, "&Preview");
   EXPECT_EQ(file[2].text, "Preview &in");
-  EXPECT_EQ(Entries(GetSubMenu(FileMenu(), 2)),
+  EXPECT_EQ(Entries(GetSubMenu(FileMenu(), 3)),
             (std::vector<MenuEntry>{{"Stand-in A", 0}, {"Stand-in B && Co", 0}, {"", MF_SEPARATOR},
                                     {"Every browser", 0}}));
 }
@@ -126,7 +126,7 @@ TEST_F(PreviewIn, AMissingProgramIsNamedAndTheOtherBrowsersStillOpen) {
 
 TEST_F(PreviewIn, WithNoBrowserOneDisabledItemSaysSoAndPreviewIsUnchanged) {
   Open();
-  EXPECT_EQ(Entries(GetSubMenu(FileMenu(), 2)), (std::vector<MenuEntry>{{"No browsers found", MF_GRAYED}}));
+  EXPECT_EQ(Entries(GetSubMenu(FileMenu(), 3)), (std::vector<MenuEntry>{{"No browsers found", MF_GRAYED}}));
   ClickItem(0);
   EXPECT_TRUE(platform.startedProcesses.empty());
   Click(*Form1->FlatButton2);
