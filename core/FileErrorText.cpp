@@ -62,6 +62,8 @@ std::string FileErrorText::FolderOf(std::string_view path) {
 }
 
 std::string FileErrorText::ForFile(int code, std::string_view file) {
+  // A file that was never named (written before it was opened) has nothing more to say.
+  if (file.empty()) return IoErrorMessage(code);
   const std::string message = IoErrorMessage(code) + ": ";
   const std::string name(file);
   std::string what;

@@ -163,7 +163,8 @@ TEST(TextFileOutput, FailuresRaiseTheMessageOfTheSystemErrorCode) {
     FAIL() << "no exception";
   } catch (const ui::EInOutError& e) {
     EXPECT_EQ(e.ErrorCode(), 3);
-    EXPECT_STREQ(e.what(), "Invalid filename");
+    EXPECT_STREQ(e.what(), "Invalid filename: the folder C:\\no-such-folder-here is missing, so "
+                           "C:\\no-such-folder-here\\x.txt cannot be made. Create the folder, then try again");
   }
   ui::TextFile closed;
   try {
