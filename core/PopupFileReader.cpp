@@ -6,6 +6,7 @@
 #include "core/CallSnippet.h"
 #include "core/PopupAdvice.h"
 #include "core/SavedPage.h"
+#include "core/SpinValue.h"
 #include "core/Utf8.h"
 #include "core/Windows1252.h"
 
@@ -717,6 +718,10 @@ std::vector<std::string> PopupFileReader::Problems(const Result& result, const L
     if (!typeable)
       problems.push_back(quoted(n.value) + " for " + n.option + " is no number the box beside \"" + n.caption +
                          "\" can show");
+    else if (!n.value.empty() && SpinValue::WrittenText(n.value, 0) != n.value)
+      // The box would show it, but a script gets only whole numbers from the box: 250.7 would be written as 0.
+      problems.push_back(quoted(n.value) + " for " + n.option + " is not a whole number, the only kind the box beside \"" +
+                         n.caption + "\" writes into a script");
     else if (limits.number > 0 && n.value.size() > limits.number)
       problems.push_back(quoted(n.value) + " for " + n.option + " is longer than the box beside \"" + n.caption +
                          "\" holds");

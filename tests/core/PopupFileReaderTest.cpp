@@ -7,6 +7,7 @@
 
 #include "core/GeneratedCode.h"
 #include "core/PreviewPage.h"
+#include "core/SpinValue.h"
 #include "core/StringSink.h"
 #include "core/WebEscape.h"
 #include "core/Windows1252.h"
@@ -60,7 +61,9 @@ TEST(PopupFileReaderTest, SavingAndOpeningGivesTheSamePreviewAndGenerateForRando
     PopupSettings& s = form.settings;
     s.functionName = Pick(random, name, 6);
     s.windowName = Pick(random, name, 6);
-    for (std::string* text : {&s.widthText, &s.heightText, &s.leftText, &s.topText}) *text = Pick(random, number, 4);
+    // What may be typed, as the window hands it on: a whole number as typed, anything else as its value.
+    for (std::string* text : {&s.widthText, &s.heightText, &s.leftText, &s.topText})
+      *text = core::SpinValue::WrittenText(Pick(random, number, 4), 0);
     const unsigned bars = random();
     bool* flags[] = {&s.fullScreen, &s.toolbar, &s.status, &s.menubar,
                      &s.location, &s.directories, &s.resizable, &s.scrollbars};
@@ -180,6 +183,8 @@ TEST(PopupFileReaderTest, ValuesTheWindowCannotShowAreNamed) {
   r.settings.functionName = std::string(26, 'f');
   r.settings.widthText = "abc";
   r.settings.topText = "50%";
+  r.settings.heightText = "250.7";
+  r.settings.leftText = "-007";
   r.settings.windowName = "two\nlines";
   const auto problems = PopupFileReader::Problems(r, {25, 0, 0, 0});
   EXPECT_EQ(problems, (std::vector<std::string>{
@@ -188,6 +193,8 @@ TEST(PopupFileReaderTest, ValuesTheWindowCannotShowAreNamed) {
                           "the window name \"two\nlines\" holds a line break or control character, which its field "
                           "cannot show",
                           "\"abc\" for width= is no number the box beside \"Width:\" can show",
+                          "\"250.7\" for height= is not a whole number, the only kind the box beside \"Height:\" "
+                          "writes into a script",
                           "\"50%\" for top= is no number the box beside \"Top:\" can show"}));
   r.settings = PopupSettings{};
   r.settings.functionName = "\xF0\x9D\x84\x9E\xF0\x9D\x84\x9E";  // two characters, four UTF-16 units
