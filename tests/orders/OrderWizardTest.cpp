@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "app/WindowReferences.h"
+#include "generator/GeneratorWindows.h"
+#include "orders/WizardWindows.h"
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatComboBox.h"
 #include "flatctrls/TFlatGroupBox.h"
