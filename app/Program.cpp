@@ -1,10 +1,14 @@
 #include "app/Program.h"
 
-#include "app/WindowReferences.h"
+#include <windows.h>
+
+#include "core/CommandLine.h"
 #include "filesource/FileSourceClasses.h"
 #include "flatctrls/FlatControlClasses.h"
 #include "framework/Application.h"
 #include "framework/ClassRegistry.h"
+#include "framework/WideText.h"
+#include "generator/GeneratorWindows.h"
 #include "generator/Unit1.h"
 #include "generator/Unit3.h"
 #include "generator/Unit4.h"
@@ -15,8 +19,24 @@
 #include "orders/pur4.h"
 #include "orders/pur5.h"
 #include "orders/pur6.h"
+#include "orders/WizardWindows.h"
 
 namespace app {
+
+namespace {
+// Only the first argument counts: exactly "order" is the order start, anything else may name a
+// file. The order switch is compared as the program got it, the file name kept whole in Unicode.
+TForm1::StartRequest ReadCommandLine() {
+  TForm1::StartRequest request;
+  std::vector<std::string> arguments = core::SplitCommandLine(GetCommandLineA());
+  if (!arguments.empty()) arguments.erase(arguments.begin());
+  request.order = core::IsOrderMode(arguments);
+  std::vector<std::string> wide = core::SplitCommandLine(ui::WideText::ToUtf8(GetCommandLineW()));
+  if (!request.order && wide.size() >= 2 && !core::IsOrderMode({wide[1]}))
+    request.file = ui::WideText::FromUtf8(wide[1]);
+  return request;
+}
+}  // namespace
 
 void RegisterClasses() {
   ui::RegisterFrameworkClasses();
@@ -35,6 +55,7 @@ void CreateForms(ui::TApplication& application) {
   application.CreateForm(Phoneorders);
   application.CreateForm(POOrders);
   application.CreateForm(Form4);
+  Form1->SetStartRequest(ReadCommandLine());
 }
 
 int RunProgram() {

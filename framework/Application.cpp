@@ -8,7 +8,6 @@
 #include "framework/Menu.h"
 #include "framework/Platform.h"
 #include "framework/TaskbarPreview.h"
-#include "framework/Timer.h"
 #include "framework/WinControl.h"
 
 namespace ui {
@@ -21,7 +20,7 @@ const char kAppWindowClass[] = "TApplication";
 // the activation goes on to the window the user works in.
 const UINT kActivateFront = WM_APP + 1;
 // The taskbar's pictures are asked for a moment after the main window first shows: loading the
-// window manager's library then costs start-up nothing. Far above the ids the timers count up from.
+// window manager's library then costs start-up nothing.
 const UINT_PTR kEnablePreviewsTimer = 0x7A5B0001;
 const UINT kEnablePreviewsDelayMs = 1000;
 }  // namespace
@@ -31,10 +30,6 @@ LRESULT CALLBACK ApplicationWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM
     if (msg == WM_TIMER && wParam == kEnablePreviewsTimer) {
       KillTimer(window, kEnablePreviewsTimer);
       TaskbarPreview::Enable(window);
-      return 0;
-    }
-    if (msg == WM_TIMER) {
-      TTimer::Dispatch(static_cast<UINT_PTR>(wParam));
       return 0;
     }
     LRESULT result = 0;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "core/DpiScale.h"
 #include "core/EnumNames.h"
@@ -233,12 +234,32 @@ void TForm::Close() {
   DoClose(action);
   // A close handler that ended the program at once leaves nothing more to do.
   if (action == caNone || (Application && Application->Terminated())) return;
+  // The main window is enabled before this one hides, so that it takes the activation back.
+  if (std::optional<TPseudoModalEnd> end = std::exchange(pseudoModal_, std::nullopt)) {
+    if (*end == TPseudoModalEnd::EndProgram && Application) {
+      Application->Halt(0);
+      return;
+    }
+    if (TForm* main = Application ? Application->MainForm() : nullptr) main->SetEnabled(true);
+  }
   if (isMain) {
     Application->Terminate();
     return;
   }
   if (action == caMinimize) ShowWindow(Handle(), SW_MINIMIZE);
   else Hide();
+}
+
+void TForm::ShowPseudoModal(TPseudoModalEnd end) {
+  pseudoModal_ = end;
+  if (TForm* main = Application ? Application->MainForm() : nullptr; main && main != this) main->SetEnabled(false);
+  Show();
+}
+
+void TForm::PassPseudoModal(TForm& next) {
+  next.pseudoModal_ = std::exchange(pseudoModal_, std::nullopt);
+  Hide();
+  next.Show();
 }
 
 // Any window minimised takes the whole program to its taskbar entry: an owned window would

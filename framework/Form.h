@@ -1,6 +1,7 @@
 #pragma once
 #include <any>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "framework/Exceptions.h"
@@ -15,6 +16,9 @@ enum BorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
 enum class TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
                        poMainFormCenter, poOwnerFormCenter };
 using TModalResult = int;
+// What closing a window opened over the disabled main window does: give the main window back, or
+// end the program (a program that is only that window and the ones it leads to).
+enum class TPseudoModalEnd { EnableOwner, EndProgram };
 
 // A top-level window built from its stored definition. Handlers of the window are its published
 // methods, which the definition binds to events by name.
@@ -33,6 +37,12 @@ class TForm : public TWinControl {
   void Hide() { SetVisible(false); }
   void Close();
   bool Active() const;
+  // A modal window without a nested message loop: the main window is disabled, this one shown,
+  // and the handler returns at once. However this window closes, the end given here follows.
+  void ShowPseudoModal(TPseudoModalEnd end = TPseudoModalEnd::EnableOwner);
+  // Hides this window and shows next in its place; next takes over the main window's wait.
+  void PassPseudoModal(TForm& next);
+  bool PseudoModal() const { return pseudoModal_.has_value(); }
 
   TBorderStyle BorderStyle() const { return borderStyle_; }
   unsigned BorderIcons() const { return borderIcons_; }
@@ -132,6 +142,8 @@ class TForm : public TWinControl {
   TModalResult modalResult_ = 0;
   TWinControl* activeControl_ = nullptr;
   bool placed_ = false;
+  // Set while this window holds the main window disabled: the one place that gives it back.
+  std::optional<TPseudoModalEnd> pseudoModal_;
   bool focusCuesShown_ = false;
   TControl* focusedGraphic_ = nullptr;
   std::map<std::string, TNotifyEvent, std::less<>> notifyMethods_;

@@ -1,5 +1,6 @@
 #include "framework/Timer.h"
 
+#include <exception>
 #include <map>
 
 #include "framework/Application.h"
@@ -12,6 +13,33 @@ std::map<UINT_PTR, TTimer*>& LiveTimers() {
   return timers;
 }
 UINT_PTR nextId = 1;
+
+LRESULT CALLBACK TimerWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != WM_TIMER) return DefWindowProcA(window, msg, wParam, lParam);
+  try {
+    TTimer::Dispatch(static_cast<UINT_PTR>(wParam));
+  } catch (const std::exception& e) {
+    if (Application) Application->HandleException(e);
+  }
+  return 0;
+}
+
+// The timers' own message-only window: their ticks reach no other window's procedure. Made with
+// the program's object, so a timer outside a running program never ticks.
+HWND TimerWindow() {
+  static HWND window = nullptr;
+  if (!Application) return nullptr;
+  if (!window || !IsWindow(window)) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &TimerWndProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = "TTimerWindow";
+    RegisterClassA(&wc);
+    window = CreateWindowExA(0, "TTimerWindow", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+  }
+  return window;
+}
 }  // namespace
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) { Update(); }
@@ -34,7 +62,7 @@ void TTimer::SetInterval(UINT interval) {
 }
 
 void TTimer::Update() {
-  HWND window = Application ? Application->Handle() : nullptr;
+  HWND window = TimerWindow();
   if (id_) {
     if (window) KillTimer(window, id_);
     LiveTimers().erase(id_);

@@ -7,8 +7,6 @@
 #include <cctype>
 #include <optional>
 
-#include "app/Choreography.h"
-#include "app/WindowReferences.h"
 #include "core/FieldLimits.h"
 #include "core/FileErrorText.h"
 #include "core/PopupFileReader.h"
@@ -36,9 +34,11 @@
 #include "framework/SafeFileWriter.h"
 #include "framework/TextFile.h"
 #include "framework/WideText.h"
+#include "generator/GeneratorWindows.h"
 #include "generator/InstalledBrowsers.h"
 #include "generator/Unit3.h"
 #include "generator/Unit4.h"
+#include "orders/WizardWindows.h"
 #include "orders/pur1.h"
 
 namespace {
@@ -481,11 +481,11 @@ void TForm1::WMDropFiles(ui::TMessage& m) {
   if (!path.empty()) OpenFile(path);
 }
 
-void TForm1::AcercadeSkylatch1Click(ui::TObject*) { app::OpenSecondary(*Form3); }
+void TForm1::AcercadeSkylatch1Click(ui::TObject*) { Form3->ShowPseudoModal(); }
 
-void TForm1::Registrar1Click(ui::TObject*) { app::OpenSecondary(*Main); }
+void TForm1::Registrar1Click(ui::TObject*) { Main->ShowPseudoModal(); }
 
-void TForm1::FlatButton3Click(ui::TObject*) { app::OpenSecondary(*Main); }
+void TForm1::FlatButton3Click(ui::TObject*) { Main->ShowPseudoModal(); }
 
 void TForm1::Contenidos1Click(ui::TObject*) { OpenBesideProgram("help.htm"); }
 
@@ -499,15 +499,12 @@ void TForm1::FormActivate(ui::TObject*) {
   const bool first = !activatedBefore_;
   if (first) event->SetItemIndex(0);
   activatedBefore_ = true;
-  if (first && !app::OrderMode()) {
+  if (first && !start_.order) {
     // An argument that names no file (a look-alike of "order", a switch) is still a normal start.
-    const std::wstring file = app::FileArgument();
+    const std::wstring& file = start_.file;
     const DWORD attributes = file.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(file.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) OpenFile(file);
   }
   // Started as an order tool: the chooser comes up in front of the disabled main window.
-  if (app::OrderMode()) {
-    Main->Show();
-    SetEnabled(false);
-  }
+  if (start_.order) Main->ShowPseudoModal(ui::TPseudoModalEnd::EndProgram);
 }

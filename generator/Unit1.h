@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include <utility>
 #include <vector>
 
 #include "core/BrowserList.h"
@@ -91,6 +92,12 @@ class TForm1 : public ui::TForm {
   void Registrar1Click(ui::TObject* sender);
   void FlatButton1Click(ui::TObject* sender);
   void FormActivate(ui::TObject* sender);
+  // What the command line asked for, read once at start-up: the "order" start, or a file to open.
+  struct StartRequest {
+    bool order = false;
+    std::wstring file;
+  };
+  void SetStartRequest(StartRequest request) { start_ = std::move(request); }
   void FlatButton3Click(ui::TObject* sender);
   // Writes the script and the test page into C:\windows\temp, places the two companion files
   // beside them and hands the preview page to the shell.
@@ -133,6 +140,7 @@ class TForm1 : public ui::TForm {
     std::string fileName;
   } savedScript_;
   bool activatedBefore_ = false;
+  StartRequest start_;
   std::size_t furtherCalls_ = 0;  // of the file opened last, told by the next Generate
   std::wstring openFolder_;
   void ShellOpen(const std::string& file);

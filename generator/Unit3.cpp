@@ -1,6 +1,5 @@
 #include "generator/Unit3.h"
 
-#include "app/Choreography.h"
 #include "flatctrls/TFlatButton.h"
 #include "framework/Label.h"
 #include "labels/TProUrlImage.h"
@@ -8,7 +7,6 @@
 
 TForm3::TForm3(ui::TComponent* owner) : ui::TForm(owner) {
   Publish("FlatButton1Click", &TForm3::FlatButton1Click);
-  Publish("FormClose", &TForm3::FormClose);
 }
 
 void TForm3::Loaded() {
@@ -25,9 +23,6 @@ void TForm3::Loaded() {
 }
 
 void TForm3::FlatButton1Click(ui::TObject*) {
-  app::ReleaseMainWindow();
   Close();
 }
 
-// Every way of closing the About window comes here: OK, the close box, the system menu.
-void TForm3::FormClose(ui::TObject*, ui::TCloseAction&) { app::ReleaseMainWindow(); }

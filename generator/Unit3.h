@@ -21,7 +21,6 @@ class TForm3 : public ui::TForm {
   TFlatButton* FlatButton1 = nullptr;
 
   void FlatButton1Click(ui::TObject* sender);
-  void FormClose(ui::TObject* sender, ui::TCloseAction& action);
 
   void Loaded() override;
 };

@@ -1,6 +1,5 @@
 #include "generator/Unit4.h"
 
-#include "app/Choreography.h"
 #include "core/GeneratedCode.h"
 #include "core/Windows1252.h"
 #include "flatctrls/TFlatButton.h"
@@ -12,7 +11,6 @@ TForm4::TForm4(ui::TComponent* owner) : ui::TForm(owner) {
   Publish("FlatButton1Click", &TForm4::FlatButton1Click);
   Publish("FlatButton3Click", &TForm4::FlatButton3Click);
   Publish("FlatButton2Click", &TForm4::FlatButton2Click);
-  Publish("FormClose", &TForm4::FormClose);
   Publish("FormKeyDown", &TForm4::FormKeyDown);
 }
 
@@ -46,7 +44,7 @@ void TForm4::ShowCode(const core::GeneratedCode& code) {
   for (const auto& line : code.Advice())
     advice += core::GeneratedCode::Bullet(line.text, static_cast<std::size_t>(Memo3->Columns()));
   Memo3->SetTextUtf8AndFit(advice);
-  app::OpenSecondary(*this);
+  ShowPseudoModal();
 }
 
 void TForm4::FlatButton1Click(ui::TObject*) { ui::Clipboard::SetText(Handle(), script_); }
@@ -61,5 +59,3 @@ void TForm4::FormKeyDown(ui::TObject*, WORD& key, ui::TShiftState) {
   Close();
 }
 
-// Every way of closing comes here: Close, Esc, the close box, the system menu.
-void TForm4::FormClose(ui::TObject*, ui::TCloseAction&) { app::ReleaseMainWindow(); }

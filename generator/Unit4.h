@@ -33,7 +33,6 @@ class TForm4 : public ui::TForm {
   void FlatButton1Click(ui::TObject* sender);
   void FlatButton3Click(ui::TObject* sender);
   void FlatButton2Click(ui::TObject* sender);
-  void FormClose(ui::TObject* sender, ui::TCloseAction& action);
   // Esc closes the window from any of its controls.
   void FormKeyDown(ui::TObject* sender, WORD& key, ui::TShiftState shift);
 

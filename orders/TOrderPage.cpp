@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "app/Choreography.h"
-#include "app/WindowReferences.h"
 #include "core/OrderAddresses.h"
 #include "core/OrderTexts.h"
 #include "flatctrls/TFlatButton.h"
@@ -11,6 +9,7 @@
 #include "flatctrls/TFlatGroupBox.h"
 #include "framework/Label.h"
 #include "framework/Platform.h"
+#include "orders/WizardWindows.h"
 #include "orders/pur1.h"
 
 TOrderPage::TOrderPage(ui::TComponent* owner, core::OrderPage page) : ui::TForm(owner), page_(page) {
@@ -18,7 +17,6 @@ TOrderPage::TOrderPage(ui::TComponent* owner, core::OrderPage page) : ui::TForm(
   Publish("nextbutClick", &TOrderPage::nextbutClick);
   Publish("backbutClick", &TOrderPage::backbutClick);
   Publish("cancelbutClick", &TOrderPage::cancelbutClick);
-  Publish("FormClose", &TOrderPage::FormClose);
 }
 
 void TOrderPage::Loaded() {
@@ -46,10 +44,8 @@ void TOrderPage::nextbutClick(ui::TObject*) {
 }
 
 void TOrderPage::backbutClick(ui::TObject*) {
-  Hide();
-  Main->Show();
+  PassPseudoModal(*Main);
 }
 
 void TOrderPage::cancelbutClick(ui::TObject*) { Close(); }
 
-void TOrderPage::FormClose(ui::TObject*, ui::TCloseAction&) { app::WizardWindowClosed(); }

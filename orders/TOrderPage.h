@@ -9,7 +9,7 @@ class TLabel;
 }
 
 // What the five method pages share: the heading built from the chooser's product, "Next" to the
-// order address, "Previous" back to the chooser, and the close rule of every wizard window.
+// order address, "Previous" back to the chooser.
 class TOrderPage : public ui::TForm {
  public:
   TOrderPage(ui::TComponent* owner, core::OrderPage page);
@@ -25,7 +25,6 @@ class TOrderPage : public ui::TForm {
   void nextbutClick(ui::TObject* sender);
   void backbutClick(ui::TObject* sender);
   void cancelbutClick(ui::TObject* sender);
-  void FormClose(ui::TObject* sender, ui::TCloseAction& action);
 
   void Loaded() override;
   core::OrderPage Page() const { return page_; }

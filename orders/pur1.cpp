@@ -1,7 +1,5 @@
 #include "orders/pur1.h"
 
-#include "app/Choreography.h"
-#include "app/WindowReferences.h"
 #include "core/OrderTexts.h"
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatComboBox.h"
@@ -12,6 +10,7 @@
 #include "orders/pur4.h"
 #include "orders/pur5.h"
 #include "orders/pur6.h"
+#include "orders/WizardWindows.h"
 
 TMain::TMain(ui::TComponent* owner) : ui::TForm(owner) {
   Publish("FormCreate", &TMain::FormCreate);
@@ -19,7 +18,6 @@ TMain::TMain(ui::TComponent* owner) : ui::TForm(owner) {
   Publish("metodoChange", &TMain::metodoChange);
   Publish("nextbutClick", &TMain::nextbutClick);
   Publish("cancelbutClick", &TMain::cancelbutClick);
-  Publish("FormClose", &TMain::FormClose);
 }
 
 void TMain::Loaded() {
@@ -59,12 +57,11 @@ void TMain::metodoChange(ui::TObject*) {
 }
 
 void TMain::nextbutClick(ui::TObject*) {
-  Hide();
   ui::TForm* pages[] = {CCOrders, faxorders, mailorders, Phoneorders, POOrders};
   int position = metodo->ItemIndex();
-  if (position >= 0 && position < 5) pages[position]->Show();
+  if (position >= 0 && position < 5) PassPseudoModal(*pages[position]);
+  else Hide();
 }
 
 void TMain::cancelbutClick(ui::TObject*) { Close(); }
 
-void TMain::FormClose(ui::TObject*, ui::TCloseAction&) { app::WizardWindowClosed(); }

@@ -31,7 +31,6 @@ class TMain : public ui::TForm {
   void metodoChange(ui::TObject* sender);
   void nextbutClick(ui::TObject* sender);
   void cancelbutClick(ui::TObject* sender);
-  void FormClose(ui::TObject* sender, ui::TCloseAction& action);
 
   void Loaded() override;
 };

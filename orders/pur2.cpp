@@ -1,8 +1,8 @@
 #include "orders/pur2.h"
 
-#include "app/WindowReferences.h"
 #include "core/OrderTexts.h"
 #include "framework/Label.h"
+#include "orders/WizardWindows.h"
 #include "orders/pur1.h"
 
 // The credit-card page also tells the long product name, as the chooser's title shows it.

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "app/Choreography.h"
-#include "app/WindowReferences.h"
+#include "generator/GeneratorWindows.h"
+#include "orders/WizardWindows.h"
 #include "core/PopupScript.h"
 #include "core/PreviewPage.h"
 #include "core/TextSink.h"
@@ -380,13 +380,13 @@ void InProcess(bool addressOnly) {
   PreviewAgainstRawWork(500);
   NothingGrows("Previews", [] { Form1->Preview(); }, 1000);
   NothingGrows("openings of About", [] {
-    app::OpenSecondary(*Form3);
+    Form3->ShowPseudoModal();
     Pump();
     Form3->Close();
     Pump();
   }, 1000);
   NothingGrows("openings of the wizard", [] {
-    app::OpenSecondary(*Main);
+    Main->ShowPseudoModal();
     Pump();
     Main->Close();
     Pump();

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "app/Choreography.h"
 #include "app/Program.h"
-#include "app/WindowReferences.h"
+#include "generator/GeneratorWindows.h"
+#include "orders/WizardWindows.h"
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatComboBox.h"
 #include "flatctrls/TFlatEdit.h"
@@ -86,7 +86,7 @@ TEST_F(KeyboardUse, TheWizardIsFinishedAndCancelledWithKeysAlone) {
 
 // On the chooser, Enter in a list is "Next", but Enter on another button presses that button.
 TEST_F(KeyboardUse, EnterOnAButtonPressesThatButtonNotTheDefault) {
-  app::OpenSecondary(*Main);
+  Main->ShowPseudoModal();
   ASSERT_TRUE(RealInput::RunUntil([] { return GetForegroundWindow() == Main->Handle(); }));
   Main->cancelbut->SetFocus();
   RealInput::Keys({VK_RETURN});

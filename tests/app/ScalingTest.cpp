@@ -12,7 +12,8 @@
 #include <string>
 
 #include "app/Program.h"
-#include "app/WindowReferences.h"
+#include "generator/GeneratorWindows.h"
+#include "orders/WizardWindows.h"
 #include "core/DefinitionStream.h"
 #include "core/DpiScale.h"
 #include "flatctrls/TFlatButton.h"

@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "app/WindowReferences.h"
+#include "generator/GeneratorWindows.h"
+#include "orders/WizardWindows.h"
 #include "core/OrderTexts.h"
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatCheckBox.h"

@@ -5,7 +5,8 @@
 #include <windows.h>
 
 #include "app/Program.h"
-#include "app/WindowReferences.h"
+#include "generator/GeneratorWindows.h"
+#include "orders/WizardWindows.h"
 #include "flatctrls/TFlatComboBox.h"
 #include "flatctrls/TFlatEdit.h"
 #include "flatctrls/TFlatGroupBox.h"

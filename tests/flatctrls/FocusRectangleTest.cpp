@@ -8,7 +8,8 @@
 #include <cmath>
 
 #include "app/Program.h"
-#include "app/WindowReferences.h"
+#include "generator/GeneratorWindows.h"
+#include "orders/WizardWindows.h"
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatCheckBox.h"
 #include "flatctrls/TFlatEdit.h"

@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "app/WindowReferences.h"
+#include "generator/GeneratorWindows.h"
+#include "orders/WizardWindows.h"
 #include "filesource/TFileSource.h"
 #include "flatctrls/TFlatButton.h"
 #include "framework/Menu.h"

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "app/WindowReferences.h"
+#include "generator/GeneratorWindows.h"
+#include "orders/WizardWindows.h"
 #include "flatctrls/TFlatCheckBox.h"
 #include "flatctrls/TFlatSpinEditInteger.h"
 #include "flatctrls/TSpinButton.h"

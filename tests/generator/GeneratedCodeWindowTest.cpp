@@ -7,7 +7,8 @@
 #include <string>
 
 #include "app/Program.h"
-#include "app/WindowReferences.h"
+#include "generator/GeneratorWindows.h"
+#include "orders/WizardWindows.h"
 #include "core/GeneratedCode.h"
 #include "flatctrls/FlatLook.h"
 #include "flatctrls/TFlatButton.h"

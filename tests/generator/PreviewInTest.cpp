@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "app/WindowReferences.h"
+#include "generator/GeneratorWindows.h"
+#include "orders/WizardWindows.h"
 #include "flatctrls/TFlatButton.h"
 #include "framework/Menu.h"
 #include "generator/Unit1.h"

@@ -12,7 +12,8 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "app/WindowReferences.h"
+#include "generator/GeneratorWindows.h"
+#include "orders/WizardWindows.h"
 #include "core/PreviewPage.h"
 #include "core/TextSink.h"
 #include "filesource/TFileSource.h"

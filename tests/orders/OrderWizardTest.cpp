@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "app/WindowReferences.h"
+#include "generator/GeneratorWindows.h"
+#include "orders/WizardWindows.h"
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatComboBox.h"
 #include "flatctrls/TFlatGroupBox.h"
@@ -457,6 +458,67 @@ TEST_F(OrderWizard, TheSecurePurchaseLinkAndSealOpenTheInformationAddress) {
   }
   for (TOrderPage* page : std::vector<TOrderPage*>{faxorders, mailorders, Phoneorders})
     EXPECT_EQ(page->FindComponent("ProUrlLabel1"), nullptr) << page->Name();
+}
+
+}  // namespace
+
+namespace {
+
+// However the window waited for closes, and from whichever step of the wizard, the main window is
+// given back once and only by the window that holds it; the "order" start ends the program instead.
+TEST_F(OrderWizard, TheMainWindowComesBackFromWhicheverWindowClosesAndHoweverItCloses) {
+  struct Way {
+    const char* name;
+    void (*close)(ui::TForm&);
+  } ways[] = {
+      {"Close", [](ui::TForm& window) { window.Close(); }},
+      {"close box", [](ui::TForm& window) { SendMessageA(window.Handle(), WM_CLOSE, 0, 0); }},
+      {"system menu", [](ui::TForm& window) { SendMessageA(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
+  };
+  for (const Way& way : ways) {
+    for (int method = -1; method < 5; ++method) {
+      SCOPED_TRACE(std::string(way.name) + ", method " + std::to_string(method));
+      if (!Main->Visible()) Main->ShowPseudoModal();
+      Pump();
+      ASSERT_FALSE(Form1->Enabled());
+      ui::TForm* shown = method < 0 ? static_cast<ui::TForm*>(Main) : OpenPage(0, method);
+      EXPECT_TRUE(shown->PseudoModal());
+      EXPECT_FALSE(Main->PseudoModal() && shown != Main);
+      way.close(*shown);
+      Pump();
+      EXPECT_FALSE(shown->Visible());
+      EXPECT_FALSE(shown->PseudoModal());
+      EXPECT_TRUE(Form1->Enabled());
+      EXPECT_FALSE(ui::Application->Terminated());
+      // Closed again, or another window closed, it gives back nothing it does not hold.
+      Form1->SetEnabled(false);
+      shown->Close();
+      EXPECT_FALSE(Form1->Enabled());
+      Form1->SetEnabled(true);
+    }
+  }
+}
+
+TEST_F(OrderWizard, TheOrderStartEndsWithExitCodeZeroWhenAPageReachedWithNextCloses) {
+  Main->Close();
+  Pump();
+  Main->ShowPseudoModal(ui::TPseudoModalEnd::EndProgram);
+  Pump();
+  TOrderPage* page = OpenPage(1, 2);
+  Click(*page->backbut);
+  EXPECT_FALSE(Form1->Enabled());
+  page = OpenPage(1, 4);
+  Click(*page->cancelbut);
+  EXPECT_TRUE(ui::Application->Terminated());
+  EXPECT_EQ(ui::Application->ExitCode(), 0);
+  EXPECT_FALSE(Form1->Enabled());
+  EXPECT_TRUE(page->Visible());  // the program ends at once: nothing more is hidden
+  ui::Application->ClearTerminated();
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+  page->Hide();
+  Form1->SetEnabled(true);
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
-#include "app/WindowReferences.h"
+#include "orders/WizardWindows.h"
 
-TForm1* Form1 = nullptr;
-TForm3* Form3 = nullptr;
-TForm4* Form4 = nullptr;
 TMain* Main = nullptr;
 TCCOrders* CCOrders = nullptr;
 Tfaxorders* faxorders = nullptr;

@@ -1,10 +1,7 @@
 #pragma once
 
-// The program-wide reference of each window, set once at start-up. Windows reach each other only
-// through these.
-class TForm1;
-class TForm3;
-class TForm4;
+// The program-wide references of the order wizard's windows, set once at start-up. The pages reach
+// the chooser and each other through these; the generator reaches the chooser.
 class TMain;
 class TCCOrders;
 class Tfaxorders;
@@ -12,9 +9,6 @@ class Tmailorders;
 class TPhoneorders;
 class TPOOrders;
 
-extern TForm1* Form1;
-extern TForm3* Form3;
-extern TForm4* Form4;
 extern TMain* Main;
 extern TCCOrders* CCOrders;
 extern Tfaxorders* faxorders;
