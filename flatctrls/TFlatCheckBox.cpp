@@ -9,6 +9,7 @@
 #include "framework/Form.h"
 #include "framework/Gdi.h"
 #include "paint/LookMetrics.h"
+#include "framework/WideText.h"
 
 TFlatCheckBox::TFlatCheckBox(ui::TComponent* owner) : ui::TCustomControl(owner) {
   ClassHoverTracker().Join();
@@ -199,7 +200,7 @@ void TFlatCheckBox::CMTextChanged(ui::TMessage& m) {
 // The caption's accelerator toggles from anywhere in the window; space toggles only while the
 // box has the focus.
 void TFlatCheckBox::CMDialogChar(ui::TMessage& m) {
-  char c = static_cast<char>(m.wParam);
+  const auto c = static_cast<wchar_t>(m.wParam);
   if (IsAccel(c, Caption()) && CanFocus()) {
     SetFocus();
     SetChecked(!checked_);
@@ -279,7 +280,8 @@ void TFlatCheckBox::PaintCaption(ui::TCanvas& canvas) {
   else DrawEngravedText(canvas.Handle(), Caption(), r, flags);
   if (!ShowsFocusRectangle(*this) || Caption().empty()) return;
   RECT text = r;
-  DrawTextA(canvas.Handle(), Caption().c_str(), static_cast<int>(Caption().size()), &text, flags | DT_CALCRECT);
+  const std::wstring caption = ui::WideText::FromUtf8(Caption());
+  DrawTextW(canvas.Handle(), caption.c_str(), static_cast<int>(caption.size()), &text, flags | DT_CALCRECT);
   if (layout_ == TCheckBoxLayout::checkboxRight) OffsetRect(&text, r.right - text.right, 0);
   DrawFocusRectangle(canvas.Handle(), FocusRectangleAround(text, ClientRect(), Dpi()), Font().Color());
 }
