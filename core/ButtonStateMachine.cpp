@@ -80,9 +80,13 @@ unsigned ButtonStateMachine::Release(bool inside) {
 
 unsigned ButtonStateMachine::CaptureLost() {
   if (!pressing_) return kNoAction;
+  EndPress();
+  return kInvalidate | kRefreshHover;
+}
+
+void ButtonStateMachine::EndPress() {
   pressing_ = false;
   if (state_ == TButtonState::StatePressed) state_ = TButtonState::StateUp;
-  return kInvalidate | kRefreshHover;
 }
 
 unsigned ButtonStateMachine::HoverOn(bool enabled) {

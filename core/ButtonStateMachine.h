@@ -46,6 +46,9 @@ class ButtonStateMachine {
   unsigned Release(bool inside);
   // The mouse was taken away during a press: the press ends without a click.
   unsigned CaptureLost();
+  // The release of a control that decides itself what a release does (a check box toggles on
+  // its hover, wherever the release falls): only the press ends.
+  void EndPress();
 
   unsigned HoverOn(bool enabled);
   // Refused while a press is in progress; kHoverOff in the result means it took effect and the

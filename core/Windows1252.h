@@ -4,7 +4,8 @@
 
 namespace core {
 
-// The program's text is single-byte Windows-1252; its sources are written in UTF-8.
+// Stored window definitions and Preview's files are single-byte Windows-1252; the program's own
+// text is UTF-8.
 class Windows1252 {
  public:
   // Converts UTF-8 to Windows-1252 bytes. Raises std::invalid_argument for malformed UTF-8 and

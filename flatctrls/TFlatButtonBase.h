@@ -274,7 +274,7 @@ class TFlatButtonBase : public Base, public HoverClient {
   }
 
   void CMDialogChar(ui::TMessage& m) override {
-    if (ui::TControl::IsAccel(static_cast<char>(m.wParam), this->Caption()) && this->Enabled()) {
+    if (ui::TControl::IsAccel(static_cast<wchar_t>(m.wParam), this->Caption()) && this->Enabled()) {
       Act(machine_.Accelerator(AcceleratorPressesDown()));
       m.result = 1;
       return;

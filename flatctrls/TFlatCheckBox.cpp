@@ -9,6 +9,7 @@
 #include "framework/Form.h"
 #include "framework/Gdi.h"
 #include "paint/LookMetrics.h"
+#include "framework/WideText.h"
 
 TFlatCheckBox::TFlatCheckBox(ui::TComponent* owner) : ui::TCustomControl(owner) {
   ClassHoverTracker().Join();
@@ -99,7 +100,7 @@ void TFlatCheckBox::MouseDown(ui::TMouseButton button, ui::TShiftState shift, in
   if (button != ui::TMouseButton::mbLeft || !Enabled()) return;
   ClassHoverTracker().MouseMoved(*this, ClientToScreen(POINT{x, y}));
   if (CanFocus()) SetFocus();
-  pressed_ = true;
+  machine_.Press(true, true);
   RepaintBox();
   ui::TCustomControl::MouseDown(button, shift, x, y);
 }
@@ -107,8 +108,8 @@ void TFlatCheckBox::MouseDown(ui::TMouseButton button, ui::TShiftState shift, in
 // The framework has already fired the click with the old value when the release is inside.
 void TFlatCheckBox::MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
   if (button != ui::TMouseButton::mbLeft || !Enabled()) return;
-  pressed_ = false;
-  if (hovered_) SetChecked(!checked_);
+  machine_.EndPress();
+  if (machine_.Hovered()) SetChecked(!checked_);
   RepaintBox();
   ui::TCustomControl::MouseUp(button, shift, x, y);
 }
@@ -121,20 +122,15 @@ void TFlatCheckBox::MouseMove(ui::TShiftState shift, int x, int y) {
 // Another window took the mouse during a press: the press ends without toggling.
 void TFlatCheckBox::MouseCaptureLost() {
   ui::TCustomControl::MouseCaptureLost();
-  if (!pressed_) return;
-  pressed_ = false;
-  RepaintBox();
+  if (machine_.CaptureLost() != core::kNoAction) RepaintBox();
 }
 
 void TFlatCheckBox::HoverOn() {
-  if (!Enabled() || hovered_) return;
-  hovered_ = true;
-  RepaintBox();
+  if (machine_.HoverOn(Enabled()) != core::kNoAction) RepaintBox();
 }
 
 void TFlatCheckBox::HoverOff() {
-  if (!Enabled() || !hovered_ || pressed_) return;
-  hovered_ = false;
+  if (machine_.HoverOff(Enabled()) == core::kNoAction) return;
   ClassHoverTracker().Remove(*this);
   RepaintBox();
 }
@@ -150,7 +146,7 @@ void TFlatCheckBox::WMSetFocus(ui::TMessage& m) {
 void TFlatCheckBox::WMKillFocus(ui::TMessage& m) {
   ui::TCustomControl::WMKillFocus(m);
   if (!Enabled()) return;
-  hovered_ = false;
+  machine_.SetHovered(false);
   focused_ = false;
   ClassHoverTracker().Remove(*this);
   if (ui::TForm* form = ParentForm(); form && form->FocusCuesShown()) Invalidate();  // the mark goes
@@ -183,8 +179,8 @@ void TFlatCheckBox::WMSize(ui::TMessage& m) {
 void TFlatCheckBox::CMEnabledChanged(ui::TMessage& m) {
   ui::TCustomControl::CMEnabledChanged(m);
   if (!Enabled()) {
-    hovered_ = false;
-    pressed_ = false;
+    machine_.EndPress();
+    machine_.SetHovered(false);
     ClassHoverTracker().Remove(*this);
     SetMouseCapture(false);
   }
@@ -199,7 +195,7 @@ void TFlatCheckBox::CMTextChanged(ui::TMessage& m) {
 // The caption's accelerator toggles from anywhere in the window; space toggles only while the
 // box has the focus.
 void TFlatCheckBox::CMDialogChar(ui::TMessage& m) {
-  char c = static_cast<char>(m.wParam);
+  const auto c = static_cast<wchar_t>(m.wParam);
   if (IsAccel(c, Caption()) && CanFocus()) {
     SetFocus();
     SetChecked(!checked_);
@@ -241,7 +237,7 @@ void TFlatCheckBox::Paint() {
 
 void TFlatCheckBox::PaintBox(ui::TCanvas& canvas) {
   RECT box = BoxRect();
-  ui::TColor face = !focused_ && !hovered_ ? Color() : pressed_ ? ColorDown() : ColorFocused();
+  ui::TColor face = !focused_ && !machine_.Hovered() ? Color() : machine_.Pressing() ? ColorDown() : ColorFocused();
   canvas.SetPenWidth(1);
   canvas.SetBrushColor(face);
   canvas.FillRect(box);
@@ -279,7 +275,8 @@ void TFlatCheckBox::PaintCaption(ui::TCanvas& canvas) {
   else DrawEngravedText(canvas.Handle(), Caption(), r, flags);
   if (!ShowsFocusRectangle(*this) || Caption().empty()) return;
   RECT text = r;
-  DrawTextA(canvas.Handle(), Caption().c_str(), static_cast<int>(Caption().size()), &text, flags | DT_CALCRECT);
+  const std::wstring caption = ui::WideText::FromUtf8(Caption());
+  DrawTextW(canvas.Handle(), caption.c_str(), static_cast<int>(caption.size()), &text, flags | DT_CALCRECT);
   if (layout_ == TCheckBoxLayout::checkboxRight) OffsetRect(&text, r.right - text.right, 0);
   DrawFocusRectangle(canvas.Handle(), FocusRectangleAround(text, ClientRect(), Dpi()), Font().Color());
 }

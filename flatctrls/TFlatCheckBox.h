@@ -1,4 +1,5 @@
 #pragma once
+#include "core/ButtonStateMachine.h"
 #include "flatctrls/FlatLook.h"
 #include "flatctrls/HoverTracker.h"
 #include "framework/CustomControl.h"
@@ -39,8 +40,8 @@ class TFlatCheckBox : public ui::TCustomControl, public HoverClient {
   bool UseAdvColors() const { return colors_.InUse(); }
   void SetUseAdvColors(bool value);
 
-  bool Hovered() const { return hovered_; }
-  bool Pressed() const { return pressed_; }
+  bool Hovered() const { return machine_.Hovered(); }
+  bool Pressed() const { return machine_.Pressing(); }
 
   ui::TControl& HoverControl() override { return *this; }
   void HoverOn() override;
@@ -87,7 +88,7 @@ class TFlatCheckBox : public ui::TCustomControl, public HoverClient {
   AdvancedColors colors_{kFlatFocusedColor, kFlatDownColor, kFlatBorderColor};
   ui::TColor colorCheck_ = kFlatMarkColor;
   TCheckBoxLayout layout_ = TCheckBoxLayout::checkboxLeft;
-  bool hovered_ = false;
-  bool pressed_ = false;
+  // Press, hover and capture loss follow the flat buttons' rules; the release is the box's own.
+  core::ButtonStateMachine machine_;
   bool focused_ = false;
 };

@@ -137,7 +137,7 @@ void TFlatGroupBox::CMEnabledChanged(ui::TMessage& m) {
 // The caption's accelerator focuses the box itself; other characters go on to the controls
 // inside, so the space key still reaches a focused check box.
 void TFlatGroupBox::CMDialogChar(ui::TMessage& m) {
-  if (IsAccel(static_cast<char>(m.wParam), Caption()) && CanFocus()) {
+  if (IsAccel(static_cast<wchar_t>(m.wParam), Caption()) && CanFocus()) {
     SetFocus();
     m.result = 1;
     return;

@@ -81,15 +81,15 @@ bool TFlatMemo::ScrollBarShown() const {
   return HandleAllocated() && (GetWindowLongA(Handle(), GWL_STYLE) & WS_VSCROLL);
 }
 
-void TFlatMemo::SetTextUtf8AndFit(std::string_view utf8) {
+void TFlatMemo::SetTextAndFit(std::string_view utf8) {
   const bool wrap = LongestLine(utf8) <= kLongestWrappedLine;
   if (wrap != wordWrap_) {
     wordWrap_ = wrap;
-    SetTextUtf8("");  // or the new window would first wrap the old text
+    SetText("");  // or the new window would first wrap the old text
     RecreateWnd();
   }
   HandleNeeded();
-  SetTextUtf8(utf8);
+  SetText(std::string(utf8));
   FitScrollBar();
 }
 
@@ -138,7 +138,7 @@ void TFlatMemo::KeyDown(WORD& key, ui::TShiftState shift) {
 }
 
 // The character Ctrl+A also sends would only make the edit beep.
-void TFlatMemo::KeyPress(char& key) {
+void TFlatMemo::KeyPress(wchar_t& key) {
   ui::TCustomEdit::KeyPress(key);
   if (key == kCtrlA) key = 0;
 }

@@ -25,7 +25,7 @@ class TFlatMemo : public ui::TCustomEdit {
   // Replaces the text and shows the scroll bar only if the text needs it. Text with a line longer
   // than kLongestWrappedLine is shown unwrapped, with a horizontal scroll bar: the native edit
   // wraps a line in time that grows with the square of its length (8 s for a 64 k line, 40 ms for 1 k).
-  void SetTextUtf8AndFit(std::string_view utf8);
+  void SetTextAndFit(std::string_view utf8);
   static constexpr std::size_t kLongestWrappedLine = 500;
   bool WordWrap() const { return wordWrap_; }
   // Characters of the font that fit on one line of the field.
@@ -39,7 +39,7 @@ class TFlatMemo : public ui::TCustomEdit {
   void WMNCPaint(ui::TMessage& m) override;
   void CMFontChanged(ui::TMessage& m) override;
   void KeyDown(WORD& key, ui::TShiftState shift) override;
-  void KeyPress(char& key) override;
+  void KeyPress(wchar_t& key) override;
 
  private:
   void ApplyFixedPitchFont();

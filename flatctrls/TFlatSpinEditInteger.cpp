@@ -46,7 +46,7 @@ void TFlatSpinEditInteger::CreateParams(ui::TCreateParams& params) {
 
 void TFlatSpinEditInteger::CreateWnd() {
   TCustomFlatEdit::CreateWnd();
-  accepted_ = TextUtf8();
+  accepted_ = Text();
   SetEditRect();
   PlaceButton();
 }
@@ -128,7 +128,7 @@ void TFlatSpinEditInteger::WMPaste(ui::TMessage& m) {
   if (HandleAllocated()) {
     DWORD start = 0, end = 0;
     SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const std::string text = TextUtf8();
+    const std::string text = Text();
     start = std::min<DWORD>(start, static_cast<DWORD>(text.size()));
     end = std::clamp<DWORD>(end, start, static_cast<DWORD>(text.size()));
     const std::string result = text.substr(0, start) + ui::Clipboard::TextUtf8(Handle()) + text.substr(end);
@@ -164,8 +164,8 @@ void TFlatSpinEditInteger::KeyDown(WORD& key, ui::TShiftState shift) {
   TCustomFlatEdit::KeyDown(key, shift);
 }
 
-void TFlatSpinEditInteger::KeyPress(char& key) {
-  if (!IsValidChar(key)) {
+void TFlatSpinEditInteger::KeyPress(wchar_t& key) {
+  if (key >= 0x80 || !IsValidChar(static_cast<char>(key))) {
     key = 0;
     ui::Platform::Current().Beep(0);
     return;
@@ -181,7 +181,7 @@ void TFlatSpinEditInteger::WndProc(ui::TMessage& m) {
   TCustomFlatEdit::WndProc(m);
   if (!outer) return;
   settingText_ = false;
-  accepted_ = TextUtf8();  // a multi-line edit sends no EN_CHANGE for it
+  accepted_ = Text();  // a multi-line edit sends no EN_CHANGE for it
 }
 
 // The one filter every way text arrives ends in. Typed characters and pastes are checked before
@@ -190,14 +190,14 @@ void TFlatSpinEditInteger::WndProc(ui::TMessage& m) {
 // made of what one may type is put back as it was, with a beep.
 void TFlatSpinEditInteger::CNCommand(ui::TMessage& m) {
   if (HIWORD(m.wParam) != EN_CHANGE) return TCustomFlatEdit::CNCommand(m);
-  std::string text = TextUtf8();
+  std::string text = Text();
   if (settingText_ || core::SpinValue::IsEditableText(text, DecimalSeparator())) {
     accepted_ = std::move(text);
     return TCustomFlatEdit::CNCommand(m);
   }
   std::size_t same = 0;
   while (same < text.size() && same < accepted_.size() && text[same] == accepted_[same]) ++same;
-  SetTextUtf8(accepted_);
+  SetText(accepted_);
   SendMessageW(Handle(), EM_SETSEL, same, same);
   ui::Platform::Current().Beep(0);
 }

@@ -46,7 +46,7 @@ class TFlatSpinEditInteger : public TCustomFlatEdit {
   void CMExit(ui::TMessage& m) override;
   void CMEnabledChanged(ui::TMessage& m) override;
   void KeyDown(WORD& key, ui::TShiftState shift) override;
-  void KeyPress(char& key) override;
+  void KeyPress(wchar_t& key) override;
   void CNCommand(ui::TMessage& m) override;
 
  private:

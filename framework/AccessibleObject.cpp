@@ -6,6 +6,7 @@
 
 #include "framework/Exceptions.h"
 #include "framework/WinControl.h"
+#include "framework/WideText.h"
 
 namespace ui {
 
@@ -47,9 +48,7 @@ struct AccessibilityLibrary {
 HRESULT ToBstr(const std::string& text, BSTR* out) {
   if (!out) return E_INVALIDARG;
   *out = nullptr;
-  int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(n), L'\0');
-  if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+  const std::wstring wide = WideText::FromUtf8(text);
   *out = AccessibilityLibrary::Get()->sysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
   return *out ? S_OK : E_OUTOFMEMORY;
 }

@@ -9,13 +9,14 @@
 #include "framework/Platform.h"
 #include "framework/TaskbarPreview.h"
 #include "framework/WinControl.h"
+#include "framework/WideText.h"
 
 namespace ui {
 
 TApplication* Application = nullptr;
 
 namespace {
-const char kAppWindowClass[] = "TApplication";
+const wchar_t kAppWindowClass[] = L"TApplication";
 // Posted when the taskbar entry has been activated: once the system has finished activating it,
 // the activation goes on to the window the user works in.
 const UINT kActivateFront = WM_APP + 1;
@@ -39,22 +40,22 @@ LRESULT CALLBACK ApplicationWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM
     if (Application) Application->HandleException(e);
     return 0;
   }
-  return DefWindowProcA(window, msg, wParam, lParam);
+  return DefWindowProcW(window, msg, wParam, lParam);
 }
 
 TApplication::TApplication() : TComponent(nullptr) {
   Application = this;
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA wc{};
-  if (!GetClassInfoA(instance, kAppWindowClass, &wc)) {
+  WNDCLASSW wc{};
+  if (!GetClassInfoW(instance, kAppWindowClass, &wc)) {
     wc.lpfnWndProc = &ApplicationWndProc;
     wc.hInstance = instance;
     wc.lpszClassName = kAppWindowClass;
-    RegisterClassA(&wc);
+    RegisterClassW(&wc);
   }
   // A captioned window of no size: it has the system menu and the minimise command the taskbar
   // offers for it, and nothing of it shows on the screen.
-  handle_ = CreateWindowExA(0, kAppWindowClass, "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
+  handle_ = CreateWindowExW(0, kAppWindowClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
                             0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
   // The program's icons for the taskbar button and the task switcher, which ask the window.
   if (handle_) {
@@ -69,7 +70,7 @@ TApplication::TApplication() : TComponent(nullptr) {
 
 void TApplication::SetTitle(const std::string& title) {
   title_ = title;
-  if (handle_) SetWindowTextA(handle_, title_.c_str());
+  if (handle_) SetWindowTextW(handle_, WideText::FromUtf8(title_).c_str());
 }
 
 TApplication::~TApplication() {
@@ -127,7 +128,7 @@ void TApplication::ProcessMessages() {
 
 bool TApplication::HandleMessage() {
   MSG msg;
-  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     Idle();
     if (!terminated_) WaitMessage();
     return false;
@@ -138,7 +139,7 @@ bool TApplication::HandleMessage() {
   }
   if (!PreTranslate(msg)) {
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   return true;
 }
@@ -214,7 +215,7 @@ void TApplication::HandleException(const std::exception& e) {
     return;
   }
   HWND owner = GetActiveWindow();
-  MessageBoxA(owner, ErrorBoxText(e).c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
+  MessageBoxW(owner, WideText::FromUtf8(ErrorBoxText(e)).c_str(), WideText::FromUtf8(title_).c_str(), MB_OK | MB_ICONSTOP);
 }
 
 void TApplication::ShowTaskbarEntry() {

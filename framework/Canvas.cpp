@@ -1,6 +1,7 @@
 #include "framework/Canvas.h"
 
 #include "framework/Bitmap.h"
+#include "framework/WideText.h"
 
 namespace ui {
 
@@ -110,16 +111,19 @@ void TCanvas::Polygon(const std::vector<POINT>& points) {
 }
 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
-  ::TextOutA(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+  const std::wstring wide = WideText::FromUtf8(text);
+  ::TextOutW(dc_, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
 int TCanvas::DrawText(const std::string& text, RECT& r, UINT flags) {
-  return ::DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &r, flags);
+  const std::wstring wide = WideText::FromUtf8(text);
+  return ::DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &r, flags);
 }
 
 SIZE TCanvas::TextExtent(const std::string& text) {
   SIZE s{};
-  GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &s);
+  const std::wstring wide = WideText::FromUtf8(text);
+  GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &s);
   return s;
 }
 

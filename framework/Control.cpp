@@ -9,6 +9,7 @@
 #include "core/EnumNames.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "framework/WideText.h"
 #include "framework/WinControl.h"
 
 namespace ui {
@@ -123,14 +124,23 @@ TShiftState TControl::ShiftFromKeys(WPARAM keys) {
   return s;
 }
 
-bool TControl::IsAccel(char c, const std::string& caption) {
+// The caption is UTF-8; its accelerator is the character after the first single "&", compared
+// without regard to case.
+bool TControl::IsAccel(wchar_t c, const std::string& caption) {
   for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
     if (caption[i] != '&') continue;
     if (caption[i + 1] == '&') {
       ++i;
       continue;
     }
-    return std::toupper(static_cast<unsigned char>(caption[i + 1])) == std::toupper(static_cast<unsigned char>(c));
+    std::size_t end = i + 2;
+    while (end < caption.size() && (static_cast<unsigned char>(caption[end]) & 0xC0) == 0x80) ++end;
+    std::wstring accel = WideText::FromUtf8(std::string_view(caption).substr(i + 1, end - i - 1));
+    std::wstring typed(1, c);
+    if (accel.empty()) return false;
+    CharUpperBuffW(accel.data(), static_cast<DWORD>(accel.size()));
+    CharUpperBuffW(typed.data(), 1);
+    return accel == typed;
   }
   return false;
 }

@@ -184,7 +184,7 @@ class TControl : public TComponent {
   void SetStyle(unsigned style) { controlStyle_ = style; }
   void SetColorFromParent(TColor color);  // keeps ParentColor on
   static TShiftState ShiftFromKeys(WPARAM keys);
-  static bool IsAccel(char c, const std::string& caption);
+  static bool IsAccel(wchar_t c, const std::string& caption);
 
   std::string text_;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;

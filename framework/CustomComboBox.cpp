@@ -6,6 +6,7 @@
 #include <oleacc.h>
 
 #include "framework/Application.h"
+#include "framework/WideText.h"
 
 namespace ui {
 
@@ -15,11 +16,11 @@ const char kComboProperty[] = "SkylatchCombo";
 
 LRESULT CALLBACK ComboChildProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* combo = static_cast<TCustomComboBox*>(GetPropA(window, kComboProperty));
-  if (!combo) return DefWindowProcA(window, msg, wParam, lParam);
+  if (!combo) return DefWindowProcW(window, msg, wParam, lParam);
   WNDPROC original = combo->editDefProc_;
   if (msg == WM_NCDESTROY) {
     combo->ReleaseEdit();
-    return CallWindowProcA(original, window, msg, wParam, lParam);
+    return CallWindowProcW(original, window, msg, wParam, lParam);
   }
   TMessage m{msg, wParam, lParam, 0};
   try {
@@ -56,16 +57,16 @@ void TCustomComboBox::CreateParams(TCreateParams& p) {
 void TCustomComboBox::CreateWnd() {
   int index = itemIndex_;
   TWinControl::CreateWnd();
-  for (const std::string& item : items_) SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, itemHeight_);
+  AddItemsToWindow();
+  SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageW(Handle(), CB_SETITEMHEIGHT, 0, itemHeight_);
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
   if (GetComboBoxInfo(Handle(), &info) && info.hwndItem && info.hwndItem != Handle()) {
     editHandle_ = info.hwndItem;
     SetPropA(editHandle_, kComboProperty, this);
     editDefProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(editHandle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ComboChildProc)));
+        SetWindowLongPtrW(editHandle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ComboChildProc)));
   }
   // The window was made tall enough for the list; the control itself keeps its own height.
   RECT r{};
@@ -80,13 +81,13 @@ void TCustomComboBox::DestroyWnd() {
 
 void TCustomComboBox::ReleaseEdit() {
   if (!editHandle_) return;
-  SetWindowLongPtrA(editHandle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editDefProc_));
+  SetWindowLongPtrW(editHandle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editDefProc_));
   RemovePropA(editHandle_, kComboProperty);
   editHandle_ = nullptr;
 }
 
 void TCustomComboBox::ComboWndProc(TMessage& m, HWND child) {
-  m.result = CallWindowProcA(editDefProc_, child, m.msg, m.wParam, m.lParam);
+  m.result = CallWindowProcW(editDefProc_, child, m.msg, m.wParam, m.lParam);
 }
 
 void TCustomComboBox::SetComboStyle(TComboBoxStyle value) {
@@ -100,28 +101,33 @@ void TCustomComboBox::SetItems(const std::vector<std::string>& items) {
   items_ = items;
   itemIndex_ = -1;
   if (!HandleAllocated()) return;
-  SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
-  for (const std::string& item : items_) SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
+  AddItemsToWindow();
 }
 
 int TCustomComboBox::ItemIndex() const {
   if (!HandleAllocated()) return itemIndex_;
-  return static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
+  return static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0));
 }
 
 void TCustomComboBox::SetItemIndex(int index) {
   itemIndex_ = index;
-  if (HandleAllocated()) SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  if (HandleAllocated()) SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void TCustomComboBox::SetItemHeight(int value) {
   if (value < 1) return;
   itemHeight_ = value;
-  if (HandleAllocated()) SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, value);
+  if (HandleAllocated()) SendMessageW(Handle(), CB_SETITEMHEIGHT, 0, value);
 }
 
 bool TCustomComboBox::DroppedDown() const {
-  return HandleAllocated() && SendMessageA(Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+  return HandleAllocated() && SendMessageW(Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+void TCustomComboBox::AddItemsToWindow() {
+  for (const std::string& item : items_)
+    SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideText::FromUtf8(item).c_str()));
 }
 
 std::string TCustomComboBox::Text() const {
@@ -170,7 +176,7 @@ void TCustomComboBox::DescribeAccessible(AccessibleInfo& info) const {
 }
 
 void TCustomComboBox::DoAccessibleAction() {
-  if (HandleAllocated()) SendMessageA(Handle(), CB_SHOWDROPDOWN, !DroppedDown(), 0);
+  if (HandleAllocated()) SendMessageW(Handle(), CB_SHOWDROPDOWN, !DroppedDown(), 0);
 }
 
 }  // namespace ui

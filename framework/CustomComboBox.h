@@ -61,6 +61,7 @@ class TCustomComboBox : public TWinControl {
 
   friend LRESULT CALLBACK ComboChildProc(HWND, UINT, WPARAM, LPARAM);
   void ReleaseEdit();
+  void AddItemsToWindow();
 };
 
 }  // namespace ui

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "core/EnumNames.h"
-#include "core/Windows1252.h"
 #include "framework/Clipboard.h"
 #include "framework/Platform.h"
 #include "framework/WideText.h"
@@ -21,7 +20,6 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
 void TCustomEdit::CreateParams(TCreateParams& p) {
   TWinControl::CreateParams(p);
   CreateSubClass(p, "EDIT");
-  p.unicode = true;
   p.style |= ES_AUTOHSCROLL | ES_LEFT;
   if (readOnly_) p.style |= ES_READONLY;
   if (charCase_ == TCharCase::ecUpperCase) p.style |= ES_UPPERCASE;
@@ -33,42 +31,18 @@ void TCustomEdit::CreateParams(TCreateParams& p) {
 
 void TCustomEdit::CreateWnd() {
   TWinControl::CreateWnd();
-  SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
-  if (passwordChar_) SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(passwordChar_), 0);
-  // The window was made from the Windows-1252 text; the whole text follows unless replaced since.
-  if (!pendingUtf8_.empty() && TControl::Text() == core::Windows1252::FromUtf8OrQuestionMark(pendingUtf8_))
-    SetWindowTextW(Handle(), WideText::FromUtf8(pendingUtf8_).c_str());
-  pendingUtf8_.clear();
-}
-
-std::string TCustomEdit::TextUtf8() const {
-  if (!HandleAllocated()) {
-    const std::string text = Text();
-    if (!pendingUtf8_.empty() && text == core::Windows1252::FromUtf8OrQuestionMark(pendingUtf8_)) return pendingUtf8_;
-    return core::Windows1252::ToUtf8(text);
-  }
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(Handle())) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(std::max(0, GetWindowTextW(Handle(), text.data(), static_cast<int>(text.size())))));
-  return WideText::ToUtf8(text);
-}
-
-void TCustomEdit::SetTextUtf8(std::string_view text) {
-  if (HandleAllocated()) {
-    SetWindowTextW(Handle(), WideText::FromUtf8(text).c_str());
-    return;
-  }
-  SetText(core::Windows1252::FromUtf8OrQuestionMark(text));
-  pendingUtf8_ = text;
+  SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+  if (passwordChar_) SendMessageW(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(passwordChar_), 0);
 }
 
 void TCustomEdit::SetMaxLength(int value) {
   maxLength_ = value;
-  if (HandleAllocated()) SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(value), 0);
+  if (HandleAllocated()) SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(value), 0);
 }
 
 void TCustomEdit::SetReadOnly(bool value) {
   readOnly_ = value;
-  if (HandleAllocated()) SendMessageA(Handle(), EM_SETREADONLY, value, 0);
+  if (HandleAllocated()) SendMessageW(Handle(), EM_SETREADONLY, value, 0);
 }
 
 void TCustomEdit::SetCharCase(TCharCase value) {
@@ -80,7 +54,7 @@ void TCustomEdit::SetCharCase(TCharCase value) {
 void TCustomEdit::SetPasswordChar(char value) {
   passwordChar_ = value;
   if (HandleAllocated()) {
-    SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(value), 0);
+    SendMessageW(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(value), 0);
     Invalidate();
   }
 }
@@ -106,7 +80,7 @@ void TCustomEdit::AdjustHeight() {
 }
 
 void TCustomEdit::SelectAll() {
-  if (HandleAllocated()) SendMessageA(Handle(), EM_SETSEL, 0, -1);
+  if (HandleAllocated()) SendMessageW(Handle(), EM_SETSEL, 0, -1);
 }
 
 void TCustomEdit::Change() {

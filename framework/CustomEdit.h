@@ -5,9 +5,7 @@ namespace ui {
 
 enum class TCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
-// The native single-line EDIT, wrapped: its text lives in the window once there is one. The
-// window is a Unicode one, so it keeps any text; Text() gives it in Windows-1252 ("?" where the
-// code page lacks a character), TextUtf8() whole.
+// The native single-line EDIT, wrapped: its text lives in the window once there is one.
 class TCustomEdit : public TWinControl {
  public:
   explicit TCustomEdit(TComponent* owner);
@@ -30,8 +28,6 @@ class TCustomEdit : public TWinControl {
   bool HideSelection() const { return hideSelection_; }
   void SetHideSelection(bool value);
   void SelectAll();
-  std::string TextUtf8() const;
-  void SetTextUtf8(std::string_view text);
 
   TNotifyEvent OnChange;
 
@@ -56,7 +52,6 @@ class TCustomEdit : public TWinControl {
   bool autoSelect_ = true;
   bool autoSize_ = true;
   bool hideSelection_ = true;
-  std::string pendingUtf8_;  // given before the window exists; Windows-1252 cannot hold all of it
 };
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include "core/DefinitionStream.h"
 #include "core/DpiScale.h"
 #include "core/StreamError.h"
+#include "core/Windows1252.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Component.h"
 #include "framework/Exceptions.h"
@@ -16,6 +17,10 @@ namespace {
 void ApplyProperties(TComponent& component, const core::ComponentDef& def, LoadContext& context) {
   for (const auto& [name, stored] : def.properties) {
     core::PropertyValue value = stored;
+    // Stored texts are Windows-1252; the program's own text is UTF-8.
+    if (value.type == core::ValueType::String) value.text = core::Windows1252::ToUtf8(value.text);
+    for (std::string& item : value.items)
+      if (value.type == core::ValueType::StringList) item = core::Windows1252::ToUtf8(item);
     if (value.type == core::ValueType::Integer && core::DpiScale::IsPixelProperty(name))
       value.integer = core::DpiScale::Scale(value.integer, context.dpi);
     if (!component.SetProperty(name, value, context))

@@ -22,6 +22,6 @@ using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
 using TKeyEvent = std::function<void(TObject* sender, WORD& key, TShiftState shift)>;
-using TKeyPressEvent = std::function<void(TObject* sender, char& key)>;
+using TKeyPressEvent = std::function<void(TObject* sender, wchar_t& key)>;
 
 }  // namespace ui

@@ -9,6 +9,7 @@
 
 #include "framework/Gdi.h"
 #include "framework/WinControl.h"
+#include "framework/WideText.h"
 
 namespace ui {
 
@@ -59,7 +60,8 @@ void TLabel::AdjustBounds() {
   std::string text = Caption();
   if (text.empty()) text.push_back(' ');
   RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
-  DrawTextA(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r, TextFlags() | DT_CALCRECT);
+  const std::wstring wide = WideText::FromUtf8(text);
+  DrawTextW(screen.Get(), wide.c_str(), static_cast<int>(wide.size()), &r, TextFlags() | DT_CALCRECT);
   int width = wordWrap_ ? Width() : r.right;
   int left = Left();
   if (alignment_ == TAlignment::taRightJustify) left += Width() - width;

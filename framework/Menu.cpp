@@ -1,4 +1,5 @@
 #include "framework/Menu.h"
+#include "framework/WideText.h"
 
 #include <algorithm>
 
@@ -56,17 +57,17 @@ void TMenuItem::AppendTo(HMENU menu) {
   menu_ = menu;
   UINT flags = MF_STRING | (enabled_ ? MF_ENABLED : MF_GRAYED);
   if (caption_ == "-") {
-    AppendMenuA(menu, MF_SEPARATOR, command_, nullptr);
+    AppendMenuW(menu, MF_SEPARATOR, command_, nullptr);
     return;
   }
   if (items_.empty()) {
     const std::string text = shortCut_.empty() ? caption_ : caption_ + "\t" + shortCut_;
-    AppendMenuA(menu, flags, command_, text.c_str());
+    AppendMenuW(menu, flags, command_, WideText::FromUtf8(text).c_str());
     return;
   }
   HMENU popup = CreatePopupMenu();
   for (TMenuItem* item : items_) item->AppendTo(popup);
-  AppendMenuA(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(popup), caption_.c_str());
+  AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(popup), WideText::FromUtf8(caption_).c_str());
 }
 
 bool TMenuItem::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {

@@ -18,8 +18,6 @@ std::wstring Widen(UINT codePage, std::string_view text) {
 
 std::wstring WideText::FromUtf8(std::string_view utf8) { return Widen(CP_UTF8, utf8); }
 
-std::wstring WideText::FromWindows1252(std::string_view text) { return Widen(1252, text); }
-
 std::string WideText::ToUtf8(std::wstring_view wide) {
   if (wide.empty()) return {};
   const int size =

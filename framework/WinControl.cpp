@@ -37,26 +37,16 @@ bool HandledWithoutDefault(UINT msg) {
 }
 }  // namespace
 
-namespace {
-char Windows1252Char(wchar_t c) {
-  if (c < 0x80) return static_cast<char>(c);
-  char byte = '?';
-  BOOL lossy = FALSE;
-  if (WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, &c, 1, &byte, 1, nullptr, &lossy) != 1 || lossy) return '?';
-  return byte;
-}
-}  // namespace
-
 LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   // Every window that runs this procedure is ours, so its user data is the control. (A window
   // property would do as well, but Wine asks its server for one on every message.)
-  auto* control = reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* control = reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!control && creatingControl) {
     control = creatingControl;
     creatingControl = nullptr;
     control->Attach(window);
   }
-  if (!control) return DefWindowProcA(window, msg, wParam, lParam);
+  if (!control) return DefWindowProcW(window, msg, wParam, lParam);
   if (msg == WM_DESTROY) control->text_ = control->Text();  // natives keep their text in the window
   TMessage m{msg, wParam, lParam, 0};
   try {
@@ -84,13 +74,13 @@ TWinControl::~TWinControl() {
 void TWinControl::Attach(HWND window) {
   handle_ = window;
   SetPropA(window, kObjectProperty, this);
-  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 void TWinControl::Detach() {
   if (handle_) {
     RemovePropA(handle_, kObjectProperty);
-    SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
   }
   handle_ = nullptr;
 }
@@ -114,53 +104,42 @@ void TWinControl::CreateSubClass(TCreateParams& params, const char* nativeClass)
   params.style &= ~WS_CLIPCHILDREN;
 }
 
+// Every window is a Unicode one. A class of our own sends its first messages to StdWndProc,
+// which attaches the control; a native class is subclassed once the window exists.
 void TWinControl::CreateWindowHandle(const TCreateParams& p) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  if (p.nativeClass && p.unicode) {
-    const std::wstring windowClass(p.windowClass.begin(), p.windowClass.end());
-    HWND window = CreateWindowExW(p.exStyle, windowClass.c_str(), WideText::FromWindows1252(text_).c_str(), p.style, p.x, p.y,
-                                  p.width, p.height, p.parent, p.menu, instance, nullptr);
-    if (!window) throw Exception("Error creating window");
-    Attach(window);
-    unicode_ = true;
-    defWndProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc)));
-    return;
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  const std::wstring windowClass = WideText::FromUtf8(p.windowClass);
+  if (!p.nativeClass) {
+    WNDCLASSW existing{};
+    if (!GetClassInfoW(instance, windowClass.c_str(), &existing)) {
+      WNDCLASSW wc{};
+      wc.style = p.classStyle;
+      wc.lpfnWndProc = &StdWndProc;
+      wc.hInstance = instance;
+      wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+      wc.lpszClassName = windowClass.c_str();
+      if (!(p.style & WS_CHILD)) wc.hIcon = LoadIconW(instance, L"MAINICON");  // a child shows no icon
+      if (!RegisterClassW(&wc)) throw Exception("Error creating window class");
+    }
+    defWndProc_ = &DefWindowProcW;
+    creatingControl = this;
   }
-  unicode_ = false;
-  if (p.nativeClass) {
-    HWND window = CreateWindowExA(p.exStyle, p.windowClass.c_str(), text_.c_str(), p.style, p.x, p.y, p.width,
-                                  p.height, p.parent, p.menu, instance, nullptr);
-    if (!window) throw Exception("Error creating window");
-    Attach(window);
-    defWndProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc)));
-    return;
-  }
-  WNDCLASSA existing{};
-  if (!GetClassInfoA(instance, p.windowClass.c_str(), &existing)) {
-    WNDCLASSA wc{};
-    wc.style = p.classStyle;
-    wc.lpfnWndProc = &StdWndProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = p.windowClass.c_str();
-    if (!(p.style & WS_CHILD)) wc.hIcon = LoadIconA(instance, "MAINICON");  // a child shows no icon
-    if (!RegisterClassA(&wc)) throw Exception("Error creating window class");
-  }
-  defWndProc_ = &DefWindowProcA;
-  creatingControl = this;
-  HWND window = CreateWindowExA(p.exStyle, p.windowClass.c_str(), text_.c_str(), p.style, p.x, p.y, p.width,
-                                p.height, p.parent, p.menu, instance, nullptr);
+  HWND window = CreateWindowExW(p.exStyle, windowClass.c_str(), WideText::FromUtf8(text_).c_str(), p.style, p.x, p.y,
+                                p.width, p.height, p.parent, p.menu, instance, nullptr);
   creatingControl = nullptr;
   if (!window) throw Exception("Error creating window");
+  if (p.nativeClass) {
+    Attach(window);
+    defWndProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc)));
+  }
 }
 
 void TWinControl::CreateWnd() {
   TCreateParams params;
   CreateParams(params);
   CreateWindowHandle(params);
-  SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
   for (TControl* child : controls_)
     if (child->IsWindowed()) static_cast<TWinControl*>(child)->HandleNeeded();
 }
@@ -213,7 +192,7 @@ void TWinControl::UpdateBoundsFromWindow() {
   RECT r{};
   GetWindowRect(handle_, &r);
   HWND parent = GetParent(handle_);
-  if (parent && (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD)) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  if (parent && (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD)) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
   bool changed = r.left != left_ || r.top != top_ || r.right - r.left != width_ || r.bottom - r.top != height_;
   left_ = r.left;
   top_ = r.top;
@@ -230,15 +209,13 @@ RECT TWinControl::ClientRect() const {
 
 std::string TWinControl::Text() const {
   if (!handle_) return text_;
-  int n = GetWindowTextLengthA(handle_);
-  std::string s(static_cast<std::size_t>(n) + 1, '\0');
-  n = GetWindowTextA(handle_, s.data(), n + 1);
-  s.resize(static_cast<std::size_t>(std::max(n, 0)));
-  return s;
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(handle_)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(std::max(0, GetWindowTextW(handle_, text.data(), static_cast<int>(text.size())))));
+  return WideText::ToUtf8(text);
 }
 
 void TWinControl::TextToWindow() {
-  if (handle_) SetWindowTextA(handle_, text_.c_str());
+  if (handle_) SetWindowTextW(handle_, WideText::FromUtf8(text_).c_str());
 }
 
 void TWinControl::InsertControl(TControl* control) {
@@ -288,8 +265,8 @@ void TWinControl::SetTabOrder(int order) {
 void TWinControl::SetTabStop(bool value) {
   tabStop_ = value;
   if (handle_) {
-    LONG style = GetWindowLongA(handle_, GWL_STYLE);
-    SetWindowLongA(handle_, GWL_STYLE, value ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+    LONG style = GetWindowLongW(handle_, GWL_STYLE);
+    SetWindowLongW(handle_, GWL_STYLE, value ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
   }
 }
 
@@ -345,9 +322,7 @@ HBRUSH TWinControl::ColorBrush() {
 }
 
 void TWinControl::DefaultHandler(TMessage& m) {
-  if (handle_ && defWndProc_ && unicode_) m.result = CallWindowProcW(defWndProc_, handle_, m.msg, m.wParam, m.lParam);
-  else if (handle_ && defWndProc_) m.result = CallWindowProcA(defWndProc_, handle_, m.msg, m.wParam, m.lParam);
-  else m.result = 0;
+  m.result = handle_ && defWndProc_ ? CallWindowProcW(defWndProc_, handle_, m.msg, m.wParam, m.lParam) : 0;
 }
 
 void TWinControl::WndProc(TMessage& m) {
@@ -363,13 +338,13 @@ void TWinControl::WndProc(TMessage& m) {
     }
     // A native control places the caret, takes the focus and drops its list on the mouse
     // itself, so it sees the message before the framework's own handling.
-    if (defWndProc_ && defWndProc_ != &DefWindowProcA && HandledWithoutDefault(m.msg)) DefaultHandler(m);
+    if (defWndProc_ && defWndProc_ != &DefWindowProcW && HandledWithoutDefault(m.msg)) DefaultHandler(m);
   }
   Dispatch(m);
 }
 
 void TWinControl::WMPaint(TMessage& m) {
-  if (defWndProc_ != &DefWindowProcA) {
+  if (defWndProc_ != &DefWindowProcW) {
     DefaultHandler(m);
     return;
   }
@@ -382,7 +357,7 @@ void TWinControl::WMPaint(TMessage& m) {
 }
 
 void TWinControl::WMPrintClient(TMessage& m) {
-  if (defWndProc_ != &DefWindowProcA) {
+  if (defWndProc_ != &DefWindowProcW) {
     DefaultHandler(m);
     return;
   }
@@ -423,7 +398,7 @@ void TWinControl::WMEraseBkgnd(TMessage& m) {
     m.result = 1;
     return;
   }
-  if (defWndProc_ != &DefWindowProcA) {
+  if (defWndProc_ != &DefWindowProcW) {
     DefaultHandler(m);
     return;
   }
@@ -462,7 +437,7 @@ void TWinControl::KeyDown(WORD& key, TShiftState shift) {
 void TWinControl::KeyUp(WORD& key, TShiftState shift) {
   if (OnKeyUp) OnKeyUp(this, key, shift);
 }
-void TWinControl::KeyPress(char& key) {
+void TWinControl::KeyPress(wchar_t& key) {
   if (OnKeyPress) OnKeyPress(this, key);
 }
 
@@ -492,15 +467,12 @@ void TWinControl::WMKeyUp(TMessage& m) {
   }
 }
 
-// A Unicode window's character reaches KeyPress as its Windows-1252 byte, or as "?" where the
-// code page lacks it; unless KeyPress changes it, the window gets the character it was sent.
+// KeyPress sees the UTF-16 unit the window was sent, and may change or drop it.
 void TWinControl::WMChar(TMessage& m) {
-  const char sent = unicode_ ? Windows1252Char(static_cast<wchar_t>(m.wParam)) : static_cast<char>(m.wParam);
-  char c = sent;
+  wchar_t c = static_cast<wchar_t>(m.wParam);
   KeyPress(c);
   if (c == 0) return;
-  if (!unicode_) m.wParam = static_cast<unsigned char>(c);
-  else if (c != sent) m.wParam = WideText::FromWindows1252(std::string(1, c))[0];
+  m.wParam = c;
   if (!WantsChars()) {
     if (TForm* form = ParentForm())
       if (form->Perform(CM_DIALOGCHAR, m.wParam, 0)) return;
@@ -572,7 +544,7 @@ void TWinControl::CMColorChanged(TMessage& m) {
 }
 
 void TWinControl::CMFontChanged(TMessage& m) {
-  if (handle_) SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
+  if (handle_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
   TControl::CMFontChanged(m);
   NotifyControls(CM_PARENTFONTCHANGED);
 }

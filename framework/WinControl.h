@@ -19,8 +19,6 @@ void ForgetCaptureControl(HWND window, HWND newCapture);
 struct TCreateParams {
   std::string windowClass;
   bool nativeClass = false;
-  // A native window made and subclassed as a Unicode window, so it keeps any text typed or pasted.
-  bool unicode = false;
   UINT classStyle = CS_DBLCLKS;
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
   DWORD exStyle = 0;
@@ -39,8 +37,6 @@ class TWinControl : public TControl {
   bool IsWindowed() const override { return true; }
 
   HWND Handle() const { return handle_; }
-  // Whether the window takes its messages as Unicode (wide characters, UTF-16 text).
-  bool UnicodeWindow() const { return unicode_; }
   bool HandleAllocated() const { return handle_ != nullptr; }
   void HandleNeeded();
   void RecreateWnd();
@@ -135,7 +131,7 @@ class TWinControl : public TControl {
 
   virtual void KeyDown(WORD& key, TShiftState shift);
   virtual void KeyUp(WORD& key, TShiftState shift);
-  virtual void KeyPress(char& key);
+  virtual void KeyPress(wchar_t& key);
   void UpdateBoundsFromWindow();
 
  private:
@@ -145,7 +141,6 @@ class TWinControl : public TControl {
 
   HWND handle_ = nullptr;
   WNDPROC defWndProc_ = nullptr;
-  bool unicode_ = false;
   std::vector<TControl*> controls_;
   std::vector<TWinControl*> tabList_;
   int requestedTabOrder_ = -1;

@@ -195,7 +195,7 @@ void TForm1::AddBrowserItems() {
   // A lone "&" in a browser's name would underline the next letter.
   for (const core::BrowserList::Browser& browser : browsers_) {
     std::string caption;
-    for (char c : core::Windows1252::FromUtf8OrQuestionMark(browser.name)) caption += c == '&' ? "&&" : std::string(1, c);
+    for (char c : browser.name) caption += c == '&' ? "&&" : std::string(1, c);
     add(caption, [this, browser](ui::TObject*) { PreviewIn({browser}); });
   }
   add("-", nullptr);
@@ -204,12 +204,12 @@ void TForm1::AddBrowserItems() {
 
 core::PopupSettings TForm1::PopupSettings() const {
   core::PopupSettings s;
-  s.functionName = FlatEdit1->TextUtf8();
-  s.windowName = FlatEdit2->TextUtf8();
+  s.functionName = FlatEdit1->Text();
+  s.windowName = FlatEdit2->Text();
   // Only whole numbers reach the script: the text as typed when it is one, else the value the
   // field reads.
   const auto number = [](const TFlatSpinEditInteger* field) {
-    return core::SpinValue::WrittenText(field->TextUtf8(), field->MinValue());
+    return core::SpinValue::WrittenText(field->Text(), field->MinValue());
   };
   s.widthText = number(alto);
   s.heightText = number(ancho);
@@ -230,7 +230,7 @@ core::PopupSettings TForm1::PopupSettings() const {
 // percent-encoded UTF-8 in the address.
 void TForm1::WritePreviewFiles() {
   const core::PopupSettings settings = core::PopupScript::InWindows1252(PopupSettings());
-  const std::string address = core::Windows1252::FromUtf8(core::WebEscape::Address(Url->TextUtf8()));
+  const std::string address = core::Windows1252::FromUtf8(core::WebEscape::Address(Url->Text()));
   ui::TextFile script;
   ui::TextFile page;
   script.Assign(kScriptFile);
@@ -268,7 +268,7 @@ void TForm1::PreviewIn(const std::vector<core::BrowserList::Browser>& browsers) 
     if (!problem.empty()) failures += (failures.empty() ? "" : "; ") + ("\"" + browser.name + "\": " + problem);
   }
   if (!failures.empty())
-    throw ui::Exception(core::Windows1252::FromUtf8OrQuestionMark("The preview did not open in " + failures));
+    throw ui::Exception("The preview did not open in " + failures);
 }
 
 void TForm1::ShellOpen(const std::string& file) {
@@ -300,7 +300,7 @@ void TForm1::Salir1Click(ui::TObject*) { ui::Application->Halt(0); }
 core::GeneratedCode TForm1::CurrentCode() const {
   const core::PopupSettings settings = PopupSettings();
   const std::string scriptFile = settings.functionName == savedScript_.functionName ? savedScript_.fileName : "";
-  return core::GeneratedCode(settings, core::ActivationMethodAt(event->ItemIndex()), Url->TextUtf8(), scriptFile);
+  return core::GeneratedCode(settings, core::ActivationMethodAt(event->ItemIndex()), Url->Text(), scriptFile);
 }
 
 // The settings are taken before the dialog opens: nothing typed later counts.
@@ -448,12 +448,12 @@ void TForm1::OpenFile(const std::wstring& path) {
     throw ui::Exception(message);
   }
   const core::PopupSettings& s = opened.settings;
-  FlatEdit1->SetTextUtf8(s.functionName);
-  FlatEdit2->SetTextUtf8(s.windowName);
-  alto->SetTextUtf8(s.widthText);
-  ancho->SetTextUtf8(s.heightText);
-  left->SetTextUtf8(s.leftText);
-  top->SetTextUtf8(s.topText);
+  FlatEdit1->SetText(s.functionName);
+  FlatEdit2->SetText(s.windowName);
+  alto->SetText(s.widthText);
+  ancho->SetText(s.heightText);
+  left->SetText(s.leftText);
+  top->SetText(s.topText);
   FlatCheckBox1->SetChecked(s.fullScreen);
   const std::pair<TFlatCheckBox*, bool> bars[] = {{toolbar, s.toolbar},         {status, s.status},
                                                   {menubar, s.menubar},         {location, s.location},
@@ -461,7 +461,7 @@ void TForm1::OpenFile(const std::wstring& path) {
                                                   {scrollbars, s.scrollbars}};
   for (const auto& [box, on] : bars) box->SetChecked(on);
   if (opened.method) event->SetItemIndex(static_cast<int>(*opened.method));
-  if (opened.address) Url->SetTextUtf8(*opened.address);
+  if (opened.address) Url->SetText(*opened.address);
   if (opened.savedScript) {
     const std::string utf8Path = ui::WideText::ToUtf8(path);
     const auto slash = utf8Path.find_last_of("\\/");

@@ -1,7 +1,6 @@
 #include "generator/Unit4.h"
 
 #include "core/GeneratedCode.h"
-#include "core/Windows1252.h"
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatMemo.h"
 #include "framework/Clipboard.h"
@@ -37,13 +36,13 @@ void TForm4::ShowCode(const core::GeneratedCode& code) {
   script_ = code.Script();
   snippet_ = code.Snippet();
   HandleNeeded();
-  Label1->SetCaption("Save as " + core::Windows1252::FromUtf8OrQuestionMark(code.ScriptFile()));
-  Memo1->SetTextUtf8AndFit(script_);
-  Memo2->SetTextUtf8AndFit(snippet_);
+  Label1->SetCaption("Save as " + code.ScriptFile());
+  Memo1->SetTextAndFit(script_);
+  Memo2->SetTextAndFit(snippet_);
   std::string advice;
   for (const auto& line : code.Advice())
     advice += core::GeneratedCode::Bullet(line.text, static_cast<std::size_t>(Memo3->Columns()));
-  Memo3->SetTextUtf8AndFit(advice);
+  Memo3->SetTextAndFit(advice);
   ShowPseudoModal();
 }
 

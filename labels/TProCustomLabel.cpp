@@ -10,6 +10,7 @@
 #include "framework/Exceptions.h"
 #include "framework/Gdi.h"
 #include "framework/WinControl.h"
+#include "framework/WideText.h"
 
 namespace {
 
@@ -143,7 +144,7 @@ void TProCustomLabel::CMMouseLeave(ui::TMessage& m) {
 
 void TProCustomLabel::CMDialogChar(ui::TMessage& m) {
   ui::TWinControl* target = FocusControl();
-  if (!target || !ShowAccelChar() || !IsAccel(static_cast<char>(m.wParam), Caption())) return;
+  if (!target || !ShowAccelChar() || !IsAccel(static_cast<wchar_t>(m.wParam), Caption())) return;
   if (!target->CanFocus()) return;
   target->SetFocus();
   m.result = 1;
@@ -153,7 +154,8 @@ void TProCustomLabel::CMDialogChar(ui::TMessage& m) {
 // starts: the text is drawn with its unturned top-left corner there.
 void TProCustomLabel::PlaceRotated(HDC dc, const std::string& text, RECT& r) const {
   SIZE size{};
-  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  const std::wstring wide = ui::WideText::FromUtf8(text);
+  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
   const int wc = static_cast<int>(size.cx * angleCos_), ws = static_cast<int>(size.cx * angleSin_);
   const int hc = static_cast<int>(size.cy * angleCos_), hs = static_cast<int>(size.cy * angleSin_);
   int bw, bh;
@@ -178,7 +180,8 @@ void TProCustomLabel::PlaceRotated(HDC dc, const std::string& text, RECT& r) con
 // A text taller than the label moves up.
 void TProCustomLabel::PlaceUnrotated(HDC dc, const std::string& text, UINT format, RECT& r) const {
   RECT measured = r;
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &measured, format | DT_CALCRECT);
+  const std::wstring wide = ui::WideText::FromUtf8(text);
+  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &measured, format | DT_CALCRECT);
   const LONG oldBottom = r.bottom;
   r.bottom = r.top + (measured.bottom - measured.top);
   const LONG difference = oldBottom - r.bottom;
@@ -187,8 +190,9 @@ void TProCustomLabel::PlaceUnrotated(HDC dc, const std::string& text, UINT forma
 
 void TProCustomLabel::DrawPass(HDC dc, const std::string& text, RECT r, UINT format, ui::TColor color) const {
   SetTextColor(dc, ui::ColorToRGB(color));
-  if (angle_ != 0) TextOutA(dc, r.left, r.top, text.c_str(), static_cast<int>(text.size()));
-  else DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
+  const std::wstring wide = ui::WideText::FromUtf8(text);
+  if (angle_ != 0) TextOutW(dc, r.left, r.top, wide.c_str(), static_cast<int>(wide.size()));
+  else DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format);
 }
 
 // Enabled, the shadow copies come first from nearest to farthest, then the highlight copy, then

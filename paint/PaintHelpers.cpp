@@ -3,6 +3,7 @@
 #include "framework/Bitmap.h"
 #include "framework/Exceptions.h"
 #include "framework/Gdi.h"
+#include "framework/WideText.h"
 
 namespace {
 // Where the monochrome source is white the brush is painted; where it is black the
@@ -25,10 +26,11 @@ void DrawEngravedPasses(RECT r, const std::function<void(const RECT& r, ui::TCol
 void DrawEngravedText(HDC dc, const std::string& text, RECT r, UINT flags) {
   int oldMode = SetBkMode(dc, TRANSPARENT);
   COLORREF oldColor = GetTextColor(dc);
+  const std::wstring wide = ui::WideText::FromUtf8(text);
   DrawEngravedPasses(r, [&](const RECT& at, ui::TColor color) {
     RECT copy = at;
     SetTextColor(dc, ui::ColorToRGB(color));
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &copy, flags);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &copy, flags);
   });
   SetTextColor(dc, oldColor);
   SetBkMode(dc, oldMode);

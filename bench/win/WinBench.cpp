@@ -344,13 +344,13 @@ void GenerateAndSaveByAddressLength(QuietPlatform& quiet) {
     for (std::size_t i = 0; i < std::size(lengths); ++i) {
       std::string address = "https://www.skylatch.example";
       if (lengths[i] > 0) address.resize(lengths[i], 'a');
-      Form1->Url->SetTextUtf8(address);
+      Form1->Url->SetText(address);
       g[i] = std::min(g[i], Seconds(generate, kTimes) / kTimes);
       s[i] = std::min(s[i], Seconds(save, 5 * kTimes) / (5 * kTimes));
     }
   }
   DeleteFileW(quiet.savePath.c_str());
-  Form1->Url->SetTextUtf8("https://www.skylatch.example");
+  Form1->Url->SetText("https://www.skylatch.example");
   const auto perCharacter = [&](const double* t, std::size_t i) { return (t[i] - t[0]) / static_cast<double>(lengths[i]); };
   for (std::size_t i = 1; i < std::size(lengths); ++i) {
     const std::string k = std::to_string(lengths[i] / 1000) + " k";

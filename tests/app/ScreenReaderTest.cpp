@@ -46,9 +46,9 @@ VARIANT Child(long id) {
 
 std::string Narrow(BSTR text) {
   if (!text) return {};
-  int n = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<std::size_t>(n > 0 ? n - 1 : 0), '\0');
-  if (n > 1) WideCharToMultiByte(CP_ACP, 0, text, -1, out.data(), n, nullptr, nullptr);
+  if (n > 1) WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), n, nullptr, nullptr);
   SysFreeString(text);
   return out;
 }
@@ -164,6 +164,47 @@ TEST_F(ScreenReader, ReadsEveryControlOfTheMainWindow) {
                          {ROLE_SYSTEM_STATICTEXT, "Function name:", nullptr, STATE_SYSTEM_READONLY},
                          {ROLE_SYSTEM_STATICTEXT, "Activation method:", nullptr, 0},
                      });
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+// The child window of top whose accessible name is name, or nullptr.
+HWND ChildNamed(HWND top, const std::string& name) {
+  struct Search {
+    const std::string& name;
+    HWND found;
+  } search{name, nullptr};
+  EnumChildWindows(
+      top,
+      [](HWND w, LPARAM p) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        Accessible object(w);
+        if (Node node; object && object.Read(CHILDID_SELF, node) && node.name == s->name) s->found = w;
+        return s->found == nullptr;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Letters outside Windows-1252 typed into a field read back whole, not as best-fit letters.
+TEST_F(ScreenReader, ReadsTypedTextBeyondWindows1252Whole) {
+  ProgramProcess program("");
+  HWND main = program.WaitForWindow("TForm1");
+  ASSERT_NE(main, nullptr);
+  HWND field = ChildNamed(main, "Window name");
+  ASSERT_NE(field, nullptr);
+  SendMessageW(field, EM_SETSEL, 0, -1);
+  for (wchar_t c : std::wstring(L"\u0141\u00F3d\u017A")) PostMessageW(field, WM_CHAR, c, 1);
+  const std::string lodz = "\xC5\x81\xC3\xB3" "d\xC5\xBA";
+  Node node;
+  for (int i = 0; i < 100; ++i) {
+    Accessible object(field);
+    ASSERT_TRUE(object && object.Read(CHILDID_SELF, node));
+    if (node.value == lodz) break;
+    Sleep(50);
+  }
+  EXPECT_EQ(node.value, lodz);
+  EXPECT_EQ(node.name, "Window name");
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(), 0);
 }

@@ -58,6 +58,25 @@ TEST(ButtonStateMachineTest, LosingTheCaptureEndsThePressUpAndWithoutAClick) {
   EXPECT_EQ(b.CaptureLost(), kNoAction);
 }
 
+// A check box's release only ends the press: the hover, kept through the press, stays until a
+// hover-off is allowed again, and the state is up whether the press ended there or was taken away.
+TEST(ButtonStateMachineTest, EndingAPressKeepsTheHoverThatThePressProtected) {
+  for (bool captureLost : {false, true}) {
+    ButtonStateMachine box;
+    box.HoverOn(true);
+    box.Press(true, true);
+    EXPECT_EQ(box.HoverOff(true), kNoAction) << captureLost;
+    EXPECT_TRUE(box.Hovered());
+    if (captureLost) box.CaptureLost();
+    else box.EndPress();
+    EXPECT_FALSE(box.Pressing());
+    EXPECT_TRUE(box.Hovered());
+    EXPECT_EQ(box.State(), TButtonState::StateUp);
+    EXPECT_EQ(box.HoverOff(true), kHoverOff | kInvalidate);
+    EXPECT_FALSE(box.Hovered());
+  }
+}
+
 TEST(ButtonStateMachineTest, DownNeedsAGroupAndTheDownMemberReleasesOnlyWithAllowAllUp) {
   ButtonStateMachine b;
   EXPECT_EQ(b.SetDown(true), kNoAction);  // GroupIndex 0

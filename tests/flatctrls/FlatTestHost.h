@@ -28,7 +28,7 @@ class TTestHostForm : public ui::TForm {
   void MouseHandler(ui::TObject*, ui::TMouseButton, ui::TShiftState, int, int) {}
   void MouseMoveHandler(ui::TObject*, ui::TShiftState, int, int) {}
   void KeyHandler(ui::TObject*, WORD&, ui::TShiftState) {}
-  void KeyPressHandler(ui::TObject*, char&) {}
+  void KeyPressHandler(ui::TObject*, wchar_t&) {}
   void DrawItemHandler(ui::TObject*, int, const RECT&, UINT) {}
   void MeasureItemHandler(ui::TObject*, int, int&) {}
 };

@@ -121,4 +121,22 @@ TEST_F(FlatCheckBox, TheCaptionsAcceleratorTogglesAndTakesTheFocusFromAnywhere) 
   EXPECT_TRUE(box->Checked());
 }
 
+// The accelerator is a character, not a byte: "\u00D1" takes either case, a letter that shares
+// the first byte of its UTF-8 with it does not, nor does the doubled "&&".
+TEST_F(FlatCheckBox, AnAcceleratorBeyondAsciiMatchesTheTypedCharacterInEitherCase) {
+  const struct {
+    const char* caption;
+    wchar_t typed;
+    bool toggles;
+  } cases[] = {{"&\xC3\x91" "and\xC3\xBA", L'\u00F1', true}, {"&\xC3\x91" "and\xC3\xBA", L'\u00D1', true},
+               {"&\xC3\x91" "and\xC3\xBA", L'\u00D3', false}, {"&\xC5\x81\xC3\xB3" "d\xC5\xBA", L'\u0142', true},
+               {"&&\xC3\x91", L'\u00F1', false}, {"a&\xE2\x82\xAC", L'\u20AC', true}};
+  for (const auto& c : cases) {
+    box->SetChecked(false);
+    box->SetCaption(c.caption);
+    host->Perform(ui::CM_DIALOGCHAR, c.typed, 0);
+    EXPECT_EQ(box->Checked(), c.toggles) << c.caption;
+  }
+}
+
 }  // namespace

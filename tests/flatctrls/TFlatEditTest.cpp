@@ -35,6 +35,34 @@ TEST_F(FlatEdit, APastePastTheLimitIsRefusedWhole) {
   }
 }
 
+// A new CharCase makes a new window; the text goes across whole and takes the case rule, letters
+// outside Windows-1252 included, whether it was given before or after the first window.
+TEST_F(FlatEdit, ACharCaseChangeKeepsTextBeyondWindows1252) {
+  const std::string lodz = "\xC5\x81\xC3\xB3""d\xC5\xBA";  // Łódź
+  const struct {
+    ui::TCharCase charCase;
+    const char* shown;
+    std::wstring inWindow;
+  } cases[] = {{ui::TCharCase::ecUpperCase, "\xC5\x81\xC3\x93""D\xC5\xB9", L"\u0141\u00D3D\u0179"},
+               {ui::TCharCase::ecLowerCase, "\xC5\x82\xC3\xB3""d\xC5\xBA", L"\u0142\u00F3d\u017A"}};
+  for (bool beforeWindow : {true, false}) {
+    for (const auto& c : cases) {
+      auto* edit = new TFlatEdit(host);
+      edit->SetBounds(10, 10, 121, 19);
+      if (beforeWindow) edit->SetText(lodz);
+      edit->SetParent(host);
+      if (!beforeWindow) edit->SetText(lodz);
+      ASSERT_TRUE(edit->HandleAllocated());
+      edit->SetCharCase(c.charCase);
+      wchar_t buffer[16] = {};
+      GetWindowTextW(edit->Handle(), buffer, 16);
+      EXPECT_EQ(std::wstring(buffer), c.inWindow) << c.shown << " " << beforeWindow;
+      EXPECT_EQ(edit->Text(), c.shown) << beforeWindow;
+      delete edit;
+    }
+  }
+}
+
 TEST_F(FlatEdit, TakesItsFaceFromTheParentUntilColorFlatIsSet) {
   auto* edit = Make<TFlatEdit>(10, 10, 89, 19);
   EXPECT_TRUE(edit->ParentColor());

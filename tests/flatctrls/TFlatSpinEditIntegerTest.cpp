@@ -118,7 +118,7 @@ TEST_F(FlatSpinEdit, TheFilterBeepsAtLettersAndEnterAndLetsDigitsThrough) {
 
 TEST_F(FlatSpinEdit, RefusedCharactersNeverReachOnKeyPress) {
   std::string passed;
-  spin->OnKeyPress = [&passed](ui::TObject*, char& c) { passed += c; };
+  spin->OnKeyPress = [&passed](ui::TObject*, wchar_t& c) { passed += static_cast<char>(c); };
   Char(*spin, 'z');
   Char(*spin, '4');
   EXPECT_EQ(passed, "4");

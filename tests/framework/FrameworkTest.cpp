@@ -100,6 +100,24 @@ TEST_F(Framework, ADefinitionBecomesComponentsWithTheirValuesAndHandlers) {
   delete form;
 }
 
+// Stored texts are Windows-1252 bytes; loaded, they are the program's UTF-8 and the windows show
+// the same characters.
+TEST_F(Framework, StoredWindows1252TextsLoadAsTheirCharacters) {
+  ComponentDef definition = ProbeDefinition();
+  definition.properties[2].second = PropertyValue::Str("Tama\xF1o \x80 \x9F");
+  definition.children[0].properties[5].second = PropertyValue::Str("C\xF3" "digo");
+  auto* form = new TProbeForm(ui::Application);
+  ui::DefinitionLoader::Load(*form, core::DefinitionStream::Write(definition));
+  form->HandleNeeded();
+  EXPECT_EQ(form->Caption(), "Tama\xC3\xB1o \xE2\x82\xAC \xC5\xB8");
+  wchar_t title[32] = {};
+  GetWindowTextW(form->Handle(), title, 32);
+  EXPECT_EQ(std::wstring(title), L"Tama\u00F1o \u20AC \u0178");
+  EXPECT_EQ(form->FindComponent("First") ? static_cast<ui::TControl*>(form->FindComponent("First"))->Caption() : "",
+            "C\xC3\xB3" "digo");
+  delete form;
+}
+
 TEST_F(Framework, AnExceptionFromAHandlerIsReportedAndTheProgramGoesOn) {
   TProbeForm* form = LoadProbe();
   Click(*static_cast<ui::TControl*>(form->FindComponent("Second")));

@@ -35,7 +35,7 @@ class GeneratedCodeWindow : public testsupport::WindowTest {
     Pump();
   }
 
-  static std::string MemoText(TFlatMemo* memo = Form4->Memo1) { return memo->TextUtf8(); }
+  static std::string MemoText(TFlatMemo* memo = Form4->Memo1) { return memo->Text(); }
 
   static std::wstring ClipboardUnicode() {
     std::wstring unicode;
@@ -156,8 +156,8 @@ TEST_F(GeneratedCodeWindow, EveryWayOfClosingGivesTheMainWindowBack) {
 }
 
 TEST_F(GeneratedCodeWindow, EachCopyTakesItsOwnPartWithEveryCharacter) {
-  Form1->FlatEdit2->SetTextUtf8("\xE6\x97\xA5\xE6\x9C\xAC");  // 日本
-  Form1->Url->SetTextUtf8("https://example.com/caf\xC3\xA9.htm");
+  Form1->FlatEdit2->SetText("\xE6\x97\xA5\xE6\x9C\xAC");  // 日本
+  Form1->Url->SetText("https://example.com/caf\xC3\xA9.htm");
   Form1->event->SetItemIndex(4);  // From link
   Click(*Form1->FlatButton1);
   Click(*Form4->FlatButton1);

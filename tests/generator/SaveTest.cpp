@@ -150,9 +150,9 @@ TEST_F(Save, TheChosenMethodOutlivesGenerateAboutAndAnotherWindow) {
 }
 
 TEST_F(Save, FilesAreUtf8WithoutAByteOrderMarkAndTheSnippetNamesTheFileSaved) {
-  Form1->FlatEdit1->SetTextUtf8("Funci\xC3\xB3n");
+  Form1->FlatEdit1->SetText("Funci\xC3\xB3n");
   Form1->event->SetItemIndex(4);  // From link: the page holds the address in its link
-  Form1->Url->SetTextUtf8("https://example.org/\xC3\xBC" "ber-uns/\xE6\x97\xA5\xE6\x9C\xAC");
+  Form1->Url->SetText("https://example.org/\xC3\xBC" "ber-uns/\xE6\x97\xA5\xE6\x9C\xAC");
   SaveAs(folder + L"mine.js");
   ASSERT_TRUE(errors.empty()) << errors.front();
   const std::string script = WideFileBytes(folder + L"mine.js");
