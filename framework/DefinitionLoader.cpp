@@ -16,8 +16,10 @@ namespace {
 void ApplyProperties(TComponent& component, const core::ComponentDef& def, LoadContext& context) {
   for (const auto& [name, stored] : def.properties) {
     core::PropertyValue value = stored;
-    if (value.type == core::ValueType::Integer && core::DpiScale::IsPixelProperty(name))
+    if (value.type == core::ValueType::Integer && core::DpiScale::IsPixelProperty(name)) {
+      component.KeepDesignPixels(name, value.integer);
       value.integer = core::DpiScale::Scale(value.integer, context.dpi);
+    }
     if (!component.SetProperty(name, value, context))
       throw Exception("Error reading " + def.name + "." + name + ": Property " + name + " does not exist");
   }
