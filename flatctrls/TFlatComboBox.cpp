@@ -37,6 +37,7 @@ TFlatComboBox::TFlatComboBox(ui::TComponent* owner)
   // The native list tracks the mouse with a capture of its own, which the framework's must not
   // take away. The control paints its whole client area itself.
   SetStyle((Style() & ~ui::csCaptureMouse) | ui::csOpaque);
+  SetColor(static_cast<ui::TColor>(0x00E1EAEB));
   SetItemHeight(13);
 }
 

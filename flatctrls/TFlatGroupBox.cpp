@@ -12,6 +12,7 @@
 
 TFlatGroupBox::TFlatGroupBox(ui::TComponent* owner) : ui::TCustomControl(owner) {
   SetStyle(Style() | ui::csAcceptsControls | ui::csOpaque);
+  SetColor(ui::clWindow);
   SetParentColor(true);
   SetBounds(0, 0, 185, 105);
 }

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/PropertyValue.h"
@@ -70,6 +71,12 @@ class TComponent : public TObject {
   // Applies one stored value; false when this class does not publish the property.
   virtual bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context);
 
+  // The pixel values the definition gave, as designed at 96 DPI and in stored order, so that a
+  // change of DPI scales them afresh instead of scaling already scaled values.
+  using DesignPixels = std::vector<std::pair<std::string, int>>;
+  const DesignPixels& DesignPixelValues() const { return designPixels_; }
+  void KeepDesignPixels(const std::string& name, int value) { designPixels_.emplace_back(name, value); }
+
   // Published methods, found by name when a definition binds an event to them.
   virtual TNotifyEvent FindNotifyMethod(std::string_view) const { return nullptr; }
   virtual TCloseEvent FindCloseMethod(std::string_view) const { return nullptr; }
@@ -94,6 +101,7 @@ class TComponent : public TObject {
   TComponent* owner_;
   std::string name_;
   std::vector<TComponent*> components_;
+  DesignPixels designPixels_;
   bool loading_ = false;
   bool destroying_ = false;
 };

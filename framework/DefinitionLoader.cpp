@@ -21,8 +21,10 @@ void ApplyProperties(TComponent& component, const core::ComponentDef& def, LoadC
     if (value.type == core::ValueType::String) value.text = core::Windows1252::ToUtf8(value.text);
     for (std::string& item : value.items)
       if (value.type == core::ValueType::StringList) item = core::Windows1252::ToUtf8(item);
-    if (value.type == core::ValueType::Integer && core::DpiScale::IsPixelProperty(name))
+    if (value.type == core::ValueType::Integer && core::DpiScale::IsPixelProperty(name)) {
+      component.KeepDesignPixels(name, value.integer);
       value.integer = core::DpiScale::Scale(value.integer, context.dpi);
+    }
     if (!component.SetProperty(name, value, context))
       throw Exception("Error reading " + def.name + "." + name + ": Property " + name + " does not exist");
   }

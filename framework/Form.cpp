@@ -121,23 +121,53 @@ void TForm::CreateWnd() {
   UpdateBoundsFromWindow();
 }
 
+namespace {
+
+// Every pixel value the definition gave is applied again from its 96-DPI design, through the
+// setter that loading used, so a window moved to another scaling is the window loaded at it. A
+// value the definition did not give is scaled from what the control has now. Bounds go through
+// SetBounds, which moves a live window.
+void ApplyDesignPixels(TControl& control, int from, int to, bool bounds, LoadContext& context) {
+  auto rescaled = [from, to](int v) { return core::DpiScale::Rescale(v, from, to); };
+  int place[4] = {rescaled(control.Left()), rescaled(control.Top()), rescaled(control.Width()),
+                  rescaled(control.Height())};
+  bool fontGiven = false;
+  for (const auto& [name, design] : control.DesignPixelValues()) {
+    const int value = core::DpiScale::Scale(design, to);
+    if (name == "Left") place[0] = value;
+    else if (name == "Top") place[1] = value;
+    else if (name == "Width") place[2] = value;
+    else if (name == "Height") place[3] = value;
+    else control.SetProperty(name, core::PropertyValue::Int(value), context);
+    if (name == "Font.Height") fontGiven = true;
+  }
+  if (!fontGiven && (!bounds || !control.ParentFont())) control.Font().SetHeight(rescaled(control.Font().Height()));
+  if (bounds) control.SetBounds(place[0], place[1], place[2], place[3]);
+}
+
+bool Designed(const TComponent& component, std::string_view name) {
+  for (const auto& [given, value] : component.DesignPixelValues())
+    if (given == name) return true;
+  return false;
+}
+
+}  // namespace
+
 void TForm::ChangeDpi(int dpi) {
   if (dpi <= 0 || dpi == dpi_) return;
   const int from = dpi_;
-  auto scaled = [from, dpi](int v) { return core::DpiScale::Rescale(v, from, dpi); };
   dpi_ = dpi;
-  for (TComponent* component : Components()) {
-    auto* control = dynamic_cast<TControl*>(component);
-    if (!control) continue;
-    if (!control->ParentFont()) control->Font().SetHeight(scaled(control->Font().Height()));
-    control->SetBounds(scaled(control->Left()), scaled(control->Top()), scaled(control->Width()),
-                       scaled(control->Height()));
-  }
-  Font().SetHeight(scaled(Font().Height()));
-  if (clientWidth_ >= 0 && clientHeight_ >= 0) {
-    clientWidth_ = scaled(clientWidth_);
-    clientHeight_ = scaled(clientHeight_);
-  }
+  LoadContext context;
+  context.root = this;
+  context.dpi = dpi;
+  if (clientWidth_ >= 0 && !Designed(*this, "ClientWidth")) clientWidth_ = core::DpiScale::Rescale(clientWidth_, from, dpi);
+  if (clientHeight_ >= 0 && !Designed(*this, "ClientHeight"))
+    clientHeight_ = core::DpiScale::Rescale(clientHeight_, from, dpi);
+  // The window's own font first: the controls that take it on may reset what depends on it
+  // (a combo box's rows), which their own values then set again.
+  ApplyDesignPixels(*this, from, dpi, false, context);
+  for (TComponent* component : Components())
+    if (auto* control = dynamic_cast<TControl*>(component)) ApplyDesignPixels(*control, from, dpi, true, context);
   if (HandleAllocated()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
