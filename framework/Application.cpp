@@ -7,7 +7,6 @@
 #include "framework/Form.h"
 #include "framework/Menu.h"
 #include "framework/Platform.h"
-#include "framework/TaskbarPreview.h"
 #include "framework/WinControl.h"
 #include "framework/WideText.h"
 
@@ -15,68 +14,16 @@ namespace ui {
 
 TApplication* Application = nullptr;
 
-namespace {
-const wchar_t kAppWindowClass[] = L"TApplication";
-// Posted when the taskbar entry has been activated: once the system has finished activating it,
-// the activation goes on to the window the user works in.
-const UINT kActivateFront = WM_APP + 1;
-// The taskbar's pictures are asked for a moment after the main window first shows: loading the
-// window manager's library then costs start-up nothing.
-const UINT_PTR kEnablePreviewsTimer = 0x7A5B0001;
-const UINT kEnablePreviewsDelayMs = 1000;
-}  // namespace
-
-LRESULT CALLBACK ApplicationWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  try {
-    if (msg == WM_TIMER && wParam == kEnablePreviewsTimer) {
-      KillTimer(window, kEnablePreviewsTimer);
-      TaskbarPreview::Enable(window);
-      return 0;
-    }
-    LRESULT result = 0;
-    if (Application && Application->handle_ == window && Application->TaskbarMessage(msg, wParam, lParam, result))
-      return result;
-  } catch (const std::exception& e) {
-    if (Application) Application->HandleException(e);
-    return 0;
-  }
-  return DefWindowProcW(window, msg, wParam, lParam);
-}
-
-TApplication::TApplication() : TComponent(nullptr) {
-  Application = this;
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSW wc{};
-  if (!GetClassInfoW(instance, kAppWindowClass, &wc)) {
-    wc.lpfnWndProc = &ApplicationWndProc;
-    wc.hInstance = instance;
-    wc.lpszClassName = kAppWindowClass;
-    RegisterClassW(&wc);
-  }
-  // A captioned window of no size: it has the system menu and the minimise command the taskbar
-  // offers for it, and nothing of it shows on the screen.
-  handle_ = CreateWindowExW(0, kAppWindowClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
-                            0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-  // The program's icons for the taskbar button and the task switcher, which ask the window.
-  if (handle_) {
-    auto icon = [instance](int metric) {
-      return reinterpret_cast<LPARAM>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(metric),
-                                                 GetSystemMetrics(metric), LR_SHARED));
-    };
-    SendMessageA(handle_, WM_SETICON, ICON_BIG, icon(SM_CXICON));
-    SendMessageA(handle_, WM_SETICON, ICON_SMALL, icon(SM_CXSMICON));
-  }
-}
+TApplication::TApplication() : TComponent(nullptr), taskbar_(*this) { Application = this; }
 
 void TApplication::SetTitle(const std::string& title) {
   title_ = title;
-  if (handle_) SetWindowTextW(handle_, WideText::FromUtf8(title_).c_str());
+  taskbar_.SetTitle(title_);
 }
 
 TApplication::~TApplication() {
   DestroyForms();
   DestroyComponents();
-  if (handle_) DestroyWindow(handle_);
   if (Application == this) Application = nullptr;
 }
 
@@ -91,7 +38,7 @@ void TApplication::DestroyForms() {
 
 void TApplication::FormDestroyed(TForm* form) {
   forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
-  hiddenByMinimize_.erase(std::remove(hiddenByMinimize_.begin(), hiddenByMinimize_.end(), form), hiddenByMinimize_.end());
+  taskbar_.FormDestroyed(form);
   if (mainForm_ == form) mainForm_ = nullptr;
   if (activeForm_ == form) activeForm_ = nullptr;
 }
@@ -218,22 +165,6 @@ void TApplication::HandleException(const std::exception& e) {
   MessageBoxW(owner, WideText::FromUtf8(ErrorBoxText(e)).c_str(), WideText::FromUtf8(title_).c_str(), MB_OK | MB_ICONSTOP);
 }
 
-void TApplication::ShowTaskbarEntry() {
-  if (!handle_ || IsWindowVisible(handle_)) return;
-  PlaceTaskbarEntry();
-  ShowWindow(handle_, SW_SHOWNA);
-  SetTimer(handle_, kEnablePreviewsTimer, kEnablePreviewsDelayMs, nullptr);
-}
-
-void TApplication::PlaceTaskbarEntry() {
-  if (!handle_ || Minimized()) return;
-  const RECT covered = TaskbarPreview::Covered(ShownFormWindows());
-  RECT entry{};
-  GetWindowRect(handle_, &entry);
-  if (!IsRectEmpty(&covered) && (covered.left != entry.left || covered.top != entry.top))
-    SetWindowPos(handle_, nullptr, covered.left, covered.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 TForm* TApplication::FrontForm() const {
   if (!mainForm_ || !mainForm_->Visible()) return nullptr;
   if (mainForm_->Enabled()) return mainForm_;
@@ -246,85 +177,9 @@ TForm* TApplication::FrontForm() const {
 
 void TApplication::ActivateFrontForm() {
   TForm* front = FrontForm();
-  if (!front || !front->HandleAllocated() || Minimized()) return;
+  if (!front || !front->HandleAllocated() || taskbar_.Minimized()) return;
   SetForegroundWindow(front->Handle());
   SetActiveWindow(front->Handle());
-}
-
-void TApplication::Minimize() {
-  if (!handle_ || Minimized()) return;
-  // The entry takes the activation before the windows go: hiding the active window would
-  // otherwise activate the one behind it, and run its activation handler, on the way down.
-  if (IsWindowVisible(handle_)) SetActiveWindow(handle_);
-  HideFormsForMinimize();
-  ShowWindow(handle_, SW_MINIMIZE);
-  TaskbarPreview::Invalidate(handle_);
-}
-
-void TApplication::Restore() {
-  if (Minimized()) ShowWindow(handle_, SW_RESTORE);
-  ShowFormsAfterRestore();
-}
-
-// The windows are hidden and shown by the system only: for the program they stay visible, so
-// a window closed while minimised (from the taskbar) is not brought back.
-void TApplication::HideFormsForMinimize() {
-  if (!hiddenByMinimize_.empty()) return;
-  for (TForm* form : forms_)
-    if (form->HandleAllocated() && IsWindowVisible(form->Handle())) hiddenByMinimize_.push_back(form);
-  for (TForm* form : hiddenByMinimize_) ShowWindow(form->Handle(), SW_HIDE);
-}
-
-void TApplication::ShowFormsAfterRestore() {
-  if (hiddenByMinimize_.empty()) return;
-  for (TForm* form : std::exchange(hiddenByMinimize_, {}))
-    if (form->Visible() && form->HandleAllocated()) ShowWindow(form->Handle(), SW_SHOWNA);
-  ActivateFrontForm();
-}
-
-std::vector<HWND> TApplication::ShownFormWindows() const {
-  std::vector<HWND> windows;
-  for (TForm* form : forms_)
-    if (form->Visible() && form->HandleAllocated()) windows.push_back(form->Handle());
-  return windows;
-}
-
-bool TApplication::TaskbarMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  result = 0;
-  switch (msg) {
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) PostMessageA(handle_, kActivateFront, 0, 0);
-      return false;
-    case kActivateFront:
-      if (GetActiveWindow() == handle_) ActivateFrontForm();
-      return true;
-    case WM_SYSCOMMAND:
-      switch (wParam & 0xFFF0) {
-        case SC_MINIMIZE: Minimize(); return true;
-        case SC_RESTORE: Restore(); return true;
-        case SC_CLOSE: break;
-        default: return false;
-      }
-      [[fallthrough]];
-    case WM_CLOSE:
-      // "Close window" on the taskbar closes the window in front, as its close box would.
-      if (TForm* front = FrontForm(); front && front->HandleAllocated()) PostMessageA(front->Handle(), WM_CLOSE, 0, 0);
-      return true;
-    case WM_SIZE:
-      if (wParam == SIZE_MINIMIZED) HideFormsForMinimize();
-      else ShowFormsAfterRestore();
-      return false;
-    case WM_ACTIVATEAPP:
-      if (!wParam) TaskbarPreview::Invalidate(handle_);
-      return false;
-    case WM_DWMSENDICONICTHUMBNAIL:
-      TaskbarPreview::SendThumbnail(handle_, ShownFormWindows(), HIWORD(lParam), LOWORD(lParam));
-      return true;
-    case WM_DWMSENDICONICLIVEPREVIEWBITMAP:
-      TaskbarPreview::SendPeek(handle_, ShownFormWindows());
-      return true;
-    default: return false;
-  }
 }
 
 void TApplication::Idle() {

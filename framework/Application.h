@@ -7,15 +7,15 @@
 #include <vector>
 
 #include "framework/Component.h"
+#include "framework/TaskbarEntry.h"
 
 namespace ui {
 
 class TControl;
 class TForm;
 
-// The program object: owns the windows, runs the message loop and reports exceptions. Its own
-// window, of no size, is the program's taskbar entry: it owns the main window, so the entry reads
-// the title while the main window's title bar keeps its own caption.
+// The program object: owns the windows and the taskbar entry, runs the message loop and reports
+// exceptions.
 class TApplication : public TComponent {
  public:
   TApplication();
@@ -67,17 +67,9 @@ class TApplication : public TComponent {
   void ActivateMainFormIfUsable();
   void FormDestroyed(TForm* form);
   void ControlDestroyed(TControl* control);
-  HWND Handle() const { return handle_; }
-
-  // The taskbar entry appears with the main window. It follows the corner of the shown windows,
-  // so that a taskbar of several screens shows it on theirs, and the peek is placed from it.
-  void ShowTaskbarEntry();
-  void PlaceTaskbarEntry();
-  // Minimising any window of the program hides them all and minimises the taskbar entry;
-  // restoring the entry shows them again and activates the window the user works in.
-  void Minimize();
-  void Restore();
-  bool Minimized() const { return handle_ && IsIconic(handle_); }
+  // The taskbar entry's window, which owns the program's windows.
+  HWND Handle() const { return taskbar_.Handle(); }
+  TaskbarEntry& Taskbar() { return taskbar_; }
   // The window the user works in: the main window, or the secondary window it waits for.
   TForm* FrontForm() const;
   void ActivateFrontForm();
@@ -86,26 +78,18 @@ class TApplication : public TComponent {
   bool LastInputKeyboard() const { return lastInputKeyboard_; }
 
  private:
-  friend LRESULT CALLBACK ApplicationWndProc(HWND, UINT, WPARAM, LPARAM);
   bool HandleMessage();
   bool PreTranslate(MSG& msg);
-  // The taskbar entry's messages: the entry activated, minimised, restored or closed from the
-  // taskbar, and the desktop window manager asking for its thumbnail and peek pictures.
-  bool TaskbarMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
-  void HideFormsForMinimize();
-  void ShowFormsAfterRestore();
-  std::vector<HWND> ShownFormWindows() const;
 
   std::string title_;
   std::vector<TForm*> forms_;
-  std::vector<TForm*> hiddenByMinimize_;
   TForm* mainForm_ = nullptr;
   TForm* activeForm_ = nullptr;
   TControl* mouseControl_ = nullptr;
   bool terminated_ = false;
   bool lastInputKeyboard_ = false;
   int exitCode_ = 0;
-  HWND handle_ = nullptr;
+  TaskbarEntry taskbar_;
 };
 
 extern TApplication* Application;

@@ -243,8 +243,8 @@ void TForm::CMVisibleChanged(TMessage&) {
   if (Visible()) {
     HandleNeeded();
     PlaceOnFirstShow();
-    if (Application && Application->Minimized()) Application->Restore();
-    if (Application && Application->MainForm() == this) Application->ShowTaskbarEntry();
+    if (Application && Application->Taskbar().Minimized()) Application->Taskbar().Restore();
+    if (Application && Application->MainForm() == this) Application->Taskbar().Show();
     focusCuesShown_ = Application && Application->LastInputKeyboard();
     if (OnShow) OnShow(this);
     ShowWindow(Handle(), SW_SHOW);
@@ -296,7 +296,7 @@ void TForm::PassPseudoModal(TForm& next) {
 // otherwise shrink to a title bar of its own on the desktop.
 void TForm::WMSysCommand(TMessage& m) {
   if ((m.wParam & 0xFFF0) == SC_MINIMIZE && Application && Application->Handle()) {
-    Application->Minimize();
+    Application->Taskbar().Minimize();
     m.result = 0;
     return;
   }
@@ -305,7 +305,7 @@ void TForm::WMSysCommand(TMessage& m) {
 
 void TForm::WMWindowPosChanged(TMessage& m) {
   TWinControl::WMWindowPosChanged(m);
-  if (Application) Application->PlaceTaskbarEntry();
+  if (Application) Application->Taskbar().Place();
 }
 
 void TForm::DoClose(TCloseAction& action) {

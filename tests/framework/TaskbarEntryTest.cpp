@@ -6,11 +6,11 @@
 
 #include <cstdint>
 
-#include "framework/TaskbarPreview.h"
+#include "framework/TaskbarEntry.h"
 
 namespace {
 
-const char kClass[] = "TaskbarPreviewTestWindow";
+const char kClass[] = "TaskbarEntryTestWindow";
 
 struct SolidWindow {
   SolidWindow(int x, int y, int width, int height, COLORREF color) : brush(CreateSolidBrush(color)) {
@@ -40,15 +40,15 @@ struct SolidWindow {
   HWND window = nullptr;
 };
 
-std::uint32_t At(const ui::TaskbarPreview::Picture& p, int x, int y) { return p.bits[y * p.width + x]; }
+std::uint32_t At(const ui::TaskbarEntry::Picture& p, int x, int y) { return p.bits[y * p.width + x]; }
 
 std::uint32_t Opaque(COLORREF c) { return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 
-TEST(TaskbarPreview, DrawsTheWindowsWhereTheyLieOpaqueAndShrunkToTheAskedSize) {
+TEST(TaskbarEntryPictures, DrawsTheWindowsWhereTheyLieOpaqueAndShrunkToTheAskedSize) {
   const COLORREF red = RGB(200, 0, 0), blue = RGB(0, 0, 200);
   SolidWindow below(100, 100, 200, 100, red), above(250, 150, 100, 100, blue);
 
-  const auto full = ui::TaskbarPreview::Draw({below.window, above.window}, 0, 0);
+  const auto full = ui::TaskbarEntry::Draw({below.window, above.window}, 0, 0);
   ASSERT_TRUE(full.bitmap);
   ASSERT_EQ(full.width, 250);
   ASSERT_EQ(full.height, 150);
@@ -58,14 +58,14 @@ TEST(TaskbarPreview, DrawsTheWindowsWhereTheyLieOpaqueAndShrunkToTheAskedSize) {
   EXPECT_EQ(At(full, 10, 140), Opaque(GetSysColor(COLOR_3DFACE))) << "covered by neither";
 
   // The taskbar's box is 125 × 125: the picture is halved, its proportions kept.
-  const auto thumbnail = ui::TaskbarPreview::Draw({below.window, above.window}, 125, 125);
+  const auto thumbnail = ui::TaskbarEntry::Draw({below.window, above.window}, 125, 125);
   ASSERT_EQ(thumbnail.width, 125);
   ASSERT_EQ(thumbnail.height, 75);
   EXPECT_EQ(At(thumbnail, 10, 10), Opaque(red));
   EXPECT_EQ(At(thumbnail, 110, 65), Opaque(blue));
   // A box larger than the picture leaves it as it is.
-  EXPECT_EQ(ui::TaskbarPreview::Draw({below.window}, 1000, 1000).width, 200);
-  EXPECT_FALSE(ui::TaskbarPreview::Draw({}, 100, 100).bitmap);
+  EXPECT_EQ(ui::TaskbarEntry::Draw({below.window}, 1000, 1000).width, 200);
+  EXPECT_FALSE(ui::TaskbarEntry::Draw({}, 100, 100).bitmap);
 }
 
 }  // namespace
