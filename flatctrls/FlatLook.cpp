@@ -19,12 +19,29 @@ int AdvColorValue(const core::PropertyValue& value) { return std::clamp(ui::IntV
 AdvancedColors::AdvancedColors(ui::TColor focused, ui::TColor down, ui::TColor border, ui::TColor arrowBackground)
     : colors_{focused, down, border, arrowBackground} {}
 
-void AdvancedColors::SetPercent(Role role, int percent) { percents_[role] = std::clamp(percent, 0, 100); }
+void AdvancedColors::SetPercent(Role role, int percent) {
+  percents_[role] = std::clamp(percent, 0, 100);
+  DeriveFromBase();
+}
 
-bool AdvancedColors::SetInUse(bool value) {
+bool AdvancedColors::Use(bool value) {
   if (value == inUse_) return false;
   inUse_ = value;
+  if (ties_.useChanged) ties_.useChanged(value);
+  DeriveFromBase();
   return true;
+}
+
+bool AdvancedColors::ColorsChanged() {
+  if (!inUse_) return false;
+  if (ties_.colorsChanged) ties_.colorsChanged();
+  DeriveFromBase();
+  return true;
+}
+
+void AdvancedColors::DeriveFromBase() {
+  if (!inUse_ || !ties_.base) return;
+  if (std::optional<ui::TColor> base = ties_.base()) Derive(*base);
 }
 
 void AdvancedColors::Derive(ui::TColor base) {

@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "core/ButtonStateMachine.h"
@@ -40,29 +42,46 @@ int AdvColorValue(const core::PropertyValue& value);
 
 // The state colours of a flat control and the advanced-colours option that may derive them from
 // the control's base colour: the focused colour is lightened, the others darkened, each by its
-// percentage. A control keeps one of these and publishes the roles it has.
+// percentage. A control keeps one of these, ties it to itself and publishes the roles it has.
 class AdvancedColors {
  public:
   enum Role { Focused, Down, Border, ArrowBackground };
 
+  // What the option does to its control besides deriving, which differs by class: turning it on
+  // or off, and (while on) a change of the parent's or the system's colours, may make the control
+  // follow its parent's colour; base is the colour the shades come from (none: nothing derived).
+  struct Ties {
+    std::function<void(bool on)> useChanged;
+    std::function<void()> colorsChanged;
+    std::function<std::optional<ui::TColor>()> base;
+  };
+
   AdvancedColors(ui::TColor focused, ui::TColor down, ui::TColor border, ui::TColor arrowBackground = kFlatDownColor);
+  // Called once, by the control's constructor.
+  void Tie(Ties ties) { ties_ = std::move(ties); }
 
   ui::TColor Color(Role role) const { return colors_[role]; }
   void SetColor(Role role, ui::TColor color) { colors_[role] = color; }
   int Percent(Role role) const { return percents_[role]; }
-  // Kept within 0..100.
+  // Kept within 0..100; derives again.
   void SetPercent(Role role, int percent);
   bool InUse() const { return inUse_; }
-  // False when the value is what it was already.
-  bool SetInUse(bool value);
+  // Turns the option on or off, then derives; false when it was so already.
+  bool Use(bool value);
+  // The parent's or the system's colours changed: while on, follow them and derive again. False
+  // while the option is off.
+  bool ColorsChanged();
   // While in use, overwrites the state colours with shades of base; a percentage of 0 keeps
   // the colour as it is.
   void Derive(ui::TColor base);
 
  private:
+  void DeriveFromBase();
+
   std::array<ui::TColor, 4> colors_;
   std::array<int, 4> percents_{10, 10, 50, 10};
   bool inUse_ = false;
+  Ties ties_;
 };
 
 // Paints what control's parent shows under the control into dc, whose origin is the control's

@@ -18,6 +18,8 @@ TCustomFlatEdit::TCustomFlatEdit(ui::TComponent* owner)
   ui::TCustomEdit::SetParentFont(true);
   SetAutoSize(false);
   SetBounds(0, 0, 121, 19);
+  colors_.Tie({[this](bool on) { SetParentColor(on); }, [this] { TakeParentColor(); },
+               [this] { return std::optional<ui::TColor>(colorFlat_); }});
   RepaintFrame();
 }
 
@@ -60,31 +62,20 @@ void TCustomFlatEdit::SetParentColor(bool value) {
 
 void TCustomFlatEdit::SetAdvColorFocused(int percent) {
   colors_.SetPercent(AdvancedColors::Focused, percent);
-  if (!colors_.InUse()) return;
-  DeriveColors();
-  RepaintFrame();
+  if (colors_.InUse()) RepaintFrame();
 }
 
 void TCustomFlatEdit::SetAdvColorBorder(int percent) {
   colors_.SetPercent(AdvancedColors::Border, percent);
-  if (!colors_.InUse()) return;
-  DeriveColors();
-  RepaintFrame();
+  if (colors_.InUse()) RepaintFrame();
 }
 
 void TCustomFlatEdit::SetUseAdvColors(bool value) {
-  if (!colors_.SetInUse(value)) return;
-  SetParentColor(value);
-  DeriveColors();
-  RepaintFrame();
+  if (colors_.Use(value)) RepaintFrame();
 }
 
 void TCustomFlatEdit::TakeParentColor() {
   if (Parent()) colorFlat_ = Parent()->Color();
-}
-
-void TCustomFlatEdit::DeriveColors() {
-  colors_.Derive(colorFlat_);
 }
 
 // The framework only tells a control about its parent's colour when its own ParentColor is set,
@@ -153,12 +144,7 @@ void TCustomFlatEdit::CMFontChanged(ui::TMessage& m) {
 }
 
 void TCustomFlatEdit::CMParentColorChanged(ui::TMessage&) {
-  if (colors_.InUse()) {
-    TakeParentColor();
-    DeriveColors();
-  } else if (parentColor_) {
-    TakeParentColor();
-  }
+  if (!colors_.ColorsChanged() && parentColor_) TakeParentColor();
   RepaintFrame();
 }
 

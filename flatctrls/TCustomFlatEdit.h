@@ -55,7 +55,6 @@ class TCustomFlatEdit : public ui::TCustomEdit {
 
  private:
   void TakeParentColor();
-  void DeriveColors();
   bool ShowsFocusedLook() const;
   void PaintFrame(HDC windowDC) const;
 

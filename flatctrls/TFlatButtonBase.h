@@ -36,6 +36,8 @@ class TFlatButtonBase : public Base, public HoverClient {
     this->SetBounds(0, 0, 25, 25);
     this->SetParentFont(true);
     this->SetParentColor(true);
+    colors_.Tie({[this](bool on) { this->SetParentColor(on); }, [this] { this->SetParentColor(true); },
+                 [this] { return std::optional<ui::TColor>(this->Color()); }});
   }
   ~TFlatButtonBase() override { tracker_.Leave(*this); }
 
@@ -72,10 +74,7 @@ class TFlatButtonBase : public Base, public HoverClient {
   void SetAdvColorBorder(int percent) { StorePercent(AdvancedColors::Border, percent); }
   bool UseAdvColors() const { return colors_.InUse(); }
   void SetUseAdvColors(bool value) {
-    if (!colors_.SetInUse(value)) return;
-    this->SetParentColor(value);
-    colors_.Derive(this->Color());
-    this->Invalidate();
+    if (colors_.Use(value)) this->Invalidate();
   }
 
   int GroupIndex() const { return machine_.GroupIndex(); }
@@ -295,23 +294,19 @@ class TFlatButtonBase : public Base, public HoverClient {
 
   void CMParentColorChanged(ui::TMessage& m) override {
     Base::CMParentColorChanged(m);
-    FollowParentForAdvColors();
+    colors_.ColorsChanged();
+    this->Invalidate();
   }
-  void CMSysColorChange(ui::TMessage&) override { FollowParentForAdvColors(); }
+  void CMSysColorChange(ui::TMessage&) override {
+    colors_.ColorsChanged();
+    this->Invalidate();
+  }
   void CMFontChanged(ui::TMessage& m) override {
     Base::CMFontChanged(m);
     this->Invalidate();
   }
   void CMTextChanged(ui::TMessage& m) override {
     Base::CMTextChanged(m);
-    this->Invalidate();
-  }
-
-  void FollowParentForAdvColors() {
-    if (colors_.InUse()) {
-      this->SetParentColor(true);
-      colors_.Derive(this->Color());
-    }
     this->Invalidate();
   }
 
@@ -361,7 +356,6 @@ class TFlatButtonBase : public Base, public HoverClient {
   }
   void StorePercent(AdvancedColors::Role role, int percent) {
     colors_.SetPercent(role, percent);
-    colors_.Derive(this->Color());
     this->Invalidate();
   }
 

@@ -12,6 +12,8 @@
 #include "framework/WideText.h"
 
 TFlatCheckBox::TFlatCheckBox(ui::TComponent* owner) : ui::TCustomControl(owner) {
+  colors_.Tie({[this](bool on) { SetParentColor(on); }, [this] { SetParentColor(true); },
+               [this] { return std::optional<ui::TColor>(Color()); }});
   ClassHoverTracker().Join();
   SetParentColor(true);
   SetParentFont(true);
@@ -63,23 +65,11 @@ void TFlatCheckBox::StoreColor(AdvancedColors::Role role, ui::TColor value) {
 
 void TFlatCheckBox::StorePercent(AdvancedColors::Role role, int percent) {
   colors_.SetPercent(role, percent);
-  colors_.Derive(Color());
   Invalidate();
 }
 
 void TFlatCheckBox::SetUseAdvColors(bool value) {
-  if (!colors_.SetInUse(value)) return;
-  SetParentColor(value);
-  colors_.Derive(Color());
-  Invalidate();
-}
-
-void TFlatCheckBox::FollowParentForAdvColors() {
-  if (colors_.InUse()) {
-    SetParentColor(true);
-    colors_.Derive(Color());
-  }
-  Invalidate();
+  if (colors_.Use(value)) Invalidate();
 }
 
 // A disabled check box ignores the mouse altogether.
@@ -210,10 +200,14 @@ void TFlatCheckBox::CMDialogChar(ui::TMessage& m) {
 
 void TFlatCheckBox::CMParentColorChanged(ui::TMessage& m) {
   ui::TCustomControl::CMParentColorChanged(m);
-  FollowParentForAdvColors();
+  colors_.ColorsChanged();
+  Invalidate();
 }
 
-void TFlatCheckBox::CMSysColorChange(ui::TMessage&) { FollowParentForAdvColors(); }
+void TFlatCheckBox::CMSysColorChange(ui::TMessage&) {
+  colors_.ColorsChanged();
+  Invalidate();
+}
 
 RECT TFlatCheckBox::BoxRect() const {
   const paint::LookMetrics metrics(Dpi());

@@ -77,7 +77,6 @@ class TFlatCheckBox : public ui::TCustomControl, public HoverClient {
  private:
   void StoreColor(AdvancedColors::Role role, ui::TColor value);
   void StorePercent(AdvancedColors::Role role, int percent);
-  void FollowParentForAdvColors();
   RECT BoxRect() const;
   void RepaintBox();
   void PaintBox(ui::TCanvas& canvas);

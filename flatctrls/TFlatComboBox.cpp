@@ -34,6 +34,11 @@ std::array<POINT, 3> Moved(std::array<POINT, 3> corners, int dx, int dy) {
 
 TFlatComboBox::TFlatComboBox(ui::TComponent* owner)
     : ui::TCustomComboBox(owner), systemArrowWidth_(GetSystemMetrics(SM_CXVSCROLL)) {
+  // Unlike the other flat controls the combo box keeps its own colour and ParentColor: the shades
+  // come from its parent's colour, once it has a parent.
+  colors_.Tie({nullptr, nullptr, [this] {
+    return Parent() ? std::optional<ui::TColor>(Parent()->Color()) : std::nullopt;
+  }});
   // The native list tracks the mouse with a capture of its own, which the framework's must not
   // take away. The control paints its whole client area itself.
   SetStyle((Style() & ~ui::csCaptureMouse) | ui::csOpaque);
@@ -53,18 +58,11 @@ void TFlatComboBox::StoreColor(AdvancedColors::Role role, ui::TColor value) {
 
 void TFlatComboBox::StorePercent(AdvancedColors::Role role, int percent) {
   colors_.SetPercent(role, percent);
-  DeriveColors();
   Invalidate();
 }
 
 void TFlatComboBox::SetUseAdvColors(bool value) {
-  if (!colors_.SetInUse(value)) return;
-  DeriveColors();
-  Invalidate();
-}
-
-void TFlatComboBox::DeriveColors() {
-  if (Parent()) colors_.Derive(Parent()->Color());
+  if (colors_.Use(value)) Invalidate();
 }
 
 // The native combo window has no non-client area: its window and client sizes are equal.
@@ -284,12 +282,12 @@ void TFlatComboBox::CMFontChanged(ui::TMessage& m) {
 }
 
 void TFlatComboBox::CMParentColorChanged(ui::TMessage&) {
-  DeriveColors();
+  colors_.ColorsChanged();
   Invalidate();
 }
 
 void TFlatComboBox::CMSysColorChange(ui::TMessage&) {
-  DeriveColors();
+  colors_.ColorsChanged();
   Invalidate();
 }
 

@@ -62,7 +62,6 @@ class TFlatComboBox : public ui::TCustomComboBox {
 
   void StoreColor(AdvancedColors::Role role, ui::TColor value);
   void StorePercent(AdvancedColors::Role role, int percent);
-  void DeriveColors();
   SIZE WindowSize() const;
   bool DrawsSelectionStrip() const;
   void UpdateActive();

@@ -11,6 +11,8 @@
 #include "paint/LookMetrics.h"
 
 TFlatGroupBox::TFlatGroupBox(ui::TComponent* owner) : ui::TCustomControl(owner) {
+  colors_.Tie({[this](bool on) { SetParentColor(on); }, [this] { SetParentColor(true); },
+               [this] { return std::optional<ui::TColor>(Color()); }});
   SetStyle(Style() | ui::csAcceptsControls | ui::csOpaque);
   SetColor(ui::clWindow);
   SetParentColor(true);
@@ -34,27 +36,11 @@ void TFlatGroupBox::SetBorder(TGroupBoxBorder value) {
 
 void TFlatGroupBox::SetAdvColorBorder(int percent) {
   colors_.SetPercent(AdvancedColors::Border, percent);
-  DeriveColors();
   Invalidate();
 }
 
 void TFlatGroupBox::SetUseAdvColors(bool value) {
-  if (!colors_.SetInUse(value)) return;
-  SetParentColor(value);
-  DeriveColors();
-  Invalidate();
-}
-
-void TFlatGroupBox::DeriveColors() {
-  colors_.Derive(Color());
-}
-
-void TFlatGroupBox::FollowParentForAdvColors() {
-  if (colors_.InUse()) {
-    SetParentColor(true);
-    DeriveColors();
-  }
-  Invalidate();
+  if (colors_.Use(value)) Invalidate();
 }
 
 // Drawn off-screen and copied in one go, so the frame never flickers over the background.
@@ -148,10 +134,14 @@ void TFlatGroupBox::CMDialogChar(ui::TMessage& m) {
 
 void TFlatGroupBox::CMParentColorChanged(ui::TMessage& m) {
   ui::TCustomControl::CMParentColorChanged(m);
-  FollowParentForAdvColors();
+  colors_.ColorsChanged();
+  Invalidate();
 }
 
-void TFlatGroupBox::CMSysColorChange(ui::TMessage&) { FollowParentForAdvColors(); }
+void TFlatGroupBox::CMSysColorChange(ui::TMessage&) {
+  colors_.ColorsChanged();
+  Invalidate();
+}
 
 bool TFlatGroupBox::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {
   if (name == "Transparent") SetTransparent(ui::BoolValue(v));

@@ -39,8 +39,6 @@ class TFlatGroupBox : public ui::TCustomControl {
   void CMSysColorChange(ui::TMessage& m) override;
 
  private:
-  void DeriveColors();
-  void FollowParentForAdvColors();
 
   bool transparent_ = false;
   AdvancedColors colors_{kFlatFocusedColor, kFlatDownColor, kFlatBorderColor};

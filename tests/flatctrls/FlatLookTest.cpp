@@ -45,8 +45,8 @@ TEST(AdvancedColors, DeriveOnlyWhileInUseLighteningTheFocusedColour) {
   AdvancedColors colors(kFlatFocusedColor, kFlatDownColor, kFlatBorderColor);
   colors.Derive(kFlatFaceColor);
   EXPECT_EQ(colors.Color(AdvancedColors::Border), kFlatBorderColor);
-  EXPECT_TRUE(colors.SetInUse(true));
-  EXPECT_FALSE(colors.SetInUse(true));
+  EXPECT_TRUE(colors.Use(true));
+  EXPECT_FALSE(colors.Use(true));
   colors.SetPercent(AdvancedColors::Focused, 0);
   colors.Derive(kFlatFaceColor);
   EXPECT_EQ(colors.Color(AdvancedColors::Focused), kFlatFocusedColor);  // 0 keeps the stored value
@@ -56,6 +56,33 @@ TEST(AdvancedColors, DeriveOnlyWhileInUseLighteningTheFocusedColour) {
   EXPECT_EQ(colors.Percent(AdvancedColors::Focused), 100);
   colors.Derive(kFlatFaceColor);
   EXPECT_EQ(colors.Color(AdvancedColors::Focused), DeriveShade(kFlatFaceColor, 0, 100, false));
+}
+
+// The rules every flat control shares: the control follows its parent before the shades are
+// derived from its base, only while the option is on, and a control without a base derives nothing.
+TEST(AdvancedColors, TiesFollowTheParentFirstThenDeriveFromTheBase) {
+  std::string calls;
+  std::optional<ui::TColor> base = kFlatFaceColor;
+  AdvancedColors colors(kFlatFocusedColor, kFlatDownColor, kFlatBorderColor);
+  colors.Tie({[&](bool on) { calls += on ? "on " : "off "; }, [&] { calls += "follow "; }, [&] {
+                calls += "base ";
+                return base;
+              }});
+  EXPECT_FALSE(colors.ColorsChanged());
+  colors.SetPercent(AdvancedColors::Border, 50);
+  EXPECT_EQ(calls, "");
+  EXPECT_TRUE(colors.Use(true));
+  EXPECT_EQ(calls, "on base ");
+  EXPECT_EQ(colors.Color(AdvancedColors::Border), 0x00ADC6C9u);
+  base = ui::clWhite;
+  EXPECT_TRUE(colors.ColorsChanged());
+  EXPECT_EQ(calls, "on base follow base ");
+  EXPECT_EQ(colors.Color(AdvancedColors::Border), DeriveShade(ui::clWhite, 0, 50, true));
+  base.reset();
+  colors.SetPercent(AdvancedColors::Border, 10);
+  EXPECT_EQ(colors.Color(AdvancedColors::Border), DeriveShade(ui::clWhite, 0, 50, true));
+  EXPECT_TRUE(colors.Use(false));
+  EXPECT_EQ(calls, "on base follow base base off ");
 }
 
 }  // namespace
