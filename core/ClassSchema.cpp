@@ -25,9 +25,9 @@ class ListBuilder {
     list_.insert(list_.end(), more.begin(), more.end());
     return *this;
   }
-  ListBuilder& Bounds() { return Add({P("Left", K::Integer), P("Top", K::Integer), P("Width", K::Integer), P("Height", K::Integer)}); }
+  ListBuilder& Bounds() { return Add({P("Left", K::Pixels), P("Top", K::Pixels), P("Width", K::Pixels), P("Height", K::Pixels)}); }
   ListBuilder& Font() {
-    return Add({P("Font.Charset", K::Integer), P("Font.Color", K::Color), P("Font.Height", K::Integer),
+    return Add({P("Font.Charset", K::Integer), P("Font.Color", K::Color), P("Font.Height", K::Pixels),
                 P("Font.Name", K::String), P("Font.Style", K::Set, {}, kFontStyles)});
   }
   ListBuilder& Events(std::initializer_list<std::string_view> names) {
@@ -45,7 +45,7 @@ std::vector<PropertyInfo> FormProperties() {
       .Bounds()
       .Add({P("BorderIcons", K::Set, "[biSystemMenu,biMinimize,biMaximize]", kBorderIcons),
             P("BorderStyle", K::Enum, "bsSizeable", kBorderStyle), P("Caption", K::String),
-            P("ClientHeight", K::Integer), P("ClientWidth", K::Integer), P("Color", K::Color, "clBtnFace")})
+            P("ClientHeight", K::Pixels), P("ClientWidth", K::Pixels), P("Color", K::Color, "clBtnFace")})
       .Font()
       .Add({P("Menu", K::Reference), P("Position", K::Enum, "poDesigned", kPosition), P("Visible", K::Boolean, "False")})
       .Events({"OnActivate", "OnClose", "OnCreate", "OnShow"})
@@ -124,7 +124,7 @@ std::vector<PropertyInfo> FlatComboBoxProperties() {
             P("Enabled", K::Boolean, "True")})
       .Font()
       .Add({P("ParentFont", K::Boolean, "True"), P("TabOrder", K::Integer, "-1"), P("Text", K::String),
-            P("Visible", K::Boolean, "True"), P("ItemHeight", K::Integer), P("Items.Strings", K::StringList),
+            P("Visible", K::Boolean, "True"), P("ItemHeight", K::Pixels), P("Items.Strings", K::StringList),
             P("MaxLength", K::Integer, "0"), P("Sorted", K::Boolean, "False"), P("ItemIndex", K::Integer)})
       .Events({"OnChange", "OnClick", "OnDblClick", "OnDrawItem", "OnDropDown", "OnEnter", "OnExit", "OnKeyDown",
                "OnKeyPress", "OnKeyUp", "OnMeasureItem"})

@@ -8,6 +8,7 @@ namespace core {
 
 enum class PropertyKind {
   Integer,
+  Pixels,      // an integer length in pixels of a 96-DPI screen, scaled to the screen's DPI on loading
   Boolean,
   String,
   Enum,        // an identifier out of PropertyInfo::values (comma-separated)

@@ -64,7 +64,8 @@ class ValueChecker {
 
   PropertyValue Check(const PropertyValue& v) const {
     switch (info_.kind) {
-      case PropertyKind::Integer: return Integer(v);
+      case PropertyKind::Integer:
+      case PropertyKind::Pixels: return Integer(v);
       case PropertyKind::Boolean: return Expect(v, v.IsBool(), "True or False");
       case PropertyKind::String: return Expect(v, v.type == ValueType::String, "a string");
       case PropertyKind::Enum: return Enum(v);

@@ -16,12 +16,4 @@ int DpiScale::Scale(int value, int dpi) { return Rescale(value, kDesignDpi, dpi)
 
 int DpiScale::LineWidth(int dpi) { return dpi < 2 * kDesignDpi ? 1 : dpi / kDesignDpi; }
 
-bool DpiScale::IsPixelProperty(std::string_view name) {
-  for (std::string_view pixel : {"Left", "Top", "Width", "Height", "ClientWidth", "ClientHeight", "ItemHeight"})
-    if (name == pixel) return true;
-  // Font.Height, and the height of any other font a control publishes.
-  constexpr std::string_view fontHeight = "Font.Height";
-  return name.size() >= fontHeight.size() && name.substr(name.size() - fontHeight.size()) == fontHeight;
-}
-
 }  // namespace core

@@ -1,6 +1,4 @@
 #pragma once
-#include <string_view>
-
 namespace core {
 
 // Window definitions and the flat look are drawn in pixels of a 96-DPI screen. At another
@@ -20,10 +18,6 @@ class DpiScale {
   // more for every further 96 DPI (two at 200 %, three at 300 %). A hairline scaled like a
   // length would blur or jump between one and two pixels from edge to edge.
   static int LineWidth(int dpi);
-
-  // Whether a stored property of a window definition holds pixels: positions, sizes, client
-  // sizes, pixel font heights and item heights. Font sizes in points are not among them.
-  static bool IsPixelProperty(std::string_view name);
 };
 
 }  // namespace core

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/ClassSchema.h"
 #include "core/DefinitionStream.h"
 #include "core/DpiScale.h"
 #include "core/StreamError.h"
@@ -15,13 +16,15 @@ namespace ui {
 namespace {
 
 void ApplyProperties(TComponent& component, const core::ComponentDef& def, LoadContext& context) {
+  const core::ClassSchema* schema = core::FindClassSchema(def.className);
   for (const auto& [name, stored] : def.properties) {
     core::PropertyValue value = stored;
     // Stored texts are Windows-1252; the program's own text is UTF-8.
     if (value.type == core::ValueType::String) value.text = core::Windows1252::ToUtf8(value.text);
     for (std::string& item : value.items)
       if (value.type == core::ValueType::StringList) item = core::Windows1252::ToUtf8(item);
-    if (value.type == core::ValueType::Integer && core::DpiScale::IsPixelProperty(name)) {
+    const core::PropertyInfo* info = schema ? schema->Find(name) : nullptr;
+    if (value.type == core::ValueType::Integer && info && info->kind == core::PropertyKind::Pixels) {
       component.KeepDesignPixels(name, value.integer);
       value.integer = core::DpiScale::Scale(value.integer, context.dpi);
     }

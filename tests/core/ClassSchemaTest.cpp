@@ -50,7 +50,8 @@ TEST(ClassSchemaTest, DeclarationsAreConsistent) {
       const PropertyValue d = DefinitionText::ParseValue(p.defaultText);
       std::int32_t colour;
       switch (p.kind) {
-        case PropertyKind::Integer: EXPECT_EQ(d.type, ValueType::Integer) << where; break;
+        case PropertyKind::Integer:
+        case PropertyKind::Pixels: EXPECT_EQ(d.type, ValueType::Integer) << where; break;
         case PropertyKind::Boolean: EXPECT_TRUE(d.IsBool()) << where; break;
         case PropertyKind::Enum: EXPECT_TRUE(IsMember(p, d.text)) << where; break;
         case PropertyKind::Color:

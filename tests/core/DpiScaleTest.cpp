@@ -31,12 +31,4 @@ TEST(DpiScale, ThinLinesStayOnePixelBelow200PercentThenGrowByWholePixels) {
   for (const Case& c : cases) EXPECT_EQ(DpiScale::LineWidth(c.dpi), c.width) << c.dpi;
 }
 
-TEST(DpiScale, OnlyPixelPropertiesAreScaled) {
-  for (const char* name : {"Left", "Top", "Width", "Height", "ClientWidth", "ClientHeight", "ItemHeight",
-                           "Font.Height", "TitleFont.Height"})
-    EXPECT_TRUE(DpiScale::IsPixelProperty(name)) << name;
-  for (const char* name : {"Font.Size", "Font.Name", "TabOrder", "MaxValue", "Value", "Spacing", "Height2", "Heigh"})
-    EXPECT_FALSE(DpiScale::IsPixelProperty(name)) << name;
-}
-
 }  // namespace

@@ -40,7 +40,8 @@ inline core::PropertyValue SampleValue(const core::PropertyInfo& info, const std
     return value;
   }
   switch (info.kind) {
-    case K::Integer: return core::PropertyValue::Int(info.name == "ItemIndex" ? -1 : 13);
+    case K::Integer:
+    case K::Pixels: return core::PropertyValue::Int(info.name == "ItemIndex" ? -1 : 13);
     case K::Boolean: return core::PropertyValue::Bool(true);
     case K::String: return core::PropertyValue::Str("x");
     case K::Enum: {
