@@ -29,7 +29,7 @@ struct PropertyInfo {
   std::string_view values;       // Enum and Set: the allowed identifiers, comma-separated
 };
 
-// The published properties of one class, in the order the class publishes them (inherited first).
+// The published properties of one class, in the order the class publishes them.
 struct ClassSchema {
   std::string_view className;
   std::vector<PropertyInfo> properties;
@@ -38,9 +38,14 @@ struct ClassSchema {
   int IndexOf(std::string_view property) const;  // -1 when not published
 };
 
-// Every class a window definition may name.
-const ClassSchema* FindClassSchema(std::string_view className);
-std::vector<const ClassSchema*> AllClassSchemas();
+// The classes a window definition may name, and what a window of a class of its own (the
+// outermost object of a definition) publishes.
+struct ClassList {
+  ClassSchema window;
+  std::vector<ClassSchema> classes;
+
+  const ClassSchema* Find(std::string_view className) const;
+};
 
 // Colour names the definitions may use, and their values.
 bool LookupColorName(std::string_view name, std::int32_t& value);

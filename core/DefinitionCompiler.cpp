@@ -147,16 +147,6 @@ void CollectNames(const ComponentDef& c, std::set<std::string>& names) {
   for (const auto& child : c.children) CollectNames(child, names);
 }
 
-void CheckReferences(const ComponentDef& c, const std::set<std::string>& names) {
-  const ClassSchema* schema = FindClassSchema(c.className);
-  for (const auto& [name, value] : c.properties) {
-    const PropertyInfo* info = schema->Find(name);
-    if (info != nullptr && info->kind == PropertyKind::Reference && !names.contains(value.text)) {
-      Fail(c.name + "." + name + ": no component named '" + value.text + "' in the window");
-    }
-  }
-  for (const auto& child : c.children) CheckReferences(child, names);
-}
 
 bool FindBool(const ComponentDef& c, const std::string& name) {
   const PropertyValue* v = c.Find(name);
@@ -183,13 +173,28 @@ DefinitionCompiler::FileDataEncoder& DefinitionCompiler::FileDataHook() {
   return hook;
 }
 
-DefinitionCompiler::DefinitionCompiler(DefinitionText::FileReader readFile) : readFile_(std::move(readFile)) {}
+DefinitionCompiler::DefinitionCompiler(const ClassList& classes, DefinitionText::FileReader readFile)
+    : classes_(classes), readFile_(std::move(readFile)) {}
+
+void DefinitionCompiler::CheckReferences(const ComponentDef& c, const ClassSchema& schema,
+                                         const std::set<std::string>& names) const {
+  for (const auto& [name, value] : c.properties) {
+    const PropertyInfo* info = schema.Find(name);
+    if (info != nullptr && info->kind == PropertyKind::Reference && !names.contains(value.text)) {
+      Fail(c.name + "." + name + ": no component named '" + value.text + "' in the window");
+    }
+  }
+  for (const auto& child : c.children) CheckReferences(child, *classes_.Find(child.className), names);
+}
 
 ComponentDef DefinitionCompiler::Compile(const ComponentDef& parsed) const {
   std::set<std::string> names;
   CollectNames(parsed, names);
-  ComponentDef compiled = CompileComponent(parsed);
-  CheckReferences(compiled, names);
+  // A window's own class is one of the program's (TForm1, TMain, ...): it publishes what a window does.
+  const ClassSchema* known = classes_.Find(parsed.className);
+  const ClassSchema& schema = known ? *known : classes_.window;
+  ComponentDef compiled = CompileComponent(parsed, &schema);
+  CheckReferences(compiled, schema, names);
   return compiled;
 }
 
@@ -197,8 +202,7 @@ std::vector<std::uint8_t> DefinitionCompiler::CompileText(std::string_view text)
   return DefinitionStream::Write(Compile(DefinitionText::Parse(text, readFile_)));
 }
 
-ComponentDef DefinitionCompiler::CompileComponent(const ComponentDef& parsed) const {
-  const ClassSchema* schema = FindClassSchema(parsed.className);
+ComponentDef DefinitionCompiler::CompileComponent(const ComponentDef& parsed, const ClassSchema* schema) const {
   if (schema == nullptr) Fail(parsed.name + ": unknown class '" + parsed.className + "'");
   ComponentDef out;
   out.className = parsed.className;
@@ -223,7 +227,7 @@ ComponentDef DefinitionCompiler::CompileComponent(const ComponentDef& parsed) co
     };
     return rank(a.first) < rank(b.first);
   });
-  for (const auto& child : parsed.children) out.children.push_back(CompileComponent(child));
+  for (const auto& child : parsed.children) out.children.push_back(CompileComponent(child, classes_.Find(child.className)));
   return out;
 }
 

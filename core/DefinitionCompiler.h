@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "core/ClassSchema.h"
 #include "core/ComponentDef.h"
 #include "core/DefinitionText.h"
 
@@ -15,7 +17,8 @@ namespace core {
 // added as "FileData". Problems raise std::runtime_error with a message naming the component.
 class DefinitionCompiler {
  public:
-  explicit DefinitionCompiler(DefinitionText::FileReader readFile);
+  // classes: what each component's class publishes; the window itself publishes classes.window.
+  DefinitionCompiler(const ClassList& classes, DefinitionText::FileReader readFile);
   ComponentDef Compile(const ComponentDef& parsed) const;
   std::vector<std::uint8_t> CompileText(std::string_view text) const;
 
@@ -29,7 +32,9 @@ class DefinitionCompiler {
   static FileDataEncoder& FileDataHook();
 
  private:
-  ComponentDef CompileComponent(const ComponentDef& parsed) const;
+  ComponentDef CompileComponent(const ComponentDef& parsed, const ClassSchema* schema) const;
+  void CheckReferences(const ComponentDef& c, const ClassSchema& schema, const std::set<std::string>& names) const;
+  const ClassList& classes_;
   DefinitionText::FileReader readFile_;
 };
 

@@ -1,5 +1,8 @@
 #include "filesource/TFileSource.h"
 
+#include "core/EnumNames.h"
+#include "framework/PropertyTable.h"
+
 #include <windows.h>
 
 #include "core/FileData.h"
@@ -188,23 +191,19 @@ void TFileSource::WriteFileData(core::ByteStream& stream) {
       stream);
 }
 
+// The stored file comes as "FileData", which the definitions never name.
 bool TFileSource::SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) {
-  if (name == "Compress") {
-    SetCompress(ui::BoolValue(value));
-  } else if (name == "DisplayLabel") {
-    SetDisplayLabel(ui::StringValue(value));
-  } else if (name == "Extension") {
-    SetExtension(ui::StringValue(value));
-  } else if (name == "FileName") {
-    SetFileName(ui::StringValue(value));
-  } else if (name == "Store") {
-    SetStore(ui::BoolValue(value));
-  } else if (name == "FileData") {
-    if (value.type != core::ValueType::Binary) throw ui::Exception("Invalid property value");
-    core::MemoryByteStream data(value.bytes);
-    ReadFileData(data);
-  } else {
-    return ui::TComponent::SetProperty(name, value, context);
-  }
+  if (name != "FileData") return ui::TComponent::SetProperty(name, value, context);
+  if (value.type != core::ValueType::Binary) throw ui::Exception("Invalid property value");
+  core::MemoryByteStream data(value.bytes);
+  ReadFileData(data);
   return true;
+}
+
+const ui::PropertyTable& TFileSource::Published() const {
+  using C = TFileSource;
+  static const ui::PropertyTable table{
+#include "filesource/TFileSource.props"
+  };
+  return table;
 }

@@ -18,6 +18,7 @@ class TFileSource : public ui::TComponent {
   explicit TFileSource(ui::TComponent* owner);
   ~TFileSource() override;
   const char* ClassName() const override { return "TFileSource"; }
+  const ui::PropertyTable& Published() const override;
 
   bool Compress() const { return compress_; }
   void SetCompress(bool value);

@@ -14,7 +14,6 @@ ui::TColor DeriveShade(ui::TColor base, ui::TColor current, int percent, bool da
   return core::ColorShade::DeriveShade(rgb, current, percent, darken);
 }
 
-int AdvColorValue(const core::PropertyValue& value) { return std::clamp(ui::IntValue(value), 0, 100); }
 
 AdvancedColors::AdvancedColors(ui::TColor focused, ui::TColor down, ui::TColor border, ui::TColor arrowBackground)
     : colors_{focused, down, border, arrowBackground} {}

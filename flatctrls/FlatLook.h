@@ -37,9 +37,6 @@ enum class TGroupBoxBorder { brFull, brOnlyTopLine };
 // The advanced-colour shade of base; system colours are resolved before the arithmetic.
 ui::TColor DeriveShade(ui::TColor base, ui::TColor current, int percent, bool darken);
 
-// A stored TAdvColors percentage, kept within 0..100.
-int AdvColorValue(const core::PropertyValue& value);
-
 // The state colours of a flat control and the advanced-colours option that may derive them from
 // the control's base colour: the focused colour is lightened, the others darkened, each by its
 // percentage. A control keeps one of these, ties it to itself and publishes the roles it has.

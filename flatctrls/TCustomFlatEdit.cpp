@@ -174,14 +174,3 @@ void TCustomFlatEdit::PaintFrame(HDC dc) const {
   FrameWithColor(dc, r, face, kFrameWidth - line);
 }
 
-bool TCustomFlatEdit::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {
-  if (name == "ColorFocused") SetColorFocused(static_cast<ui::TColor>(ui::IntValue(v)));
-  else if (name == "ColorBorder") SetColorBorder(static_cast<ui::TColor>(ui::IntValue(v)));
-  else if (name == "ColorFlat") SetColorFlat(static_cast<ui::TColor>(ui::IntValue(v)));
-  else if (name == "ParentColor") SetParentColor(ui::BoolValue(v));
-  else if (name == "AdvColorFocused") SetAdvColorFocused(AdvColorValue(v));
-  else if (name == "AdvColorBorder") SetAdvColorBorder(AdvColorValue(v));
-  else if (name == "UseAdvColors") SetUseAdvColors(ui::BoolValue(v));
-  else return ui::TCustomEdit::SetProperty(name, v, context);
-  return true;
-}

@@ -30,7 +30,6 @@ class TCustomFlatEdit : public ui::TCustomEdit {
 
   void SetParent(ui::TWinControl* parent) override;
   void Loaded() override;
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
 
   // Puts the face of the current look into the text area and asks for the frame again; the
   // frame itself is painted in WM_NCPAINT only.

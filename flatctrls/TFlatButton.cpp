@@ -1,5 +1,8 @@
 #include "flatctrls/TFlatButton.h"
 
+#include "core/EnumNames.h"
+#include "framework/PropertyTable.h"
+
 TFlatButton::TFlatButton(ui::TComponent* owner) : TFlatButtonBase<ui::TCustomControl>(owner, ClassHoverTracker()) {
   SetStyle(Style() | ui::csOpaque);
 }
@@ -74,8 +77,10 @@ void TFlatButton::WMSize(ui::TMessage& m) {
   if (TransparentMode() != TTransparentMode::tmNone) Invalidate();
 }
 
-bool TFlatButton::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {
-  if (name == "Default") SetDefault(ui::BoolValue(v));
-  else return TFlatButtonBase::SetProperty(name, v, context);
-  return true;
+const ui::PropertyTable& TFlatButton::Published() const {
+  using C = TFlatButton;
+  static const ui::PropertyTable table{
+#include "flatctrls/TFlatButton.props"
+  };
+  return table;
 }

@@ -8,6 +8,7 @@ class TFlatButton : public TFlatButtonBase<ui::TCustomControl> {
  public:
   explicit TFlatButton(ui::TComponent* owner);
   const char* ClassName() const override { return "TFlatButton"; }
+  const ui::PropertyTable& Published() const override;
 
   // Shared by every TFlatButton.
   static HoverTracker& ClassHoverTracker();
@@ -20,7 +21,6 @@ class TFlatButton : public TFlatButtonBase<ui::TCustomControl> {
   bool Cancel() const { return cancel_; }
   void SetCancel(bool value) { cancel_ = value; }
 
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
   bool WantsKey(WPARAM key) const override { return key == VK_RETURN; }
 
  protected:

@@ -93,6 +93,14 @@ class TFlatButtonBase : public Base, public HoverClient {
     numGlyphs_ = core::NumGlyphsForStrip(glyph_.Width(), glyph_.Height(), numGlyphs_);
     this->Invalidate();
   }
+  // The stored .bmp bytes the glyph was read from.
+  const std::vector<std::uint8_t>& GlyphData() const { return glyphData_; }
+  void SetGlyphData(const std::vector<std::uint8_t>& bytes) {
+    ui::TBitmap bitmap;
+    bitmap.LoadFromBmpBytes(bytes);
+    SetGlyph(bitmap);
+    glyphData_ = bytes;
+  }
   int NumGlyphs() const { return numGlyphs_; }
   void SetNumGlyphs(int value) {
     if (value < 1 || value > 4 || value == numGlyphs_) return;
@@ -137,34 +145,6 @@ class TFlatButtonBase : public Base, public HoverClient {
     this->Invalidate();
   }
 
-  bool SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) override {
-    if (name == "TransparentMode") SetTransparentMode(ui::EnumValue<TTransparentMode>(v, core::kTransparentMode));
-    else if (name == "AllowAllUp") SetAllowAllUp(ui::BoolValue(v));
-    else if (name == "ColorFocused") SetColorFocused(ColorOf(v));
-    else if (name == "ColorDown") SetColorDown(ColorOf(v));
-    else if (name == "ColorBorder") SetColorBorder(ColorOf(v));
-    else if (name == "ColorHighLight") SetColorHighLight(ColorOf(v));
-    else if (name == "ColorShadow") SetColorShadow(ColorOf(v));
-    else if (name == "AdvColorFocused") SetAdvColorFocused(AdvColorValue(v));
-    else if (name == "AdvColorDown") SetAdvColorDown(AdvColorValue(v));
-    else if (name == "AdvColorBorder") SetAdvColorBorder(AdvColorValue(v));
-    else if (name == "UseAdvColors") SetUseAdvColors(ui::BoolValue(v));
-    else if (name == "GroupIndex") SetGroupIndex(ui::IntValue(v));
-    else if (name == "Down") SetDown(ui::BoolValue(v));
-    else if (name == "Glyph.Data") {
-      if (v.type != core::ValueType::Binary) throw ui::Exception("Invalid property value");
-      ui::TBitmap bitmap;
-      bitmap.LoadFromBmpBytes(v.bytes);
-      SetGlyph(bitmap);
-    } else if (name == "Layout") SetLayout(ui::EnumValue<TButtonLayout>(v, core::kButtonLayout));
-    else if (name == "Margin") SetMargin(ui::IntValue(v));
-    else if (name == "NumGlyphs") SetNumGlyphs(ui::IntValue(v));
-    else if (name == "Spacing") SetSpacing(ui::IntValue(v));
-    else if (name == "ModalResult") SetModalResult(ui::IntValue(v));
-    else return Base::SetProperty(name, v, context);
-    return true;
-  }
-
   // A button without a caption (a spin arrow) is read by this name instead.
   void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
 
@@ -190,8 +170,6 @@ class TFlatButtonBase : public Base, public HoverClient {
   }
 
  protected:
-  static ui::TColor ColorOf(const core::PropertyValue& v) { return static_cast<ui::TColor>(ui::IntValue(v)); }
-
   // Where the two classes differ.
   virtual bool IsDefault() const { return false; }
   virtual void TakeFocusOnPress() {}
@@ -367,6 +345,7 @@ class TFlatButtonBase : public Base, public HoverClient {
   ui::TColor colorHighLight_ = 0x00FFFFFF;
   ui::TColor colorShadow_ = 0x00000000;
   ui::TBitmap glyph_;
+  std::vector<std::uint8_t> glyphData_;
   int numGlyphs_ = 1;
   TButtonLayout layout_ = TButtonLayout::blGlyphTop;
   int spacing_ = 4;

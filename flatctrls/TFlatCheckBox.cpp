@@ -1,5 +1,8 @@
 #include "flatctrls/TFlatCheckBox.h"
 
+#include "core/EnumNames.h"
+#include "framework/PropertyTable.h"
+
 #include <oleacc.h>
 
 #include "core/AccessibleText.h"
@@ -275,19 +278,10 @@ void TFlatCheckBox::PaintCaption(ui::TCanvas& canvas) {
   DrawFocusRectangle(canvas.Handle(), FocusRectangleAround(text, ClientRect(), Dpi()), Font().Color());
 }
 
-bool TFlatCheckBox::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {
-  auto color = [&v] { return static_cast<ui::TColor>(ui::IntValue(v)); };
-  if (name == "Transparent") SetTransparent(ui::BoolValue(v));
-  else if (name == "Checked") SetChecked(ui::BoolValue(v));
-  else if (name == "ColorFocused") SetColorFocused(color());
-  else if (name == "ColorDown") SetColorDown(color());
-  else if (name == "ColorCheck") SetColorCheck(color());
-  else if (name == "ColorBorder") SetColorBorder(color());
-  else if (name == "AdvColorFocused") SetAdvColorFocused(AdvColorValue(v));
-  else if (name == "AdvColorDown") SetAdvColorDown(AdvColorValue(v));
-  else if (name == "AdvColorBorder") SetAdvColorBorder(AdvColorValue(v));
-  else if (name == "UseAdvColors") SetUseAdvColors(ui::BoolValue(v));
-  else if (name == "Layout") SetLayout(ui::EnumValue<TCheckBoxLayout>(v, core::kCheckBoxLayout));
-  else return ui::TCustomControl::SetProperty(name, v, context);
-  return true;
+const ui::PropertyTable& TFlatCheckBox::Published() const {
+  using C = TFlatCheckBox;
+  static const ui::PropertyTable table{
+#include "flatctrls/TFlatCheckBox.props"
+  };
+  return table;
 }

@@ -12,6 +12,7 @@ class TFlatCheckBox : public ui::TCustomControl, public HoverClient {
   explicit TFlatCheckBox(ui::TComponent* owner);
   ~TFlatCheckBox() override;
   const char* ClassName() const override { return "TFlatCheckBox"; }
+  const ui::PropertyTable& Published() const override;
 
   // Shared by every check box.
   static HoverTracker& ClassHoverTracker();
@@ -49,7 +50,6 @@ class TFlatCheckBox : public ui::TCustomControl, public HoverClient {
   // outside still toggles.
   void HoverOff() override;
 
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
   void DescribeAccessible(ui::AccessibleInfo& info) const override;
   void DoAccessibleAction() override { SetChecked(!checked_); }
 

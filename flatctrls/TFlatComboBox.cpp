@@ -1,5 +1,8 @@
 #include "flatctrls/TFlatComboBox.h"
 
+#include "core/EnumNames.h"
+#include "framework/PropertyTable.h"
+
 #include <algorithm>
 #include <array>
 
@@ -291,24 +294,18 @@ void TFlatComboBox::CMSysColorChange(ui::TMessage&) {
   Invalidate();
 }
 
-bool TFlatComboBox::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {
-  auto color = [&v] { return static_cast<ui::TColor>(ui::IntValue(v)); };
-  if (name == "ColorArrow") SetColorArrow(color());
-  else if (name == "ColorArrowBackground") SetColorArrowBackground(color());
-  else if (name == "ColorBorder") SetColorBorder(color());
-  else if (name == "AdvColorBorder") SetAdvColorBorder(AdvColorValue(v));
-  else if (name == "AdvColorArrowBackground") SetAdvColorArrowBackground(AdvColorValue(v));
-  else if (name == "UseAdvColors") SetUseAdvColors(ui::BoolValue(v));
-  else if (name == "OnDrawItem") OnDrawItem = context.Method<TDrawItemEvent>(v);
-  else if (name == "OnMeasureItem") OnMeasureItem = context.Method<TMeasureItemEvent>(v);
-  else return ui::TCustomComboBox::SetProperty(name, v, context);
-  return true;
-}
-
 int TFlatComboBox::ButtonWidth() const { return paint::LookMetrics(Dpi())[paint::Metric::ComboButton]; }
 
 // The native arrow button's width at the window's DPI.
 int TFlatComboBox::SystemArrowWidth() const {
   if (Dpi() == core::DpiScale::kDesignDpi) return systemArrowWidth_;
   return GetSystemMetricsForDpi(SM_CXVSCROLL, static_cast<UINT>(Dpi()));
+}
+
+const ui::PropertyTable& TFlatComboBox::Published() const {
+  using C = TFlatComboBox;
+  static const ui::PropertyTable table{
+#include "flatctrls/TFlatComboBox.props"
+  };
+  return table;
 }

@@ -15,6 +15,7 @@ class TFlatComboBox : public ui::TCustomComboBox {
  public:
   explicit TFlatComboBox(ui::TComponent* owner);
   const char* ClassName() const override { return "TFlatComboBox"; }
+  const ui::PropertyTable& Published() const override;
 
   ui::TColor ColorArrow() const { return colorArrow_; }
   ui::TColor ColorArrowBackground() const { return colors_.Color(AdvancedColors::ArrowBackground); }
@@ -33,7 +34,6 @@ class TFlatComboBox : public ui::TCustomComboBox {
   TDrawItemEvent OnDrawItem;
   TMeasureItemEvent OnMeasureItem;
 
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
 
   // Whether the list is open or the focus is in the control, as last seen.
   bool Active() const { return active_; }

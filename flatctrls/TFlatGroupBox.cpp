@@ -1,5 +1,8 @@
 #include "flatctrls/TFlatGroupBox.h"
 
+#include "core/EnumNames.h"
+#include "framework/PropertyTable.h"
+
 #include <oleacc.h>
 
 #include <algorithm>
@@ -143,19 +146,15 @@ void TFlatGroupBox::CMSysColorChange(ui::TMessage&) {
   Invalidate();
 }
 
-bool TFlatGroupBox::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {
-  if (name == "Transparent") SetTransparent(ui::BoolValue(v));
-  else if (name == "Align")
-    SetAlign(ui::EnumValue<TAlign>(v, core::kAlign));
-  else if (name == "ColorBorder") SetColorBorder(static_cast<ui::TColor>(ui::IntValue(v)));
-  else if (name == "Border") SetBorder(ui::EnumValue<TGroupBoxBorder>(v, core::kGroupBoxBorder));
-  else if (name == "AdvColorBorder") SetAdvColorBorder(AdvColorValue(v));
-  else if (name == "UseAdvColors") SetUseAdvColors(ui::BoolValue(v));
-  else return ui::TCustomControl::SetProperty(name, v, context);
-  return true;
-}
-
 void TFlatGroupBox::DescribeAccessible(ui::AccessibleInfo& info) const {
   info.role = ROLE_SYSTEM_GROUPING;
   info.SetName(core::SpokenCaption(Caption()));
+}
+
+const ui::PropertyTable& TFlatGroupBox::Published() const {
+  using C = TFlatGroupBox;
+  static const ui::PropertyTable table{
+#include "flatctrls/TFlatGroupBox.props"
+  };
+  return table;
 }

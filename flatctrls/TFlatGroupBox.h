@@ -10,6 +10,7 @@ class TFlatGroupBox : public ui::TCustomControl {
  public:
   explicit TFlatGroupBox(ui::TComponent* owner);
   const char* ClassName() const override { return "TFlatGroupBox"; }
+  const ui::PropertyTable& Published() const override;
   void DescribeAccessible(ui::AccessibleInfo& info) const override;
 
   bool Transparent() const { return transparent_; }
@@ -26,7 +27,6 @@ class TFlatGroupBox : public ui::TCustomControl {
   TAlign Align() const { return align_; }
   void SetAlign(TAlign value) { align_ = value; }
 
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
 
  protected:
   void Paint() override;

@@ -1,5 +1,8 @@
 #include "flatctrls/TFlatMemo.h"
 
+#include "core/EnumNames.h"
+#include "framework/PropertyTable.h"
+
 #include "flatctrls/FlatLook.h"
 
 #include <algorithm>
@@ -143,8 +146,10 @@ void TFlatMemo::KeyPress(wchar_t& key) {
   if (key == kCtrlA) key = 0;
 }
 
-bool TFlatMemo::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {
-  if (name == "ColorBorder") SetColorBorder(static_cast<ui::TColor>(ui::IntValue(v)));
-  else return ui::TCustomEdit::SetProperty(name, v, context);
-  return true;
+const ui::PropertyTable& TFlatMemo::Published() const {
+  using C = TFlatMemo;
+  static const ui::PropertyTable table{
+#include "flatctrls/TFlatMemo.props"
+  };
+  return table;
 }

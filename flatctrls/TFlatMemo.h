@@ -12,13 +12,13 @@ class TFlatMemo : public ui::TCustomEdit {
  public:
   explicit TFlatMemo(ui::TComponent* owner);
   const char* ClassName() const override { return "TFlatMemo"; }
+  const ui::PropertyTable& Published() const override;
 
   ui::TColor ColorBorder() const { return colorBorder_; }
   void SetColorBorder(ui::TColor value);
   // The font the edit shows its text in.
   HFONT TextFont() const { return textFont_.Get(); }
 
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
 
   // Paints the frame straight into the window, outside any paint cycle.
   void PaintBorder();

@@ -1,5 +1,8 @@
 #include "flatctrls/TFlatSpinEditInteger.h"
 
+#include "core/EnumNames.h"
+#include "framework/PropertyTable.h"
+
 #include <algorithm>
 
 #include "core/FieldLimits.h"
@@ -202,12 +205,10 @@ void TFlatSpinEditInteger::CNCommand(ui::TMessage& m) {
   ui::Platform::Current().Beep(0);
 }
 
-bool TFlatSpinEditInteger::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {
-  if (name == "EditorEnabled") SetEditorEnabled(ui::BoolValue(v));
-  else if (name == "Increment") SetIncrement(ui::IntValue(v));
-  else if (name == "MinValue") SetMinValue(ui::IntValue(v));
-  else if (name == "MaxValue") SetMaxValue(ui::IntValue(v));
-  else if (name == "Value") SetValue(ui::IntValue(v));
-  else return TCustomFlatEdit::SetProperty(name, v, context);
-  return true;
+const ui::PropertyTable& TFlatSpinEditInteger::Published() const {
+  using C = TFlatSpinEditInteger;
+  static const ui::PropertyTable table{
+#include "flatctrls/TFlatSpinEditInteger.props"
+  };
+  return table;
 }

@@ -12,6 +12,7 @@ class TFlatSpinEditInteger : public TCustomFlatEdit {
   explicit TFlatSpinEditInteger(ui::TComponent* owner);
   ~TFlatSpinEditInteger() override;
   const char* ClassName() const override { return "TFlatSpinEditInteger"; }
+  const ui::PropertyTable& Published() const override;
 
   std::int32_t Value() const;
   void SetValue(std::int32_t value);
@@ -35,7 +36,6 @@ class TFlatSpinEditInteger : public TCustomFlatEdit {
 
   void Loaded() override;
   void WndProc(ui::TMessage& m) override;
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
 
  protected:
   void CreateParams(ui::TCreateParams& params) override;

@@ -5,6 +5,7 @@
 
 #include "core/EnumNames.h"
 #include "framework/Exceptions.h"
+#include "framework/PropertyTable.h"
 
 namespace ui {
 
@@ -99,7 +100,32 @@ TComponent* TComponent::FindComponent(std::string_view name) const {
   return nullptr;
 }
 
-bool TComponent::SetProperty(std::string_view, const core::PropertyValue&, LoadContext&) { return false; }
+const PropertyTable& TComponent::Published() const {
+  static const PropertyTable none;
+  return none;
+}
+
+bool TComponent::SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context) {
+  const PublishedProperty* row = Published().Find(name);
+  if (!row) return false;
+  row->set(*this, *row, value, context);
+  return true;
+}
+
+const core::PropertyValue* TComponent::KeptValue(std::string_view name) const {
+  for (const auto& [kept, value] : kept_)
+    if (kept == name) return &value;
+  return nullptr;
+}
+
+void TComponent::Keep(std::string_view name, core::PropertyValue value) {
+  for (auto& [kept, old] : kept_)
+    if (kept == name) {
+      old = std::move(value);
+      return;
+    }
+  kept_.emplace_back(std::string(name), std::move(value));
+}
 
 void TComponent::Insert(TComponent* component) { components_.push_back(component); }
 

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -13,6 +14,7 @@
 namespace ui {
 
 class TComponent;
+class PropertyTable;
 
 // What a component needs while its values are applied from a window definition: the window
 // being loaded (it owns the published methods and the components that references name) and the
@@ -68,8 +70,13 @@ class TComponent : public TObject {
   // The after-loading step: runs once every component of the window has its stored values.
   virtual void Loaded() { loading_ = false; }
 
-  // Applies one stored value; false when this class does not publish the property.
+  // The properties the class publishes to window definitions; none unless the class has a table.
+  virtual const PropertyTable& Published() const;
+  // Applies one stored value through the class's table; false when it does not publish the property.
   virtual bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context);
+  // A published property without effect keeps its value here.
+  const core::PropertyValue* KeptValue(std::string_view name) const;
+  void Keep(std::string_view name, core::PropertyValue value);
 
   // The pixel values the definition gave, as designed at 96 DPI and in stored order, so that a
   // change of DPI scales them afresh instead of scaling already scaled values.
@@ -102,17 +109,24 @@ class TComponent : public TObject {
   std::string name_;
   std::vector<TComponent*> components_;
   DesignPixels designPixels_;
+  std::vector<std::pair<std::string, core::PropertyValue>> kept_;
   bool loading_ = false;
   bool destroying_ = false;
 };
 
 template <typename Event>
 Event LoadContext::Method(const core::PropertyValue& value) const {
-  const std::string& name = IdentValue(value);
-  const std::any* found = root ? root->FindMethod(name) : nullptr;
-  const Event* method = found ? std::any_cast<Event>(found) : nullptr;
-  if (!method) throw Exception("Method " + name + " not found");
-  return *method;
+  if constexpr (std::is_same_v<Event, TNotifyEvent>) {
+    return NotifyMethod(value);
+  } else if constexpr (std::is_same_v<Event, TCloseEvent>) {
+    return CloseMethod(value);
+  } else {
+    const std::string& name = IdentValue(value);
+    const std::any* found = root ? root->FindMethod(name) : nullptr;
+    const Event* method = found ? std::any_cast<Event>(found) : nullptr;
+    if (!method) throw Exception("Method " + name + " not found");
+    return *method;
+  }
 }
 
 }  // namespace ui

@@ -386,30 +386,4 @@ void TControl::Repaint() {
   Update();
 }
 
-bool TControl::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
-  if (name == "Left") left_ = IntValue(v);
-  else if (name == "Top") top_ = IntValue(v);
-  else if (name == "Width") width_ = IntValue(v);
-  else if (name == "Height") height_ = IntValue(v);
-  else if (name == "Visible") SetVisible(BoolValue(v));
-  else if (name == "Enabled") SetEnabled(BoolValue(v));
-  else if (name == "Caption" || name == "Text") SetText(StringValue(v));
-  else if (name == "Color") SetColor(static_cast<TColor>(IntValue(v)));
-  else if (name == "ParentColor") SetParentColor(BoolValue(v));
-  else if (name == "Font.Charset") font_.SetCharset(IntValue(v));
-  else if (name == "Font.Color") font_.SetColor(static_cast<TColor>(IntValue(v)));
-  else if (name == "Font.Height") font_.SetHeight(IntValue(v));
-  else if (name == "Font.Name") font_.SetName(StringValue(v));
-  else if (name == "Font.Style") font_.SetStyle(SetBitsValue(v, core::kFontStyles));
-  else if (name == "ParentFont") SetParentFont(BoolValue(v));
-  else if (name == "Cursor") cursor_ = IntValue(v);
-  else if (name == "OnClick") OnClick = context.NotifyMethod(v);
-  else if (name == "OnDblClick") OnDblClick = context.NotifyMethod(v);
-  else if (name == "OnMouseDown") OnMouseDown = context.Method<TMouseEvent>(v);
-  else if (name == "OnMouseMove") OnMouseMove = context.Method<TMouseMoveEvent>(v);
-  else if (name == "OnMouseUp") OnMouseUp = context.Method<TMouseEvent>(v);
-  else return TComponent::SetProperty(name, v, context);
-  return true;
-}
-
 }  // namespace ui

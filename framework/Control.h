@@ -110,7 +110,6 @@ class TControl : public TComponent {
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
 
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context) override;
 
  protected:
   void Dispatch(TMessage& m);

@@ -152,22 +152,6 @@ void TCustomComboBox::CNCommand(TMessage& m) {
   }
 }
 
-bool TCustomComboBox::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
-  if (name == "Style") {
-    SetComboStyle(EnumValue<TComboBoxStyle>(v, core::kComboBoxStyle));
-  } else if (name == "Items.Strings") {
-    if (v.type != core::ValueType::StringList) throw Exception("Invalid property value");
-    SetItems(v.items);
-  } else if (name == "ItemIndex") SetItemIndex(IntValue(v));
-  else if (name == "ItemHeight") SetItemHeight(IntValue(v));
-  else if (name == "DropDownCount") SetDropDownCount(IntValue(v));
-  else if (name == "MaxLength" || name == "Sorted") (void)v;
-  else if (name == "OnChange") OnChange = context.NotifyMethod(v);
-  else if (name == "OnDropDown") OnDropDown = context.NotifyMethod(v);
-  else return TWinControl::SetProperty(name, v, context);
-  return true;
-}
-
 void TCustomComboBox::DescribeAccessible(AccessibleInfo& info) const {
   TWinControl::DescribeAccessible(info);
   info.role = ROLE_SYSTEM_COMBOBOX;

@@ -36,7 +36,6 @@ class TCustomComboBox : public TWinControl {
   TNotifyEvent OnChange;
   TNotifyEvent OnDropDown;
 
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;

@@ -131,22 +131,6 @@ void TCustomEdit::CMFontChanged(TMessage& m) {
   AdjustHeight();
 }
 
-bool TCustomEdit::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
-  if (name == "MaxLength") SetMaxLength(IntValue(v));
-  else if (name == "ReadOnly") SetReadOnly(BoolValue(v));
-  else if (name == "CharCase") SetCharCase(EnumValue<TCharCase>(v, core::kCharCase));
-  else if (name == "PasswordChar") {
-    const std::string& s = StringValue(v);
-    SetPasswordChar(s.empty() ? 0 : s[0]);
-  } else if (name == "AutoSelect") SetAutoSelect(BoolValue(v));
-  else if (name == "AutoSize") SetAutoSize(BoolValue(v));
-  else if (name == "HideSelection") SetHideSelection(BoolValue(v));
-  else if (name == "OEMConvert") BoolValue(v);
-  else if (name == "OnChange") OnChange = context.NotifyMethod(v);
-  else return TWinControl::SetProperty(name, v, context);
-  return true;
-}
-
 // Named by its label; the value is the text as shown (a spin edit's number included).
 void TCustomEdit::DescribeAccessible(AccessibleInfo& info) const {
   TWinControl::DescribeAccessible(info);

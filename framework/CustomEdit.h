@@ -31,7 +31,6 @@ class TCustomEdit : public TWinControl {
 
   TNotifyEvent OnChange;
 
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "core/ClassSchema.h"
 #include "core/DefinitionStream.h"
 #include "core/DpiScale.h"
 #include "core/StreamError.h"
@@ -10,21 +9,22 @@
 #include "framework/ClassRegistry.h"
 #include "framework/Component.h"
 #include "framework/Exceptions.h"
+#include "framework/PropertyTable.h"
 
 namespace ui {
 
 namespace {
 
 void ApplyProperties(TComponent& component, const core::ComponentDef& def, LoadContext& context) {
-  const core::ClassSchema* schema = core::FindClassSchema(def.className);
+  const PropertyTable& published = component.Published();
   for (const auto& [name, stored] : def.properties) {
     core::PropertyValue value = stored;
     // Stored texts are Windows-1252; the program's own text is UTF-8.
     if (value.type == core::ValueType::String) value.text = core::Windows1252::ToUtf8(value.text);
     for (std::string& item : value.items)
       if (value.type == core::ValueType::StringList) item = core::Windows1252::ToUtf8(item);
-    const core::PropertyInfo* info = schema ? schema->Find(name) : nullptr;
-    if (value.type == core::ValueType::Integer && info && info->kind == core::PropertyKind::Pixels) {
+    const PublishedProperty* row = published.Find(name);
+    if (value.type == core::ValueType::Integer && row && row->info.kind == core::PropertyKind::Pixels) {
       component.KeepDesignPixels(name, value.integer);
       value.integer = core::DpiScale::Scale(value.integer, context.dpi);
     }

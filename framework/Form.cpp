@@ -1,4 +1,7 @@
 #include "framework/Exceptions.h"
+
+#include "core/EnumNames.h"
+#include "framework/PropertyTable.h"
 #include "framework/Form.h"
 
 #include <algorithm>
@@ -51,23 +54,6 @@ TCloseEvent TForm::FindCloseMethod(std::string_view name) const {
 const std::any* TForm::FindMethod(std::string_view name) const {
   auto it = methods_.find(name);
   return it == methods_.end() ? nullptr : &it->second;
-}
-
-bool TForm::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
-  if (name == "BorderStyle")
-    borderStyle_ = EnumValue<TBorderStyle>(v, core::kBorderStyle);
-  else if (name == "BorderIcons") borderIcons_ = SetBitsValue(v, core::kBorderIcons);
-  else if (name == "Position") position_ = EnumValue<TPosition>(v, core::kPosition);
-  else if (name == "ClientWidth") clientWidth_ = IntValue(v);
-  else if (name == "ClientHeight") clientHeight_ = IntValue(v);
-  else if (name == "Menu") context.Reference(v, [this](TComponent* c) { menu_ = dynamic_cast<TMainMenu*>(c); });
-  else if (name == "OnCreate") OnCreate = context.NotifyMethod(v);
-  else if (name == "OnShow") OnShow = context.NotifyMethod(v);
-  else if (name == "OnHide") OnHide = context.NotifyMethod(v);
-  else if (name == "OnActivate") OnActivate = context.NotifyMethod(v);
-  else if (name == "OnClose") OnClose = context.CloseMethod(v);
-  else return TWinControl::SetProperty(name, v, context);
-  return true;
 }
 
 void TForm::Notification(TComponent* component) {
@@ -442,6 +428,14 @@ void TForm::WMKeyDown(TMessage& m) {
     return;
   }
   TWinControl::WMKeyDown(m);
+}
+
+const PropertyTable& TForm::Published() const {
+  using C = TForm;
+  static const PropertyTable table{
+#include "framework/Form.props"
+  };
+  return table;
 }
 
 }  // namespace ui

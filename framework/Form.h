@@ -27,6 +27,7 @@ class TForm : public TWinControl {
   explicit TForm(TComponent* owner);
   ~TForm() override;
   const char* ClassName() const override { return "TForm"; }
+  const PropertyTable& Published() const override;
 
   // Creates the components from the definition stored under the class name, applies the stored
   // values, runs the after-loading steps and fires OnCreate. The native windows come later, when
@@ -51,6 +52,7 @@ class TForm : public TWinControl {
   int ClientWidth() const;
   int ClientHeight() const;
   TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu) { menu_ = menu; }
   int Dpi() const override { return dpi_; }
   // Lays the window and everything it owns out again for another DPI: positions, sizes, client
   // size and pixel font heights, rescaled from the DPI they have now.
@@ -82,7 +84,6 @@ class TForm : public TWinControl {
   TNotifyEvent FindNotifyMethod(std::string_view name) const override;
   TCloseEvent FindCloseMethod(std::string_view name) const override;
   const std::any* FindMethod(std::string_view name) const override;
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context) override;
   void Notification(TComponent* component) override;
   void DescribeAccessible(AccessibleInfo& info) const override;
 

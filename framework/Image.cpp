@@ -1,4 +1,7 @@
 #include "framework/Exceptions.h"
+
+#include "core/EnumNames.h"
+#include "framework/PropertyTable.h"
 #include "framework/Image.h"
 
 #include "core/DpiScale.h"
@@ -34,16 +37,18 @@ void TImage::Paint() {
   Canvas().StretchDraw(RECT{x, y, x + width, y + height}, picture_);
 }
 
-bool TImage::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
-  if (name == "Picture.Data") {
-    if (v.type != core::ValueType::Binary) throw Exception("Invalid property value");
-    picture_.LoadFromBmpBytes(v.bytes);
-    Invalidate();
-  } else if (name == "Stretch") SetStretch(BoolValue(v));
-  else if (name == "Center") SetCenter(BoolValue(v));
-  else if (name == "Transparent") BoolValue(v);
-  else return TGraphicControl::SetProperty(name, v, context);
-  return true;
+void TImage::SetPictureData(const std::vector<std::uint8_t>& bytes) {
+  picture_.LoadFromBmpBytes(bytes);
+  pictureData_ = bytes;
+  Invalidate();
+}
+
+const PropertyTable& TImage::Published() const {
+  using C = TImage;
+  static const PropertyTable table{
+#include "framework/Image.props"
+  };
+  return table;
 }
 
 }  // namespace ui

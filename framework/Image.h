@@ -1,4 +1,7 @@
 #pragma once
+#include <cstdint>
+#include <vector>
+
 #include "framework/Bitmap.h"
 #include "framework/GraphicControl.h"
 
@@ -9,20 +12,23 @@ class TImage : public TGraphicControl {
  public:
   explicit TImage(TComponent* owner);
   const char* ClassName() const override { return "TImage"; }
+  const PropertyTable& Published() const override;
 
   TBitmap& Picture() { return picture_; }
   bool Stretch() const { return stretch_; }
   void SetStretch(bool value);
   bool Center() const { return center_; }
   void SetCenter(bool value);
-
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context) override;
+  // The stored .bmp bytes the picture was read from.
+  const std::vector<std::uint8_t>& PictureData() const { return pictureData_; }
+  void SetPictureData(const std::vector<std::uint8_t>& bytes);
 
  protected:
   void Paint() override;
 
  private:
   TBitmap picture_;
+  std::vector<std::uint8_t> pictureData_;
   bool stretch_ = false;
   bool center_ = false;
 };

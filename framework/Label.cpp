@@ -1,5 +1,8 @@
 #include "framework/Label.h"
 
+#include "core/EnumNames.h"
+#include "framework/PropertyTable.h"
+
 #include <oleacc.h>
 
 #include "core/AccessibleText.h"
@@ -117,22 +120,17 @@ void TLabel::SetShowAccelChar(bool value) {
   Invalidate();
 }
 
-bool TLabel::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
-  if (name == "Alignment") SetAlignment(EnumValue<TAlignment>(v, core::kAlignment));
-  else if (name == "AutoSize") SetAutoSize(BoolValue(v));
-  else if (name == "WordWrap") SetWordWrap(BoolValue(v));
-  else if (name == "Transparent") SetTransparent(BoolValue(v));
-  else if (name == "Layout") SetLayout(EnumValue<TTextLayout>(v, core::kTextLayout));
-  else if (name == "ShowAccelChar") SetShowAccelChar(BoolValue(v));
-  else if (name == "FocusControl")
-    context.Reference(v, [this](TComponent* c) { focusControl_ = dynamic_cast<TWinControl*>(c); });
-  else return TGraphicControl::SetProperty(name, v, context);
-  return true;
-}
-
 void TLabel::Notification(TComponent* component) {
   TGraphicControl::Notification(component);
   if (component == focusControl_) focusControl_ = nullptr;
+}
+
+const PropertyTable& TLabel::Published() const {
+  using C = TLabel;
+  static const PropertyTable table{
+#include "framework/Label.props"
+  };
+  return table;
 }
 
 }  // namespace ui

@@ -11,6 +11,7 @@ class TLabel : public TGraphicControl {
  public:
   explicit TLabel(TComponent* owner);
   const char* ClassName() const override { return "TLabel"; }
+  const PropertyTable& Published() const override;
 
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment value);
@@ -29,7 +30,6 @@ class TLabel : public TGraphicControl {
   TWinControl* FocusControl() const { return focusControl_; }
   void SetFocusControl(TWinControl* control) { focusControl_ = control; }
 
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context) override;
   void Loaded() override;
   void Notification(TComponent* component) override;
   void DescribeAccessible(AccessibleInfo& info) const override;

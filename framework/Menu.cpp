@@ -1,4 +1,7 @@
 #include "framework/Menu.h"
+
+#include "core/EnumNames.h"
+#include "framework/PropertyTable.h"
 #include "framework/WideText.h"
 
 #include <algorithm>
@@ -70,16 +73,6 @@ void TMenuItem::AppendTo(HMENU menu) {
   AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(popup), WideText::FromUtf8(caption_).c_str());
 }
 
-bool TMenuItem::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
-  if (name == "Caption") caption_ = StringValue(v);
-  else if (name == "ShortCut") shortCut_ = StringValue(v);
-  else if (name == "Enabled") enabled_ = BoolValue(v);
-  else if (name == "Visible") visible_ = BoolValue(v);
-  else if (name == "OnClick") OnClick = context.NotifyMethod(v);
-  else return TComponent::SetProperty(name, v, context);
-  return true;
-}
-
 TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner), root_(nullptr) {}
 
 TMainMenu::~TMainMenu() {
@@ -108,6 +101,14 @@ bool TMainMenu::DispatchCommand(UINT command) {
   if (!item || item == &root_) return false;
   item->Click();
   return true;
+}
+
+const PropertyTable& TMenuItem::Published() const {
+  using C = TMenuItem;
+  static const PropertyTable table{
+#include "framework/MenuItem.props"
+  };
+  return table;
 }
 
 }  // namespace ui

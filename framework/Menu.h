@@ -14,6 +14,7 @@ class TMenuItem : public TComponent {
   explicit TMenuItem(TComponent* owner);
   ~TMenuItem() override;
   const char* ClassName() const override { return "TMenuItem"; }
+  const PropertyTable& Published() const override;
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption) { caption_ = caption; }
@@ -37,7 +38,6 @@ class TMenuItem : public TComponent {
 
   // Appends this entry (and its submenu) to a native menu.
   void AppendTo(HMENU menu);
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context) override;
 
  private:
   std::string caption_;

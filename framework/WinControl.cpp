@@ -593,18 +593,6 @@ void TWinControl::CMExit(TMessage&) {
   if (OnExit) OnExit(this);
 }
 
-bool TWinControl::SetProperty(std::string_view name, const core::PropertyValue& v, LoadContext& context) {
-  if (name == "TabOrder") SetTabOrder(IntValue(v));
-  else if (name == "TabStop") SetTabStop(BoolValue(v));
-  else if (name == "OnEnter") OnEnter = context.NotifyMethod(v);
-  else if (name == "OnExit") OnExit = context.NotifyMethod(v);
-  else if (name == "OnKeyDown") OnKeyDown = context.Method<TKeyEvent>(v);
-  else if (name == "OnKeyUp") OnKeyUp = context.Method<TKeyEvent>(v);
-  else if (name == "OnKeyPress") OnKeyPress = context.Method<TKeyPressEvent>(v);
-  else return TControl::SetProperty(name, v, context);
-  return true;
-}
-
 TControl* FindControlAtScreenPoint(POINT screen, bool allowDisabled) {
   HWND window = WindowFromPoint(screen);
   if (!window) return nullptr;

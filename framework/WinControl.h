@@ -87,7 +87,6 @@ class TWinControl : public TControl {
   // A label whose FocusControl is this control gives it its name.
   void DescribeAccessible(AccessibleInfo& info) const override;
 
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, LoadContext& context) override;
   void Loaded() override;
   void DefaultHandler(TMessage& message) override;
   void WndProc(TMessage& message) override;

@@ -243,24 +243,3 @@ void TProCustomLabel::Paint() {
   DrawPass(dc, text, r, format, Font().Color());
 }
 
-bool TProCustomLabel::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {
-  if (name == "Angle") SetAngle(ui::IntValue(v));
-  else if (name == "OffsetX") SetOffsetX(ui::IntValue(v));
-  else if (name == "OffsetY") SetOffsetY(ui::IntValue(v));
-  else if (name == "HighlightDirection") SetHighlightDirection(DirectionValue(v));
-  else if (name == "HighlightDepth") SetHighlightDepth(ui::IntValue(v));
-  else if (name == "HighlightColor") SetHighlightColor(static_cast<ui::TColor>(ui::IntValue(v)));
-  else if (name == "ShadowStyle")
-    SetShadowStyle(ui::EnumValue<TShadowStyle>(v, core::kShadowStyle));
-  else if (name == "ShadowDirection") SetShadowDirection(DirectionValue(v));
-  else if (name == "ShadowDepth") SetShadowDepth(ui::IntValue(v));
-  else if (name == "ShadowSize") SetShadowSize(ui::IntValue(v));
-  else if (name == "ShadowColor") SetShadowColor(static_cast<ui::TColor>(ui::IntValue(v)));
-  else if (name == "VerticalAlignment") SetVerticalAlignment(AlignmentValue(v, false));
-  else if (name == "Layout") SetVerticalAlignment(AlignmentValue(v, true));
-  else if (name == "Align") ui::EnumOrdinalValue(v, core::kAlign);
-  else if (name == "OnMouseEnter") OnMouseEnter = context.NotifyMethod(v);
-  else if (name == "OnMouseLeave") OnMouseLeave = context.NotifyMethod(v);
-  else return ui::TLabel::SetProperty(name, v, context);
-  return true;
-}

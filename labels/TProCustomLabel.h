@@ -52,7 +52,6 @@ class TProCustomLabel : public ui::TLabel {
   ui::TNotifyEvent OnMouseEnter;
   ui::TNotifyEvent OnMouseLeave;
 
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
 
  protected:
   virtual void DoMouseEnter();

@@ -6,4 +6,5 @@ class TProLabel : public TProCustomLabel {
  public:
   explicit TProLabel(ui::TComponent* owner) : TProCustomLabel(owner) {}
   const char* ClassName() const override { return "TProLabel"; }
+  const ui::PropertyTable& Published() const override;
 };

@@ -1,5 +1,8 @@
 #include "labels/TProUrlImage.h"
 
+#include "core/EnumNames.h"
+#include "framework/PropertyTable.h"
+
 #include <oleacc.h>
 
 #include "labels/ProUrl.h"
@@ -27,8 +30,10 @@ void TProUrlImage::DescribeAccessible(ui::AccessibleInfo& info) const {
   info.defaultAction = "Jump";
 }
 
-bool TProUrlImage::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {
-  if (name == "URL") SetURL(ui::StringValue(v));
-  else return ui::TImage::SetProperty(name, v, context);
-  return true;
+const ui::PropertyTable& TProUrlImage::Published() const {
+  using C = TProUrlImage;
+  static const ui::PropertyTable table{
+#include "labels/TProUrlImage.props"
+  };
+  return table;
 }

@@ -8,6 +8,7 @@ class TProUrlImage : public ui::TImage {
  public:
   explicit TProUrlImage(ui::TComponent* owner);
   const char* ClassName() const override { return "TProUrlImage"; }
+  const ui::PropertyTable& Published() const override;
 
   const std::string& URL() const { return url_; }
   void SetURL(const std::string& value) { url_ = value; }
@@ -16,7 +17,6 @@ class TProUrlImage : public ui::TImage {
   void DescribeAccessible(ui::AccessibleInfo& info) const override;
   bool KeyboardFocusable() const override { return true; }
   void DoAccessibleAction() override;
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
 
  protected:
   void Paint() override;

@@ -1,5 +1,9 @@
 #include "labels/TProUrlLabel.h"
 
+#include "core/EnumNames.h"
+#include "framework/PropertyTable.h"
+#include "framework/WinControl.h"
+
 #include <oleacc.h>
 
 #include "core/AccessibleText.h"
@@ -102,14 +106,10 @@ void TProUrlLabel::CMFontChanged(ui::TMessage& m) {
   else unvisitedColor_ = Font().Color();
 }
 
-bool TProUrlLabel::SetProperty(std::string_view name, const core::PropertyValue& v, ui::LoadContext& context) {
-  auto color = [&v] { return static_cast<ui::TColor>(ui::IntValue(v)); };
-  if (name == "URL") SetURL(ui::StringValue(v));
-  else if (name == "UnvisitedColor") SetUnvisitedColor(color());
-  else if (name == "ActivatedColor") SetActivatedColor(color());
-  else if (name == "VisitedColor") SetVisitedColor(color());
-  else if (name == "HoveredColor") SetHoveredColor(color());
-  else if (name == "CanHover") SetCanHover(ui::BoolValue(v));
-  else return TProLabel::SetProperty(name, v, context);
-  return true;
+const ui::PropertyTable& TProUrlLabel::Published() const {
+  using C = TProUrlLabel;
+  static const ui::PropertyTable table{
+#include "labels/TProUrlLabel.props"
+  };
+  return table;
 }

@@ -9,6 +9,7 @@ class TProUrlLabel : public TProLabel {
  public:
   explicit TProUrlLabel(ui::TComponent* owner);
   const char* ClassName() const override { return "TProUrlLabel"; }
+  const ui::PropertyTable& Published() const override;
 
   const std::string& URL() const { return url_; }
   void SetURL(const std::string& value) { url_ = value; }
@@ -25,7 +26,6 @@ class TProUrlLabel : public TProLabel {
   bool Visited() const { return visited_; }
   bool Pressed() const { return pressed_; }
 
-  bool SetProperty(std::string_view name, const core::PropertyValue& value, ui::LoadContext& context) override;
   void DescribeAccessible(ui::AccessibleInfo& info) const override;
   // Opens the link as a click does (Enter on the focused link, a screen reader's action).
   void DoAccessibleAction() override;

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "core/DefinitionStream.h"
+#include "tools/defc/PublishedClasses.h"
 
 namespace core {
 namespace {
@@ -15,7 +16,7 @@ using Bytes = std::vector<std::uint8_t>;
 class DefinitionCompilerTest : public ::testing::Test {
  protected:
   std::map<std::string, Bytes> files{{"endu.js", {'v', 'a', 'r'}}};
-  DefinitionCompiler compiler{[this](const std::string& name) {
+  DefinitionCompiler compiler{PublishedClasses(), [this](const std::string& name) {
     auto it = files.find(name);
     if (it == files.end()) throw std::runtime_error("no file " + name);
     return it->second;
@@ -91,7 +92,7 @@ end)");
 
 TEST_F(DefinitionCompilerTest, NamesTheComponentInEveryError) {
   EXPECT_EQ(ErrorOf("object Label9: TLabel\n  Captoin = 'x'\nend"), "Label9: TLabel has no property 'Captoin'");
-  EXPECT_EQ(ErrorOf("object Label9: TLable\nend"), "Label9: unknown class 'TLable'");
+  EXPECT_EQ(ErrorOf("object F: TForm1\n  object Label9: TLable\n  end\nend"), "Label9: unknown class 'TLable'");
   EXPECT_EQ(ErrorOf("object L: TLabel\n  Alignment = taMiddle\nend"),
             "L.Alignment: 'taMiddle' is not one of taLeftJustify, taRightJustify, taCenter");
   EXPECT_EQ(ErrorOf("object L: TLabel\n  Font.Style = [fsBold, fsBlink]\nend"),

@@ -6,6 +6,7 @@
 
 #include "core/DefinitionCompiler.h"
 #include "core/StreamError.h"
+#include "tools/defc/PublishedClasses.h"
 
 namespace core {
 namespace {
@@ -106,7 +107,7 @@ Bytes RealDefinition() {
   end
 end
 )";
-  DefinitionCompiler compiler([](const std::string&) { return Bytes{'B', 'M', 1, 2, 3, 4, 5, 6}; });
+  DefinitionCompiler compiler(PublishedClasses(), [](const std::string&) { return Bytes{'B', 'M', 1, 2, 3, 4, 5, 6}; });
   return compiler.CompileText(text);
 }
 

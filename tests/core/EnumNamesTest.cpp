@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/ClassSchema.h"
-
 namespace {
 
 TEST(EnumNamesTest, OrdinalsCountFromZeroAndUnknownNamesAreMinusOne) {
@@ -14,17 +12,6 @@ TEST(EnumNamesTest, OrdinalsCountFromZeroAndUnknownNamesAreMinusOne) {
   EXPECT_EQ(core::EnumOrdinal(core::kTransparentMode, "tmNoneX"), -1);
   EXPECT_EQ(core::EnumOrdinal(core::kTransparentMode, ""), -1);
   EXPECT_EQ(core::EnumOrdinal("", "x"), -1);
-}
-
-// The schema and the readers share one list per enumeration.
-TEST(EnumNamesTest, TheSchemaDeclaresTheSharedLists) {
-  EXPECT_EQ(core::FindClassSchema("TFlatButton")->Find("TransparentMode")->values, core::kTransparentMode);
-  EXPECT_EQ(core::FindClassSchema("TFlatButton")->Find("Layout")->values, core::kButtonLayout);
-  EXPECT_EQ(core::FindClassSchema("TFlatCheckBox")->Find("Layout")->values, core::kCheckBoxLayout);
-  for (const core::ClassSchema* schema : core::AllClassSchemas())
-    for (const core::PropertyInfo& p : schema->properties)
-      if (p.kind == core::PropertyKind::Enum && !p.defaultText.empty())
-        EXPECT_GE(core::EnumOrdinal(p.values, p.defaultText), 0) << schema->className << "." << p.name;
 }
 
 }  // namespace

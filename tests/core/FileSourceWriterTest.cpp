@@ -11,6 +11,7 @@
 #include "core/FileData.h"
 #include "core/StreamError.h"
 #include "SampleBytes.h"
+#include "tools/defc/PublishedClasses.h"
 
 namespace core {
 namespace {
@@ -145,7 +146,7 @@ TEST_F(FileSourceWriterFiles, CompiledDefinitionCarriesTheStoredFile) {
   Put("empty.htm", {});
   Put("endu.js", {'v', 'a', 'r'});
   FileSourceWriter::InstallCompilerHook(folder);
-  const DefinitionCompiler compiler([](const std::string&) { return Bytes{}; });
+  const DefinitionCompiler compiler(PublishedClasses(), [](const std::string&) { return Bytes{}; });
   const ComponentDef form = DefinitionStream::Read(compiler.CompileText(R"(object Main: TForm1
   object enscript: TFileSource
     Compress = False

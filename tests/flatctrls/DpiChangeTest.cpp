@@ -11,6 +11,7 @@
 #include "framework/DefinitionLoader.h"
 #include "framework/Form.h"
 #include "tests/support/WindowTest.h"
+#include "tools/defc/PublishedClasses.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ TEST_F(DpiChange, AStatedDefaultColourIsTheColourTheControlGets) {
   ComponentDef stated = Child("TFlatComboBox", "Stated", 0, 0, 100, 21);
   stated.properties.emplace_back("Color", PropertyValue::Int(0x00E1EAEB));
   window.children = {stated};
-  const core::DefinitionCompiler compiler([](const std::string&) { return std::vector<std::uint8_t>{}; });
+  const core::DefinitionCompiler compiler(PublishedClasses(), [](const std::string&) { return std::vector<std::uint8_t>{}; });
   const ComponentDef compiled = compiler.Compile(window);
   ASSERT_EQ(compiled.children.at(0).Find("Color"), nullptr) << "the default is not stored";
   ui::TForm form(nullptr);

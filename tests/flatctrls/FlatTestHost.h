@@ -21,6 +21,7 @@ class TTestHostForm : public ui::TForm {
     Publish("KeyPressHandler", &TTestHostForm::KeyPressHandler);
     Publish("DrawItemHandler", &TTestHostForm::DrawItemHandler);
     Publish("MeasureItemHandler", &TTestHostForm::MeasureItemHandler);
+    Publish("CloseHandler", &TTestHostForm::CloseHandler);
   }
   const char* ClassName() const override { return "TTestHostForm"; }
 
@@ -31,6 +32,7 @@ class TTestHostForm : public ui::TForm {
   void KeyPressHandler(ui::TObject*, wchar_t&) {}
   void DrawItemHandler(ui::TObject*, int, const RECT&, UINT) {}
   void MeasureItemHandler(ui::TObject*, int, int&) {}
+  void CloseHandler(ui::TObject*, ui::TCloseAction&) {}
 };
 
 // A shown host window and helpers that drive controls with real messages.

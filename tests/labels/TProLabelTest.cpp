@@ -2,7 +2,6 @@
 #include "framework/ClassRegistry.h"
 #include "labels/TProLabel.h"
 #include "tests/flatctrls/FlatTestHost.h"
-#include "tests/flatctrls/SchemaSamples.h"
 
 namespace {
 
@@ -99,19 +98,5 @@ TEST_F(ProLabel, ADisabledLabelIsEmbossedWhateverItsEffects) {
   EXPECT_FALSE(anyRed);
   EXPECT_TRUE(anyShadow);
 }
-
-class LinkSchema : public FlatControlTest, public testing::WithParamInterface<const char*> {};
-
-TEST_P(LinkSchema, EveryPublishedPropertyIsTaken) {
-  auto* target = Make<ui::TWinControl>(0, 0, 50, 13);  // what FocusControl names
-  target->SetName("Target");
-  ui::TComponent* component = ui::ClassRegistry::Create(GetParam(), host);
-  ASSERT_NE(component, nullptr) << GetParam() << " is not registered";
-  EXPECT_STREQ(component->ClassName(), GetParam());
-  component->SetParentComponent(host);
-  EXPECT_EQ(schemasamples::RefusedProperties(*component, *host, "Target"), std::vector<std::string>{});
-}
-
-INSTANTIATE_TEST_SUITE_P(Links, LinkSchema, testing::Values("TProLabel", "TProUrlLabel", "TProUrlImage"));
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "core/DefinitionCompiler.h"
 #include "core/FileSourceWriter.h"
+#include "tools/defc/PublishedClasses.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ int main(int argc, char** argv) {
     // A stored file source saves the file it names, beside the definition, as "FileData".
     core::FileSourceWriter::InstallCompilerHook(folder);
     core::DefinitionCompiler compiler(
-        [folder](const std::string& name) { return ReadAll<std::vector<std::uint8_t>>(folder / std::filesystem::path(name)); });
+        PublishedClasses(), [folder](const std::string& name) { return ReadAll<std::vector<std::uint8_t>>(folder / std::filesystem::path(name)); });
     WriteAll(output, compiler.CompileText(text));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "defc: %s: %s\n", argv[1], e.what());

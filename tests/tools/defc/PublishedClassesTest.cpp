@@ -1,4 +1,4 @@
-#include "core/ClassSchema.h"
+#include "tools/defc/PublishedClasses.h"
 
 #include <gtest/gtest.h>
 
@@ -23,23 +23,22 @@ bool IsMember(const PropertyInfo& p, const std::string& name) {
   return std::find(values.begin(), values.end(), name) != values.end();
 }
 
-TEST(ClassSchemaTest, KnowsEveryClassTheWindowsUse) {
-  for (const char* name : {"TForm1", "TForm3", "TForm4", "TMain", "TCCOrders", "Tfaxorders", "Tmailorders", "TPhoneorders",
-                           "TPOOrders", "TLabel", "TImage", "TMainMenu", "TMenuItem", "TFlatEdit",
-                           "TFlatSpinEditInteger", "TFlatCheckBox", "TFlatComboBox", "TFlatButton", "TFlatGroupBox",
-                           "TProLabel", "TProUrlLabel", "TProUrlImage", "TFileSource", "TFlatMemo"}) {
-    const ClassSchema* schema = FindClassSchema(name);
-    ASSERT_NE(schema, nullptr) << name;
-    EXPECT_EQ(schema->className, name);
-  }
-  EXPECT_EQ(FindClassSchema("TEdit"), nullptr);
-  EXPECT_EQ(FindClassSchema("tlabel"), nullptr);
-  EXPECT_EQ(AllClassSchemas().size(), 24u);
+// Every list, the window's among them.
+std::vector<const ClassSchema*> AllClasses() {
+  std::vector<const ClassSchema*> all{&PublishedClasses().window};
+  for (const ClassSchema& schema : PublishedClasses().classes) all.push_back(&schema);
+  return all;
+}
+
+TEST(PublishedClassesTest, FindsClassesByTheirExactName) {
+  EXPECT_EQ(PublishedClasses().Find("TFlatButton")->className, "TFlatButton");
+  EXPECT_EQ(PublishedClasses().Find("TEdit"), nullptr);
+  EXPECT_EQ(PublishedClasses().Find("tlabel"), nullptr);
 }
 
 // Every declared default must itself be a legal value, or the compiler could never drop it.
-TEST(ClassSchemaTest, DeclarationsAreConsistent) {
-  for (const ClassSchema* schema : AllClassSchemas()) {
+TEST(PublishedClassesTest, DeclarationsAreConsistent) {
+  for (const ClassSchema* schema : AllClasses()) {
     std::set<std::string_view> names;
     for (const PropertyInfo& p : schema->properties) {
       const std::string where = std::string(schema->className) + "." + std::string(p.name);
@@ -66,8 +65,8 @@ TEST(ClassSchemaTest, DeclarationsAreConsistent) {
   }
 }
 
-TEST(ClassSchemaTest, ControlsStartWithTheirBoundsAndCarryTheWholeFont) {
-  for (const ClassSchema* schema : AllClassSchemas()) {
+TEST(PublishedClassesTest, ControlsStartWithTheirBoundsAndCarryTheWholeFont) {
+  for (const ClassSchema* schema : AllClasses()) {
     const std::string_view cls = schema->className;
     if (cls == "TMainMenu" || cls == "TMenuItem" || cls == "TFileSource") continue;
     ASSERT_GE(schema->properties.size(), 4u) << cls;
@@ -85,38 +84,28 @@ TEST(ClassSchemaTest, ControlsStartWithTheirBoundsAndCarryTheWholeFont) {
   }
 }
 
-TEST(ClassSchemaTest, PublishingOrderThatLoadingDependsOn) {
-  const ClassSchema* combo = FindClassSchema("TFlatComboBox");
+TEST(PublishedClassesTest, PublishingOrderThatLoadingDependsOn) {
+  const ClassSchema* combo = PublishedClasses().Find("TFlatComboBox");
   EXPECT_GT(combo->IndexOf("ItemIndex"), combo->IndexOf("Items.Strings"));
   EXPECT_TRUE(combo->Find("ItemIndex")->defaultText.empty());
   EXPECT_TRUE(combo->Find("ItemHeight")->defaultText.empty());
 
-  const ClassSchema* spin = FindClassSchema("TFlatSpinEditInteger");
+  const ClassSchema* spin = PublishedClasses().Find("TFlatSpinEditInteger");
   EXPECT_LT(spin->IndexOf("MinValue"), spin->IndexOf("Value"));
   EXPECT_LT(spin->IndexOf("MaxValue"), spin->IndexOf("Value"));
 
-  const ClassSchema* file = FindClassSchema("TFileSource");
+  const ClassSchema* file = PublishedClasses().Find("TFileSource");
   std::vector<std::string_view> names;
   for (const auto& p : file->properties) names.push_back(p.name);
   EXPECT_EQ(names, (std::vector<std::string_view>{"Compress", "DisplayLabel", "Extension", "FileName", "Store"}));
   EXPECT_TRUE(file->Find("Compress")->defaultText.empty());
 }
 
-TEST(ClassSchemaTest, FrameworkPropertiesWithoutUseAreLeftOut) {
-  for (const ClassSchema* schema : AllClassSchemas()) {
+TEST(PublishedClassesTest, FrameworkPropertiesWithoutUseAreLeftOut) {
+  for (const ClassSchema* schema : AllClasses()) {
     for (const char* unused : {"DragCursor", "DragMode", "PopupMenu", "Hint", "ShowHint", "ParentShowHint",
                                "HelpContext", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnStartDrag"}) {
       EXPECT_EQ(schema->Find(unused), nullptr) << schema->className << "." << unused;
-    }
-  }
-}
-
-TEST(ClassSchemaTest, FormsShareOneList) {
-  const ClassSchema* form = FindClassSchema("TForm1");
-  for (const ClassSchema* other : {FindClassSchema("TMain"), FindClassSchema("TPOOrders")}) {
-    ASSERT_EQ(other->properties.size(), form->properties.size());
-    for (std::size_t i = 0; i < form->properties.size(); ++i) {
-      EXPECT_EQ(other->properties[i].name, form->properties[i].name);
     }
   }
 }
