@@ -18,6 +18,7 @@ struct PublishedProperty {
   core::PropertyInfo info;
   core::PropertyValue (*get)(const TComponent&, const PublishedProperty&);
   void (*set)(TComponent&, const PublishedProperty&, const core::PropertyValue&, LoadContext&);
+  bool stored = true;  // false: a second name of another property, never in a definition
 };
 
 // The published properties of a class, in the order its definitions store them. Each class
@@ -86,12 +87,13 @@ core::PropertyValue ToStored(const PublishedProperty& row, const T& value) {
 }
 
 template <typename Get, typename Set>
-PublishedProperty Row(core::PropertyInfo info, Get, Set) {
+PublishedProperty Row(core::PropertyInfo info, Get, Set, bool stored = true) {
   using T = std::remove_cvref_t<std::invoke_result_t<Get, const TComponent&>>;
   return {info, [](const TComponent& c, const PublishedProperty& row) { return ToStored<T>(row, Get{}(c)); },
           [](TComponent& c, const PublishedProperty& row, const core::PropertyValue& v, LoadContext&) {
             Set{}(c, FromStored<T>(row, v));
-          }};
+          },
+          stored};
 }
 
 // A reference reads as the name of the component it points at.
@@ -112,11 +114,14 @@ void KeepValue(TComponent& c, const PublishedProperty& row, const core::Property
 //   PUBLISH_EVENT(name, member)                                     an event bound to a published method
 //   PUBLISH_REFERENCE(name, getter expression, setter)              another component of the window
 //   PUBLISH_KEPT(name, kind, default, names)                        see published::KeptValue
-#define PUBLISH(name, kind, def, values, get, set)                                                               \
+//   PUBLISH_SECOND_NAME(name, kind, names, getter expression, setter) set and read by name, never stored
+#define PUBLISH_ROW(name, kind, def, values, get, set, stored)                                                   \
   ::ui::published::Row(                                                                                          \
       {name, ::core::PropertyKind::kind, def, values},                                                           \
       [](const ::ui::TComponent& o) -> decltype(auto) { return static_cast<const C&>(o).get; },                  \
-      [](::ui::TComponent& o, auto&& v) { static_cast<C&>(o).set(std::forward<decltype(v)>(v)); }),
+      [](::ui::TComponent& o, auto&& v) { static_cast<C&>(o).set(std::forward<decltype(v)>(v)); }, stored),
+#define PUBLISH(name, kind, def, values, get, set) PUBLISH_ROW(name, kind, def, values, get, set, true)
+#define PUBLISH_SECOND_NAME(name, kind, values, get, set) PUBLISH_ROW(name, kind, {}, values, get, set, false)
 #define PUBLISH_FIELD(name, kind, def, values, field)                                                            \
   ::ui::published::Row(                                                                                          \
       {name, ::core::PropertyKind::kind, def, values},                                                           \

@@ -5,7 +5,6 @@
 #include <numbers>
 #include <optional>
 
-#include "core/EnumNames.h"
 #include "paint/PaintHelpers.h"
 #include "framework/Exceptions.h"
 #include "framework/Gdi.h"
@@ -13,14 +12,6 @@
 #include "framework/WideText.h"
 
 namespace {
-
-TDirection DirectionValue(const core::PropertyValue& v) {
-  return ui::EnumValue<TDirection>(v, core::kDirection);
-}
-
-TVerticalAlignment AlignmentValue(const core::PropertyValue& v, bool asLayout) {
-  return ui::EnumValue<TVerticalAlignment>(v, asLayout ? core::kTextLayout : core::kVerticalAlignment);
-}
 
 POINT Step(TDirection d) {
   static const POINT kSteps[] = {{0, 0}, {0, -1}, {0, 1}, {-1, 0}, {1, 0}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};

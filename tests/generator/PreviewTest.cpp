@@ -14,8 +14,6 @@
 #include "app/Program.h"
 #include "generator/GeneratorWindows.h"
 #include "orders/WizardWindows.h"
-#include "core/PreviewPage.h"
-#include "core/TextSink.h"
 #include "filesource/TFileSource.h"
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatEdit.h"
@@ -35,20 +33,6 @@ std::string SourceFile(const std::string& relative) {
   return testsupport::FileBytes(path);
 }
 
-class StringSink : public core::TextSink {
- public:
-  void Write(std::string_view text) override { bytes.append(text); }
-  void WriteLine(std::string_view text) override { bytes.append(text).append("\r\n"); }
-  void WriteChar(char c) override { bytes.push_back(c); }
-  std::string bytes;
-};
-
-std::string ExpectedPage(const std::string& functionName, const std::string& url) {
-  StringSink sink;
-  core::PreviewPage::WriteTo(sink, functionName, url);
-  return sink.bytes;
-}
-
 class PreviewFiles : public testsupport::WindowTest {
  protected:
   void SetUp() override {
@@ -65,7 +49,7 @@ TEST_F(PreviewFiles, WritesThePageAndPlacesBothCompanionsByteForByte) {
   Click(*Form1->FlatButton2);
   ASSERT_TRUE(errors.empty());
   std::string page = testsupport::FileBytes(TForm1::kPageFile);
-  EXPECT_EQ(page, ExpectedPage("PopUp", "page.htm"));
+  EXPECT_EQ(page, SourceFile("tests/generator/PreviewPagePopUp.htm"));
   EXPECT_EQ(std::count(page.begin(), page.end(), '\n'), 45);
   EXPECT_NE(page.find("\r\n<p><A href=\"javascript:PopUp('page.htm')\" alt=\"Latchy!\">click here to preview your "
                       "PopUp</a></p>\r\n</body></html>\r\n"),

@@ -9,6 +9,7 @@ namespace {
 #define PUBLISH_EVENT(name, member) core::PropertyInfo{name, core::PropertyKind::Event, {}, {}},
 #define PUBLISH_REFERENCE(name, get, set) core::PropertyInfo{name, core::PropertyKind::Reference, {}, {}},
 #define PUBLISH_KEPT(name, kind, def, values) core::PropertyInfo{name, core::PropertyKind::kind, def, values},
+#define PUBLISH_SECOND_NAME(name, kind, values, get, set)  // never in a definition
 
 core::ClassList Build() {
   return {
