@@ -7,7 +7,7 @@
 #include "flatctrls/FlatControlClasses.h"
 #include "framework/Application.h"
 #include "framework/ClassRegistry.h"
-#include "framework/WideText.h"
+#include "system/WideText.h"
 #include "generator/GeneratorWindows.h"
 #include "generator/Unit1.h"
 #include "generator/Unit3.h"

@@ -11,10 +11,10 @@
 #include "core/TempFileNaming.h"
 #include "core/WindowsFileName.h"
 #include "filesource/TCompressStream.h"
-#include "framework/Exceptions.h"
-#include "framework/FileStream.h"
-#include "framework/Platform.h"
-#include "framework/WideText.h"
+#include "system/Exceptions.h"
+#include "system/FileStream.h"
+#include "system/Platform.h"
+#include "system/WideText.h"
 
 namespace {
 

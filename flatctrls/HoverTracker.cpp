@@ -1,6 +1,6 @@
 #include "flatctrls/HoverTracker.h"
 
-#include "framework/Platform.h"
+#include "system/Platform.h"
 #include "framework/Timer.h"
 #include "framework/WinControl.h"
 

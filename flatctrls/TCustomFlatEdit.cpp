@@ -5,7 +5,7 @@
 #include "flatctrls/FlatLook.h"
 #include "flatctrls/TFlatEdit.h"
 #include "framework/Gdi.h"
-#include "framework/Platform.h"
+#include "system/Platform.h"
 #include "framework/Screen.h"
 #include "paint/LookMetrics.h"
 

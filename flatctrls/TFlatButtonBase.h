@@ -14,9 +14,9 @@
 #include "flatctrls/FocusRectangle.h"
 #include "flatctrls/HoverTracker.h"
 #include "framework/Bitmap.h"
-#include "framework/Exceptions.h"
+#include "system/Exceptions.h"
 #include "framework/Form.h"
-#include "framework/Platform.h"
+#include "system/Platform.h"
 #include "framework/WinControl.h"
 #include "paint/LookMetrics.h"
 

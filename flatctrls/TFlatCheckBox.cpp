@@ -12,7 +12,7 @@
 #include "framework/Form.h"
 #include "framework/Gdi.h"
 #include "paint/LookMetrics.h"
-#include "framework/WideText.h"
+#include "system/WideText.h"
 
 TFlatCheckBox::TFlatCheckBox(ui::TComponent* owner) : ui::TCustomControl(owner) {
   colors_.Tie({[this](bool on) { SetParentColor(on); }, [this] { SetParentColor(true); },

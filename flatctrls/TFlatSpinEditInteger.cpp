@@ -9,9 +9,9 @@
 #include "core/SpinValue.h"
 #include "flatctrls/TSpinButton.h"
 #include "flatctrls/TTimerSpeedButton.h"
-#include "framework/Clipboard.h"
+#include "system/Clipboard.h"
 #include "framework/Gdi.h"
-#include "framework/Platform.h"
+#include "system/Platform.h"
 #include "paint/LookMetrics.h"
 
 namespace {

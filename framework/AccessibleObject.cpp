@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "framework/Exceptions.h"
+#include "system/Exceptions.h"
 #include "framework/WinControl.h"
-#include "framework/WideText.h"
+#include "system/WideText.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "framework/Exceptions.h"
+#include "system/Exceptions.h"
 #include "framework/Application.h"
 
 #include <algorithm>
@@ -6,9 +6,9 @@
 
 #include "framework/Form.h"
 #include "framework/Menu.h"
-#include "framework/Platform.h"
+#include "system/Platform.h"
 #include "framework/WinControl.h"
-#include "framework/WideText.h"
+#include "system/WideText.h"
 
 namespace ui {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "framework/Exceptions.h"
+#include "system/Exceptions.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 #include "framework/Canvas.h"
 
 #include "framework/Bitmap.h"
-#include "framework/WideText.h"
+#include "system/WideText.h"
 
 namespace ui {
 

@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "core/EnumNames.h"
-#include "framework/Exceptions.h"
+#include "system/Exceptions.h"
 #include "framework/PropertyTable.h"
 
 namespace ui {

@@ -9,7 +9,7 @@
 
 #include "core/PropertyValue.h"
 #include "framework/Events.h"
-#include "framework/Exceptions.h"
+#include "system/Exceptions.h"
 
 namespace ui {
 

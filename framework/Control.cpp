@@ -1,4 +1,4 @@
-#include "framework/Exceptions.h"
+#include "system/Exceptions.h"
 #include "framework/Control.h"
 
 #include <windowsx.h>
@@ -9,7 +9,7 @@
 #include "core/EnumNames.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
-#include "framework/WideText.h"
+#include "system/WideText.h"
 #include "framework/WinControl.h"
 
 namespace ui {

@@ -1,4 +1,4 @@
-#include "framework/Exceptions.h"
+#include "system/Exceptions.h"
 
 #include "core/EnumNames.h"
 #include "framework/CustomComboBox.h"
@@ -6,7 +6,7 @@
 #include <oleacc.h>
 
 #include "framework/Application.h"
-#include "framework/WideText.h"
+#include "system/WideText.h"
 
 namespace ui {
 

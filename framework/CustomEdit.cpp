@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "core/EnumNames.h"
-#include "framework/Clipboard.h"
-#include "framework/Platform.h"
-#include "framework/WideText.h"
+#include "system/Clipboard.h"
+#include "system/Platform.h"
+#include "system/WideText.h"
 
 namespace ui {
 

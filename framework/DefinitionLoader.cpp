@@ -8,7 +8,7 @@
 #include "core/Windows1252.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Component.h"
-#include "framework/Exceptions.h"
+#include "system/Exceptions.h"
 #include "framework/PropertyTable.h"
 
 namespace ui {

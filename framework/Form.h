@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "framework/Exceptions.h"
+#include "system/Exceptions.h"
 #include "framework/WinControl.h"
 
 namespace ui {

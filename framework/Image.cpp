@@ -1,4 +1,4 @@
-#include "framework/Exceptions.h"
+#include "system/Exceptions.h"
 
 #include "core/EnumNames.h"
 #include "framework/PropertyTable.h"

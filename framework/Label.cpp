@@ -12,7 +12,7 @@
 
 #include "framework/Gdi.h"
 #include "framework/WinControl.h"
-#include "framework/WideText.h"
+#include "system/WideText.h"
 
 namespace ui {
 

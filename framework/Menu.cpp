@@ -2,7 +2,7 @@
 
 #include "core/EnumNames.h"
 #include "framework/PropertyTable.h"
-#include "framework/WideText.h"
+#include "system/WideText.h"
 
 #include <algorithm>
 

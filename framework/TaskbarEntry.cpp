@@ -8,7 +8,7 @@
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 #include "framework/Form.h"
-#include "framework/WideText.h"
+#include "system/WideText.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "framework/Exceptions.h"
+#include "system/Exceptions.h"
 #include "framework/WinControl.h"
 
 #include <windowsx.h>
@@ -11,9 +11,9 @@
 #include "framework/Form.h"
 #include "framework/GraphicControl.h"
 #include "framework/Label.h"
-#include "framework/Platform.h"
+#include "system/Platform.h"
 #include "framework/Screen.h"
-#include "framework/WideText.h"
+#include "system/WideText.h"
 
 namespace ui {
 

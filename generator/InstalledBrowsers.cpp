@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "framework/WideText.h"
+#include "system/WideText.h"
 
 namespace {
 

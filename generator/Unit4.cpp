@@ -3,7 +3,7 @@
 #include "core/GeneratedCode.h"
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatMemo.h"
-#include "framework/Clipboard.h"
+#include "system/Clipboard.h"
 #include "framework/Label.h"
 
 TForm4::TForm4(ui::TComponent* owner) : ui::TForm(owner) {

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "framework/Application.h"
-#include "framework/Platform.h"
+#include "system/Platform.h"
 #include "framework/Screen.h"
 
 void OpenLink(const std::string& address) {

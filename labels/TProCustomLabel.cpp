@@ -6,10 +6,10 @@
 #include <optional>
 
 #include "paint/PaintHelpers.h"
-#include "framework/Exceptions.h"
+#include "system/Exceptions.h"
 #include "framework/Gdi.h"
 #include "framework/WinControl.h"
-#include "framework/WideText.h"
+#include "system/WideText.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "flatctrls/TFlatComboBox.h"
 #include "flatctrls/TFlatGroupBox.h"
 #include "framework/Label.h"
-#include "framework/Platform.h"
+#include "system/Platform.h"
 #include "orders/WizardWindows.h"
 #include "orders/pur1.h"
 

@@ -1,9 +1,9 @@
 #include "paint/PaintHelpers.h"
 
 #include "framework/Bitmap.h"
-#include "framework/Exceptions.h"
+#include "system/Exceptions.h"
 #include "framework/Gdi.h"
-#include "framework/WideText.h"
+#include "system/WideText.h"
 
 namespace {
 // Where the monochrome source is white the brush is painted; where it is black the

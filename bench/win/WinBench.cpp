@@ -24,7 +24,7 @@
 #include "core/TextSink.h"
 #include "filesource/TFileSource.h"
 #include "framework/Application.h"
-#include "framework/Platform.h"
+#include "system/Platform.h"
 #include "generator/Unit1.h"
 #include "generator/Unit3.h"
 #include "generator/Unit4.h"

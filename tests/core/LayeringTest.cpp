@@ -14,8 +14,8 @@ namespace {
 
 // Lower numbers lie lower; folders of one number do not include each other.
 const std::map<std::string, int> kLayers = {
-    {"core", 0},      {"framework", 1}, {"paint", 2},     {"flatctrls", 3}, {"labels", 3},
-    {"filesource", 3}, {"orders", 4},   {"generator", 5}, {"app", 6},
+    {"core", 0},      {"system", 1},    {"framework", 2}, {"paint", 3},     {"flatctrls", 4},
+    {"labels", 4},    {"filesource", 4}, {"orders", 5},   {"generator", 6}, {"app", 7},
 };
 
 // The project folders named by the includes of text (a file of folder) that it may not use.
@@ -47,6 +47,7 @@ TEST(Layering, TheCheckFindsIncludesOfFoldersAboveAndBeside) {
       {"core", "#include <windows.h>\n#include \"framework/Gdi.h\"\n", {"framework"}},
       {"app", "#include \"generator/Unit1.h\"\n#include \"orders/pur1.h\"\n#include \"core/CommandLine.h\"\n", {}},
       {"framework", "// #include \"app/Program.h\" is not this file's\n", {}},
+      {"system", "#include \"framework/Form.h\"\n#include \"core/Utf8.h\"\n", {"framework"}},
   };
   for (const Case& c : cases) EXPECT_EQ(ForbiddenIncludes(c.folder, c.text), c.forbidden) << c.folder << ": " << c.text;
 }

@@ -13,7 +13,7 @@
 #include "filesource/TFileSource.h"
 #include "framework/DefinitionLoader.h"
 #include "framework/Form.h"
-#include "framework/WideText.h"
+#include "system/WideText.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/WindowTest.h"
 

@@ -12,10 +12,10 @@
 #include "core/DefinitionStream.h"
 #include "framework/ClassRegistry.h"
 #include "framework/DefinitionLoader.h"
-#include "framework/Exceptions.h"
+#include "system/Exceptions.h"
 #include "framework/Form.h"
 #include "framework/Label.h"
-#include "framework/TextFile.h"
+#include "system/TextFile.h"
 #include "tests/support/WindowTest.h"
 
 namespace {

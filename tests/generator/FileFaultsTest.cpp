@@ -16,7 +16,7 @@
 #include "filesource/TFileSource.h"
 #include "flatctrls/TFlatButton.h"
 #include "framework/Menu.h"
-#include "framework/WideText.h"
+#include "system/WideText.h"
 #include "generator/Unit1.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/WindowTest.h"

@@ -19,7 +19,7 @@
 #include "flatctrls/TFlatSpinEditInteger.h"
 #include "framework/Gdi.h"
 #include "framework/Label.h"
-#include "framework/WideText.h"
+#include "system/WideText.h"
 #include "generator/Unit1.h"
 #include "generator/Unit4.h"
 #include "tests/support/FileBytes.h"

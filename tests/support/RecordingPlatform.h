@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/Platform.h"
-#include "framework/WideText.h"
+#include "system/Platform.h"
+#include "system/WideText.h"
 #include "tests/support/FileBytes.h"
 
 namespace testsupport {

@@ -1,8 +1,8 @@
-#include "framework/TextFile.h"
+#include "system/TextFile.h"
 
-#include "framework/Exceptions.h"
-#include "framework/Platform.h"
-#include "framework/WideText.h"
+#include "system/Exceptions.h"
+#include "system/Platform.h"
+#include "system/WideText.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
-#include "framework/FileStream.h"
+#include "system/FileStream.h"
 
-#include "framework/Exceptions.h"
-#include "framework/WideText.h"
+#include "system/Exceptions.h"
+#include "system/WideText.h"
 
 namespace ui {
 

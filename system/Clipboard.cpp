@@ -1,10 +1,10 @@
-#include "framework/Clipboard.h"
+#include "system/Clipboard.h"
 
 #include <cstring>
 
 #include "core/Windows1252.h"
-#include "framework/Exceptions.h"
-#include "framework/WideText.h"
+#include "system/Exceptions.h"
+#include "system/WideText.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "framework/WideText.h"
+#include "system/WideText.h"
 
 #include <windows.h>
 

@@ -1,12 +1,12 @@
-#include "framework/SafeFileWriter.h"
+#include "system/SafeFileWriter.h"
 
 #include <windows.h>
 
 #include <algorithm>
 
-#include "framework/Exceptions.h"
-#include "framework/Platform.h"
-#include "framework/WideText.h"
+#include "system/Exceptions.h"
+#include "system/Platform.h"
+#include "system/WideText.h"
 
 namespace ui {
 

@@ -1,9 +1,9 @@
-#include "framework/Platform.h"
+#include "system/Platform.h"
 
 #include <shellapi.h>
 
-#include "framework/Exceptions.h"
-#include "framework/WideText.h"
+#include "system/Exceptions.h"
+#include "system/WideText.h"
 
 namespace ui {
 
