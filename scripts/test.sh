@@ -8,7 +8,6 @@ build_win
 build_release
 ensure_prefix
 # One ctest run over the three build trees, so the summary counts every test.
-rm -f "$BUILD/retried-tests.txt"
 cat > "$BUILD/CTestTestfile.cmake" <<CT
 subdirs("host")
 subdirs("win")
@@ -24,24 +23,5 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wine "$0/win/tests/desktop_holder.exe" </dev/null >/dev/null 2>&1 &
   ctest --test-dir "$0" --output-on-failure -j2 --timeout 300
   rc=$?
-  # A Wine test process that dies before its first line (seen on a loaded machine) gets one more
-  # try; a test that printed anything and failed has failed, and is not run again.
-  if [ "$rc" -ne 0 ]; then
-    temporary="$0/Testing/Temporary"
-    python3 "$1" "$temporary/LastTest.log" "$temporary/LastTestsFailed.log" >"$0/retried-tests.txt"
-    others=$(grep -cvxFf "$0/retried-tests.txt" <(cut -d: -f2- "$temporary/LastTestsFailed.log") || true)
-    if [ -s "$0/retried-tests.txt" ]; then
-      echo "== Running again the tests whose process printed nothing before it ended:"
-      sed "s/^/   /" "$0/retried-tests.txt"
-      pattern=$(sed -e "s/[^A-Za-z0-9_]/\\\\&/g" "$0/retried-tests.txt" | paste -sd"|")
-      ctest --test-dir "$0" --output-on-failure --timeout 300 -R "^($pattern)\$"
-      retry_rc=$?
-      [ "$others" -eq 0 ] && rc=$retry_rc
-    fi
-  fi
   wineserver -k
-  if [ -s "$0/retried-tests.txt" ]; then
-    echo "== Tests that needed a retry:"
-    sed "s/^/   /" "$0/retried-tests.txt"
-  fi
-  exit $rc' "$BUILD" "$ROOT/scripts/retry_silent_deaths.py"
+  exit $rc' "$BUILD"

@@ -1,5 +1,5 @@
-"""One browser session per engine, headful on the display the tests run on, each with its pop-up
-blocker on as a visitor's browser has it. Chromium and WebKit (MiniBrowser) speak classic WebDriver
+"""One browser session per engine, headful on a virtual display of its own (so the Wine tests on the
+tests' display never take its focus), each with its pop-up blocker on as a visitor's browser has it. Chromium and WebKit (MiniBrowser) speak classic WebDriver
 through their drivers; Firefox speaks WebDriver BiDi over a websocket to its own remote agent. The
 checks see one small interface: open, handles, switch, script, click, point, close."""
 import asyncio
@@ -338,22 +338,49 @@ PROBE = ("<!DOCTYPE html><title>probe</title><script>"
 
 
 @contextlib.contextmanager
+def own_display():
+    """A virtual X display for this process and the browsers it starts, ended with the session."""
+    xvfb = shutil.which("Xvfb")
+    if not xvfb:
+        raise EngineFailed("Xvfb (package xvfb) is not installed")
+    read, write = os.pipe()
+    server = subprocess.Popen([xvfb, "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                              pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as numbers:
+        number = numbers.readline().strip()
+    if not number:
+        server.kill()
+        raise EngineFailed("Xvfb gave no display")
+    previous = os.environ.get("DISPLAY")
+    os.environ["DISPLAY"] = ":" + number
+    try:
+        yield
+    finally:
+        server.terminate()
+        server.wait(timeout=10)
+        if previous is None:
+            os.environ.pop("DISPLAY", None)
+        else:
+            os.environ["DISPLAY"] = previous
+
+
+@contextlib.contextmanager
 def engine_session(key, folder):
     """The engine's one session, its blocker proved on by a probe page whose window.open runs
     without a click; raises EngineFailed, with the reason, where that cannot be had."""
-    if not os.environ.get("DISPLAY"):
-        raise EngineFailed("no display: run under xvfb-run, as the test command does")
-    session = ENGINES[key]()
-    try:
-        probe = os.path.join(folder, "probe.htm")
-        with open(probe, "w") as f:
-            f.write(PROBE)
-        session.open("file://" + probe)
-        outcome = wait_for(lambda: session.script("return document.title;") in ("blocked", "opened") and
-                           session.script("return document.title;"), 5)
-        if outcome != "blocked" or len(session.handles()) != 1:
-            raise EngineFailed(f"the pop-up blocker is not on: a window.open without a click gave {outcome!r}, "
-                               f"{len(session.handles())} windows")
-        yield session
-    finally:
-        session.end()
+    with own_display():
+        session = ENGINES[key]()
+        try:
+            probe = os.path.join(folder, "probe.htm")
+            with open(probe, "w") as f:
+                f.write(PROBE)
+            session.open("file://" + probe)
+            outcome = wait_for(lambda: session.script("return document.title;") in ("blocked", "opened") and
+                               session.script("return document.title;"), 5)
+            if outcome != "blocked" or len(session.handles()) != 1:
+                raise EngineFailed(f"the pop-up blocker is not on: a window.open without a click gave {outcome!r}, "
+                                   f"{len(session.handles())} windows")
+            yield session
+        finally:
+            session.end()

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""The browser tests of one engine in one session: the advice's claims, every saved page and the
-call snippet, and the preview that Preview writes. An engine that does not start, or whose pop-up
-blocker cannot be turned on, fails with the reason. Usage: run_engine.py chromium|firefox|webkit
-skylatch_shots.exe [advice,saved,preview]"""
+"""The browser tests of one engine in one session, on a virtual display of its own: the advice's
+claims, every saved page and the call snippet, and the preview that Preview writes (all made once by
+make_files.py into the files folder). An engine that does not start, or whose pop-up blocker cannot
+be turned on, fails with the reason.
+Usage: run_engine.py chromium|firefox|webkit files-folder [advice,saved,preview]"""
 import shutil
 import sys
 import tempfile
@@ -11,7 +12,7 @@ import harness
 
 
 def main():
-    key, shots = sys.argv[1], sys.argv[2]
+    key, files = sys.argv[1], sys.argv[2]
     parts = sys.argv[3].split(",") if len(sys.argv) > 3 else ["advice", "saved", "preview"]
     folder = tempfile.mkdtemp(prefix=f"skylatch-{key}-")
     try:
@@ -22,11 +23,11 @@ def main():
                 advice_checks.run(session, folder)
             if "saved" in parts:
                 import saved_page_checks
-                saved_page_checks.run(session, shots, folder)
+                saved_page_checks.run(session, files)
             if "preview" in parts:
                 import preview_checks
-                preview_checks.run(session, shots)
-                preview_checks.run_hostile(session, shots)
+                preview_checks.run(session, files)
+                preview_checks.run_hostile(session, files)
     except harness.EngineFailed as e:
         harness.fail(f"{key} cannot be tested: {e}")
     finally:
