@@ -62,7 +62,7 @@ TEST(TemporaryFolder, TheProgramStartsWithAnyFolderAndKeepsItsFilesThereOrNowher
       TemporaryFolderSetting setting(c.folder);
       ProgramProcess program("");
       HWND main = program.WaitForWindow("TForm1");
-      ASSERT_NE(main, nullptr) << "did not start";
+      ASSERT_NE(main, nullptr) << "did not start; exit code " << program.WaitForExit(1000);
       EXPECT_EQ(StoreFilesIn(c.folder).size(), c.made ? 2u : 0u);
       EXPECT_EQ(StoreFilesIn(L"C:\\"), rootBefore);
       ProgramProcess::ChooseMenu(main, 2, -1);  // Exit
