@@ -7,19 +7,19 @@
 #include "flatctrls/FlatControlClasses.h"
 #include "framework/Application.h"
 #include "framework/ClassRegistry.h"
-#include "system/WideText.h"
 #include "generator/GeneratorWindows.h"
 #include "generator/Unit1.h"
 #include "generator/Unit3.h"
 #include "generator/Unit4.h"
 #include "labels/LinkControlClasses.h"
+#include "orders/WizardWindows.h"
 #include "orders/pur1.h"
 #include "orders/pur2.h"
 #include "orders/pur3.h"
 #include "orders/pur4.h"
 #include "orders/pur5.h"
 #include "orders/pur6.h"
-#include "orders/WizardWindows.h"
+#include "system/WideText.h"
 
 namespace app {
 

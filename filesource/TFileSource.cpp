@@ -1,16 +1,15 @@
 #include "filesource/TFileSource.h"
 
-#include "core/EnumNames.h"
-#include "framework/PropertyTable.h"
-
 #include <windows.h>
 
+#include "core/EnumNames.h"
 #include "core/FileData.h"
 #include "core/FileErrorText.h"
 #include "core/FileSourceWriter.h"
 #include "core/TempFileNaming.h"
 #include "core/WindowsFileName.h"
 #include "filesource/TCompressStream.h"
+#include "framework/PropertyTable.h"
 #include "system/Exceptions.h"
 #include "system/FileStream.h"
 #include "system/Platform.h"

@@ -1,8 +1,8 @@
 #include "flatctrls/HoverTracker.h"
 
-#include "system/Platform.h"
 #include "framework/Timer.h"
 #include "framework/WinControl.h"
+#include "system/Platform.h"
 
 HoverTracker::HoverTracker() = default;
 HoverTracker::~HoverTracker() = default;

@@ -5,9 +5,9 @@
 #include "flatctrls/FlatLook.h"
 #include "flatctrls/TFlatEdit.h"
 #include "framework/Gdi.h"
-#include "system/Platform.h"
 #include "framework/Screen.h"
 #include "paint/LookMetrics.h"
+#include "system/Platform.h"
 
 namespace {
 constexpr int kFrameWidth = 3;

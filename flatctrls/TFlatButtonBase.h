@@ -1,24 +1,21 @@
 #pragma once
 #include <windows.h>
-
 #include <oleacc.h>
-
 #include <string>
 #include <vector>
 
 #include "core/AccessibleText.h"
-
 #include "core/ButtonStateMachine.h"
 #include "flatctrls/FlatButtonPainter.h"
 #include "flatctrls/FlatLook.h"
 #include "flatctrls/FocusRectangle.h"
 #include "flatctrls/HoverTracker.h"
 #include "framework/Bitmap.h"
-#include "system/Exceptions.h"
 #include "framework/Form.h"
-#include "system/Platform.h"
 #include "framework/WinControl.h"
 #include "paint/LookMetrics.h"
+#include "system/Exceptions.h"
+#include "system/Platform.h"
 
 using core::TButtonState;
 

@@ -1,16 +1,15 @@
 #include "flatctrls/TFlatCheckBox.h"
 
-#include "core/EnumNames.h"
-#include "framework/PropertyTable.h"
-
 #include <oleacc.h>
 
 #include "core/AccessibleText.h"
 #include "core/DpiScale.h"
+#include "core/EnumNames.h"
 #include "flatctrls/FocusRectangle.h"
 #include "framework/AccessibleObject.h"
 #include "framework/Form.h"
 #include "framework/Gdi.h"
+#include "framework/PropertyTable.h"
 #include "paint/LookMetrics.h"
 #include "system/WideText.h"
 

@@ -1,13 +1,12 @@
 #include "flatctrls/TFlatComboBox.h"
 
-#include "core/EnumNames.h"
-#include "framework/PropertyTable.h"
-
 #include <algorithm>
 #include <array>
 
 #include "core/DpiScale.h"
+#include "core/EnumNames.h"
 #include "framework/Gdi.h"
+#include "framework/PropertyTable.h"
 #include "paint/LookMetrics.h"
 
 namespace {

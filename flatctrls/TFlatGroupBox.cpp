@@ -1,16 +1,14 @@
 #include "flatctrls/TFlatGroupBox.h"
 
-#include "core/EnumNames.h"
-#include "framework/PropertyTable.h"
-
 #include <oleacc.h>
-
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/AccessibleText.h"
+#include "core/EnumNames.h"
 #include "framework/Bitmap.h"
+#include "framework/PropertyTable.h"
 #include "paint/LookMetrics.h"
 
 TFlatGroupBox::TFlatGroupBox(ui::TComponent* owner) : ui::TCustomControl(owner) {

@@ -1,11 +1,10 @@
 #include "flatctrls/TFlatMemo.h"
 
-#include "core/EnumNames.h"
-#include "framework/PropertyTable.h"
-
-#include "flatctrls/FlatLook.h"
-
 #include <algorithm>
+
+#include "core/EnumNames.h"
+#include "flatctrls/FlatLook.h"
+#include "framework/PropertyTable.h"
 
 namespace {
 constexpr char kCtrlA = 1;

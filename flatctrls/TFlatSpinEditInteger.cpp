@@ -1,18 +1,17 @@
 #include "flatctrls/TFlatSpinEditInteger.h"
 
-#include "core/EnumNames.h"
-#include "framework/PropertyTable.h"
-
 #include <algorithm>
 
+#include "core/EnumNames.h"
 #include "core/FieldLimits.h"
 #include "core/SpinValue.h"
 #include "flatctrls/TSpinButton.h"
 #include "flatctrls/TTimerSpeedButton.h"
-#include "system/Clipboard.h"
 #include "framework/Gdi.h"
-#include "system/Platform.h"
+#include "framework/PropertyTable.h"
 #include "paint/LookMetrics.h"
+#include "system/Clipboard.h"
+#include "system/Platform.h"
 
 namespace {
 // The decimal separator of the user's locale as it is now.

@@ -1,11 +1,10 @@
 #include "framework/AccessibleObject.h"
 
 #include <oleacc.h>
-
 #include <string>
 
-#include "system/Exceptions.h"
 #include "framework/WinControl.h"
+#include "system/Exceptions.h"
 #include "system/WideText.h"
 
 namespace ui {

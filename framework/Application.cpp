@@ -1,4 +1,3 @@
-#include "system/Exceptions.h"
 #include "framework/Application.h"
 
 #include <algorithm>
@@ -6,8 +5,9 @@
 
 #include "framework/Form.h"
 #include "framework/Menu.h"
-#include "system/Platform.h"
 #include "framework/WinControl.h"
+#include "system/Exceptions.h"
+#include "system/Platform.h"
 #include "system/WideText.h"
 
 namespace ui {

@@ -4,8 +4,8 @@
 #include <cctype>
 
 #include "core/EnumNames.h"
-#include "system/Exceptions.h"
 #include "framework/PropertyTable.h"
+#include "system/Exceptions.h"
 
 namespace ui {
 

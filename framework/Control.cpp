@@ -1,16 +1,15 @@
-#include "system/Exceptions.h"
 #include "framework/Control.h"
 
 #include <windowsx.h>
-
 #include <cctype>
 
 #include "core/DpiScale.h"
 #include "core/EnumNames.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
-#include "system/WideText.h"
 #include "framework/WinControl.h"
+#include "system/Exceptions.h"
+#include "system/WideText.h"
 
 namespace ui {
 

@@ -1,11 +1,10 @@
-#include "system/Exceptions.h"
-
-#include "core/EnumNames.h"
 #include "framework/CustomComboBox.h"
 
 #include <oleacc.h>
 
+#include "core/EnumNames.h"
 #include "framework/Application.h"
+#include "system/Exceptions.h"
 #include "system/WideText.h"
 
 namespace ui {

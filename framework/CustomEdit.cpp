@@ -1,7 +1,6 @@
 #include "framework/CustomEdit.h"
 
 #include <oleacc.h>
-
 #include <algorithm>
 
 #include "core/EnumNames.h"

@@ -8,8 +8,8 @@
 #include "core/Windows1252.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Component.h"
-#include "system/Exceptions.h"
 #include "framework/PropertyTable.h"
+#include "system/Exceptions.h"
 
 namespace ui {
 

@@ -1,7 +1,3 @@
-#include "system/Exceptions.h"
-
-#include "core/EnumNames.h"
-#include "framework/PropertyTable.h"
 #include "framework/Form.h"
 
 #include <algorithm>
@@ -13,7 +9,9 @@
 #include "framework/Application.h"
 #include "framework/DefinitionLoader.h"
 #include "framework/Menu.h"
+#include "framework/PropertyTable.h"
 #include "framework/Screen.h"
+#include "system/Exceptions.h"
 
 namespace ui {
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "system/Exceptions.h"
 #include "framework/WinControl.h"
+#include "system/Exceptions.h"
 
 namespace ui {
 

@@ -1,10 +1,9 @@
-#include "system/Exceptions.h"
-
-#include "core/EnumNames.h"
-#include "framework/PropertyTable.h"
 #include "framework/Image.h"
 
 #include "core/DpiScale.h"
+#include "core/EnumNames.h"
+#include "framework/PropertyTable.h"
+#include "system/Exceptions.h"
 
 namespace ui {
 

@@ -1,16 +1,12 @@
 #include "framework/Label.h"
 
-#include "core/EnumNames.h"
-#include "framework/PropertyTable.h"
-
 #include <oleacc.h>
 
 #include "core/AccessibleText.h"
-#include "framework/AccessibleObject.h"
-
 #include "core/EnumNames.h"
-
+#include "framework/AccessibleObject.h"
 #include "framework/Gdi.h"
+#include "framework/PropertyTable.h"
 #include "framework/WinControl.h"
 #include "system/WideText.h"
 

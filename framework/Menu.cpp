@@ -1,10 +1,10 @@
 #include "framework/Menu.h"
 
+#include <algorithm>
+
 #include "core/EnumNames.h"
 #include "framework/PropertyTable.h"
 #include "system/WideText.h"
-
-#include <algorithm>
 
 namespace ui {
 

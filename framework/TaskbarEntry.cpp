@@ -1,7 +1,6 @@
 #include "framework/TaskbarEntry.h"
 
 #include <dwmapi.h>
-
 #include <algorithm>
 #include <utility>
 

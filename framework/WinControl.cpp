@@ -1,8 +1,6 @@
-#include "system/Exceptions.h"
 #include "framework/WinControl.h"
 
 #include <windowsx.h>
-
 #include <algorithm>
 
 #include "core/AccessibleText.h"
@@ -11,8 +9,9 @@
 #include "framework/Form.h"
 #include "framework/GraphicControl.h"
 #include "framework/Label.h"
-#include "system/Platform.h"
 #include "framework/Screen.h"
+#include "system/Exceptions.h"
+#include "system/Platform.h"
 #include "system/WideText.h"
 
 namespace ui {

@@ -1,7 +1,6 @@
 #include "generator/InstalledBrowsers.h"
 
 #include <windows.h>
-
 #include <string>
 
 #include "system/WideText.h"

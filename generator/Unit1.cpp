@@ -3,19 +3,18 @@
 #include <windows.h>
 #include <dlgs.h>
 #include <shellapi.h>
-
 #include <cctype>
 #include <optional>
 
 #include "core/FieldLimits.h"
 #include "core/FileErrorText.h"
-#include "core/PopupFileReader.h"
 #include "core/IoErrorMessage.h"
+#include "core/PopupFileReader.h"
 #include "core/PreviewPage.h"
-#include "core/SaveFileName.h"
-#include "core/SpinValue.h"
 #include "core/ProductSite.h"
 #include "core/ProgramFolder.h"
+#include "core/SaveFileName.h"
+#include "core/SpinValue.h"
 #include "core/WebEscape.h"
 #include "core/Windows1252.h"
 #include "core/WindowsFileName.h"
@@ -27,19 +26,19 @@
 #include "flatctrls/TFlatGroupBox.h"
 #include "flatctrls/TFlatSpinEditInteger.h"
 #include "framework/Application.h"
-#include "system/Exceptions.h"
 #include "framework/Label.h"
 #include "framework/Menu.h"
-#include "system/Platform.h"
-#include "system/SafeFileWriter.h"
-#include "system/TextFile.h"
-#include "system/WideText.h"
 #include "generator/GeneratorWindows.h"
 #include "generator/InstalledBrowsers.h"
 #include "generator/Unit3.h"
 #include "generator/Unit4.h"
 #include "orders/WizardWindows.h"
 #include "orders/pur1.h"
+#include "system/Exceptions.h"
+#include "system/Platform.h"
+#include "system/SafeFileWriter.h"
+#include "system/TextFile.h"
+#include "system/WideText.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "core/GeneratedCode.h"
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatMemo.h"
-#include "system/Clipboard.h"
 #include "framework/Label.h"
+#include "system/Clipboard.h"
 
 TForm4::TForm4(ui::TComponent* owner) : ui::TForm(owner) {
   Publish("FlatButton1Click", &TForm4::FlatButton1Click);

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "framework/Application.h"
-#include "system/Platform.h"
 #include "framework/Screen.h"
+#include "system/Platform.h"
 
 void OpenLink(const std::string& address) {
   if (address.empty()) return;

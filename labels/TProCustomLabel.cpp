@@ -5,10 +5,10 @@
 #include <numbers>
 #include <optional>
 
-#include "paint/PaintHelpers.h"
-#include "system/Exceptions.h"
 #include "framework/Gdi.h"
 #include "framework/WinControl.h"
+#include "paint/PaintHelpers.h"
+#include "system/Exceptions.h"
 #include "system/WideText.h"
 
 namespace {

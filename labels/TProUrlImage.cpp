@@ -1,10 +1,9 @@
 #include "labels/TProUrlImage.h"
 
-#include "core/EnumNames.h"
-#include "framework/PropertyTable.h"
-
 #include <oleacc.h>
 
+#include "core/EnumNames.h"
+#include "framework/PropertyTable.h"
 #include "labels/ProUrl.h"
 
 TProUrlImage::TProUrlImage(ui::TComponent* owner) : ui::TImage(owner) { SetCursor(crHandPoint); }

@@ -1,12 +1,11 @@
 #include "labels/TProUrlLabel.h"
 
-#include "core/EnumNames.h"
-#include "framework/PropertyTable.h"
-#include "framework/WinControl.h"
-
 #include <oleacc.h>
 
 #include "core/AccessibleText.h"
+#include "core/EnumNames.h"
+#include "framework/PropertyTable.h"
+#include "framework/WinControl.h"
 #include "labels/ProUrl.h"
 
 TProUrlLabel::TProUrlLabel(ui::TComponent* owner) : TProLabel(owner) {

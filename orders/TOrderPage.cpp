@@ -8,9 +8,9 @@
 #include "flatctrls/TFlatComboBox.h"
 #include "flatctrls/TFlatGroupBox.h"
 #include "framework/Label.h"
-#include "system/Platform.h"
 #include "orders/WizardWindows.h"
 #include "orders/pur1.h"
+#include "system/Platform.h"
 
 TOrderPage::TOrderPage(ui::TComponent* owner, core::OrderPage page) : ui::TForm(owner), page_(page) {
   Publish("FormShow", &TOrderPage::FormShow);

@@ -1,8 +1,8 @@
 #include "paint/PaintHelpers.h"
 
 #include "framework/Bitmap.h"
-#include "system/Exceptions.h"
 #include "framework/Gdi.h"
+#include "system/Exceptions.h"
 #include "system/WideText.h"
 
 namespace {

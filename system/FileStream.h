@@ -1,6 +1,5 @@
 #pragma once
 #include <windows.h>
-
 #include <string>
 
 #include "core/ByteStream.h"

@@ -2,7 +2,6 @@
 #include <windows.h>
 #include <commdlg.h>
 #include <shellapi.h>
-
 #include <string>
 
 namespace ui {

@@ -1,7 +1,6 @@
 #include "system/SafeFileWriter.h"
 
 #include <windows.h>
-
 #include <algorithm>
 
 #include "system/Exceptions.h"

@@ -8,6 +8,7 @@ import os
 import shutil
 import subprocess
 import sys
+import tempfile
 
 import preview_checks
 import saved_page_checks
@@ -16,11 +17,14 @@ failures = []
 
 
 def wine(shots, arguments, what):
-    if subprocess.call(["wine", shots] + arguments, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL) != 0:
-        print(f"FAIL: the program did not write {what}", flush=True)
-        failures.append(what)
-        return False
+    # Into a file, not a pipe: the Wine helpers the first start leaves running keep a pipe open.
+    with tempfile.TemporaryFile("w+", errors="replace") as said:
+        code = subprocess.call(["wine", shots] + arguments, stdin=subprocess.DEVNULL, stdout=said, stderr=said)
+        if code != 0:
+            said.seek(0)
+            print(f"FAIL: the program did not write {what}; skylatch_shots said:\n{said.read()}", flush=True)
+            failures.append(what)
+            return False
     return True
 
 

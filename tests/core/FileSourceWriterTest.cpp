@@ -6,11 +6,11 @@
 #include <map>
 #include <random>
 
+#include "SampleBytes.h"
 #include "core/DefinitionCompiler.h"
 #include "core/DefinitionStream.h"
 #include "core/FileData.h"
 #include "core/StreamError.h"
-#include "SampleBytes.h"
 #include "tools/defc/PublishedClasses.h"
 
 namespace core {

@@ -12,9 +12,9 @@
 #include "core/DefinitionStream.h"
 #include "framework/ClassRegistry.h"
 #include "framework/DefinitionLoader.h"
-#include "system/Exceptions.h"
 #include "framework/Form.h"
 #include "framework/Label.h"
+#include "system/Exceptions.h"
 #include "system/TextFile.h"
 #include "tests/support/WindowTest.h"
 

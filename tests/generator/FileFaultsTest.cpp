@@ -11,13 +11,13 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "generator/GeneratorWindows.h"
-#include "orders/WizardWindows.h"
 #include "filesource/TFileSource.h"
 #include "flatctrls/TFlatButton.h"
 #include "framework/Menu.h"
-#include "system/WideText.h"
+#include "generator/GeneratorWindows.h"
 #include "generator/Unit1.h"
+#include "orders/WizardWindows.h"
+#include "system/WideText.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/WindowTest.h"
 

@@ -7,8 +7,6 @@
 #include <string>
 
 #include "app/Program.h"
-#include "generator/GeneratorWindows.h"
-#include "orders/WizardWindows.h"
 #include "core/GeneratedCode.h"
 #include "flatctrls/FlatLook.h"
 #include "flatctrls/TFlatButton.h"
@@ -19,9 +17,11 @@
 #include "flatctrls/TFlatSpinEditInteger.h"
 #include "framework/Gdi.h"
 #include "framework/Label.h"
-#include "system/WideText.h"
+#include "generator/GeneratorWindows.h"
 #include "generator/Unit1.h"
 #include "generator/Unit4.h"
+#include "orders/WizardWindows.h"
+#include "system/WideText.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/WindowTest.h"
 

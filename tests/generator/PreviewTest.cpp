@@ -12,13 +12,13 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "generator/GeneratorWindows.h"
-#include "orders/WizardWindows.h"
 #include "filesource/TFileSource.h"
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatEdit.h"
 #include "flatctrls/TFlatSpinEditInteger.h"
+#include "generator/GeneratorWindows.h"
 #include "generator/Unit1.h"
+#include "orders/WizardWindows.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/WindowTest.h"
 

@@ -362,15 +362,19 @@ int SavePage(const char* path, const char* windowName, const char* address, int 
   if (!dialog) return Failed("the Save As dialog did not appear");
   Sleep(500);
   HWND type = GetDlgItem(dialog, cmb1);
-  SendMessageA(type, CB_SETCURSEL, 1, 0);
-  // A choice in the list sends both notices; the dialog acts on the second.
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(type));
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), reinterpret_cast<LPARAM>(type));
   HWND name = DialogEdit(dialog, edt1);
   if (!name) name = DialogEdit(dialog, cmb13);
-  if (!name) return Failed("the dialog's file name field was not found");
+  if (!type || !name) return Failed("the dialog's type list or file name field was not found");
+  // The page type is picked again each second until the suggestion follows it: a dialog still
+  // setting itself up on a loaded machine may put the first type back.
   char suggested[MAX_PATH] = {};
-  for (int i = 0; i < 50; ++i) {
+  for (int i = 0; i < 100; ++i) {
+    if (i % 10 == 0) {
+      SendMessageA(type, CB_SETCURSEL, 1, 0);
+      // A choice in the list sends both notices; the dialog acts on the second.
+      SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(type));
+      SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), reinterpret_cast<LPARAM>(type));
+    }
     SendMessageA(name, WM_GETTEXT, sizeof suggested, reinterpret_cast<LPARAM>(suggested));
     if (std::string(suggested).ends_with(".htm")) break;
     Sleep(100);
