@@ -256,6 +256,18 @@ void SaveGeneratorStates(HWND generator, StateSheet& sheet) {
 bool SetEditText(HWND generator, const char* current, const std::string& text);
 int Failed(const char* step);
 
+// Ends the program by File > Exit, as a user does; on a loaded machine the menu's keys can reach
+// a window still closing, so a program that is still there after five seconds is asked to close.
+int ExitProgram(ProgramProcess& program, HWND generator) {
+  ProgramProcess::ChooseMenu(generator, 2, -1);  // Exit
+  int exitCode = program.WaitForExit(5000);
+  if (exitCode == -1 && program.Running()) {
+    PostMessageA(generator, WM_CLOSE, 0, 0);
+    exitCode = program.WaitForExit(10000);
+  }
+  return exitCode;
+}
+
 // Presses Preview, with the function name and the address given (UTF-8) when they are.
 int PressPreview(const char* functionName = nullptr, const char* address = nullptr) {
   const char* script = "C:\\windows\\temp\\tmpskt.js";
@@ -277,8 +289,7 @@ int PressPreview(const char* functionName = nullptr, const char* address = nullp
     SendMessageA(box, WM_COMMAND, IDOK, 0);
     Sleep(300);
   }
-  ProgramProcess::ChooseMenu(generator, 2, -1);  // Exit
-  int exitCode = program.WaitForExit(5000);
+  int exitCode = ExitProgram(program, generator);
   bool written = GetFileAttributesA(script) != INVALID_FILE_ATTRIBUTES;
   std::printf("Preview %s, program ended with %d\n", written ? "written" : "NOT written", exitCode);
   return written && exitCode == 0 ? 0 : 1;
@@ -385,8 +396,7 @@ int SavePage(const char* path, const char* windowName, const char* address, int 
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
   for (int i = 0; i < 100 && GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
   Sleep(300);
-  ProgramProcess::ChooseMenu(generator, 2, -1);  // Exit
-  int exitCode = program.WaitForExit(5000);
+  int exitCode = ExitProgram(program, generator);
   bool written = GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
   std::printf("Page %s, program ended with %d\n", written ? "saved" : "NOT saved", exitCode);
   return written && exitCode == 0 ? 0 : 1;
@@ -459,8 +469,7 @@ int SaveScriptAndSnippet(const std::string& folder, const char* functionName, co
   std::fclose(out);
   PostMessageA(code, WM_CLOSE, 0, 0);
   Sleep(300);
-  ProgramProcess::ChooseMenu(generator, 2, -1);  // Exit
-  const int exitCode = program.WaitForExit(5000);
+  const int exitCode = ExitProgram(program, generator);
   const bool written = GetFileAttributesA(script.c_str()) != INVALID_FILE_ATTRIBUTES;
   std::printf("Script %s, snippet written, program ended with %d\n", written ? "saved" : "NOT saved", exitCode);
   return written && exitCode == 0 ? 0 : 1;
