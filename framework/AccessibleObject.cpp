@@ -207,6 +207,9 @@ class ControlAccessible final : public IAccessible {
     AccessibleInfo info;
     target->DescribeAccessible(info);
     if (info.defaultAction.empty()) return IsSelf(child) ? standard_->accDoDefaultAction(child) : DISP_E_MEMBERNOTFOUND;
+    // A greyed-out control, or one inside a greyed-out parent, does nothing, as under the mouse.
+    for (const TControl* c = target; c; c = c->Parent())
+      if (!c->Enabled()) return DISP_E_MEMBERNOTFOUND;
     try {
       target->DoAccessibleAction();
     } catch (const std::exception&) {

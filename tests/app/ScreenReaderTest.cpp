@@ -228,6 +228,27 @@ TEST_F(ScreenReader, TogglesACheckBoxAndFindsALabelAtItsPlace) {
     ASSERT_TRUE(box.Read(CHILDID_SELF, node));
     EXPECT_TRUE(node.state & STATE_SYSTEM_CHECKED);
   }
+  // Full Screen greys out the bars and the size fields: their default actions do nothing.
+  HWND statusBar = ProgramProcess::FindChild(main, "TFlatCheckBox", "Status Bar");
+  HWND arrows = ProgramProcess::FindChild(main, "TSpinButton", "");
+  ASSERT_TRUE(statusBar && arrows);
+  wchar_t before[32] = {}, after[32] = {};
+  GetWindowTextW(GetParent(arrows), before, 32);
+  Accessible box(statusBar), spin(arrows);
+  ASSERT_TRUE(box && spin);
+  long increase = 0;
+  for (long id = 1, n = spin.ChildCount(); id <= n && !increase; ++id)
+    if (Node node; spin.Read(id, node) && node.name == "Increase") increase = id;
+  ASSERT_NE(increase, 0);
+  box->accDoDefaultAction(Child(CHILDID_SELF));
+  spin->accDoDefaultAction(Child(increase));
+  Node boxNode, increaseNode;
+  ASSERT_TRUE(box.Read(CHILDID_SELF, boxNode) && spin.Read(increase, increaseNode));
+  EXPECT_TRUE(boxNode.state & STATE_SYSTEM_UNAVAILABLE);
+  EXPECT_FALSE(boxNode.state & STATE_SYSTEM_CHECKED);
+  EXPECT_TRUE(increaseNode.state & STATE_SYSTEM_UNAVAILABLE);
+  GetWindowTextW(GetParent(arrows), after, 32);
+  EXPECT_STREQ(after, before);
   HWND nameBox = ProgramProcess::FindChild(main, "TFlatGroupBox", "Name");
   ASSERT_NE(nameBox, nullptr);
   Accessible group(nameBox);
