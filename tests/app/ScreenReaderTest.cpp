@@ -302,7 +302,8 @@ TEST_F(ScreenReader, ReadsTheGeneratedCodeWindow) {
                             {ROLE_SYSTEM_TEXT, "Save as PopUp.js", nullptr, STATE_SYSTEM_READONLY},
                             {ROLE_SYSTEM_TEXT, "Put in your page", nullptr, STATE_SYSTEM_READONLY},
                             {ROLE_SYSTEM_TEXT, "What browsers do with it", nullptr, STATE_SYSTEM_READONLY},
-                            {ROLE_SYSTEM_PUSHBUTTON, "Copy", nullptr, STATE_SYSTEM_FOCUSABLE},
+                            {ROLE_SYSTEM_PUSHBUTTON, "Copy script", nullptr, STATE_SYSTEM_FOCUSABLE},
+                            {ROLE_SYSTEM_PUSHBUTTON, "Copy call", nullptr, STATE_SYSTEM_FOCUSABLE},
                             {ROLE_SYSTEM_PUSHBUTTON, "Close", nullptr, STATE_SYSTEM_DEFAULT},
                         });
 }
