@@ -16,7 +16,7 @@ import time
 import zipfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "browser"))
-from harness import EngineFailed, start_chromium  # noqa: E402
+from harness import EngineFailed, own_display, start_chromium  # noqa: E402
 
 
 def fail(message):
@@ -26,17 +26,20 @@ def fail(message):
 
 @contextlib.contextmanager
 def chromium_session():
-    """Chromium through chromedriver, or None (after saying SKIPPED and why) where it cannot start."""
-    try:
-        session = start_chromium()
-    except EngineFailed as e:
-        print(f"SKIPPED: Chromium cannot start here: {e}")
-        yield None
-        return
-    try:
-        yield session
-    finally:
-        session.end()
+    """Chromium through chromedriver, or None (after saying SKIPPED and why) where it cannot start.
+    It runs on a virtual display of its own, so it never takes the focus from a Wine test."""
+    with contextlib.ExitStack() as stack:
+        try:
+            stack.enter_context(own_display())
+            session = start_chromium()
+        except EngineFailed as e:
+            print(f"SKIPPED: Chromium cannot start here: {e}")
+            yield None
+            return
+        try:
+            yield session
+        finally:
+            session.end()
 
 
 def main():

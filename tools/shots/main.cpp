@@ -256,6 +256,18 @@ void SaveGeneratorStates(HWND generator, StateSheet& sheet) {
 bool SetEditText(HWND generator, const char* current, const std::string& text);
 int Failed(const char* step);
 
+// File > Save, and the Save As dialog it opens. On a loaded machine the menu's keys can reach the
+// window before it has taken the focus and be lost; a dialog not there after the wait never comes,
+// so the menu is chosen again.
+HWND OpenSaveDialog(const ProgramProcess& program, HWND generator) {
+  HWND dialog = nullptr;
+  for (int attempt = 0; attempt < 3 && !dialog; ++attempt) {
+    ProgramProcess::ChooseMenu(generator, 0, 1);  // File > Save
+    dialog = program.WaitForWindow("#32770");
+  }
+  return dialog;
+}
+
 // Ends the program by File > Exit, as a user does; on a loaded machine the menu's keys can reach
 // a window still closing, so a program that is still there after five seconds is asked to close.
 int ExitProgram(ProgramProcess& program, HWND generator) {
@@ -368,8 +380,7 @@ int SavePage(const char* path, const char* windowName, const char* address, int 
       reinterpret_cast<LPARAM>(&combos));
   if (combos.size() != 1) return Failed("the activation method box was not found");
   SendMessageA(combos[0], CB_SETCURSEL, method, 0);
-  ProgramProcess::ChooseMenu(generator, 0, 1);  // File > Save
-  HWND dialog = program.WaitForWindow("#32770");
+  HWND dialog = OpenSaveDialog(program, generator);
   if (!dialog) return Failed("the Save As dialog did not appear");
   Sleep(500);
   HWND type = GetDlgItem(dialog, cmb1);
@@ -427,8 +438,7 @@ int SaveScriptAndSnippet(const std::string& folder, const char* functionName, co
       reinterpret_cast<LPARAM>(&combo));
   if (!combo) return Failed("the activation method box was not found");
   SendMessageA(combo, CB_SETCURSEL, 4, 0);  // From link
-  ProgramProcess::ChooseMenu(generator, 0, 1);  // File > Save
-  HWND dialog = program.WaitForWindow("#32770");
+  HWND dialog = OpenSaveDialog(program, generator);
   if (!dialog) return Failed("the Save As dialog did not appear");
   Sleep(500);
   HWND name = DialogEdit(dialog, edt1);
