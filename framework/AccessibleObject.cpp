@@ -3,6 +3,7 @@
 #include <oleacc.h>
 #include <string>
 
+#include "framework/Form.h"
 #include "framework/WinControl.h"
 #include "system/Exceptions.h"
 #include "system/WideText.h"
@@ -14,17 +15,21 @@ namespace {
 // Written out here: the copy in MinGW's static oleacc library can come out wrong.
 constexpr IID kIID_IAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 constexpr IID kIID_IDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr IID kIID_IEnumVARIANT = {0x00020404, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr IID kIID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 // The few functions of oleacc and oleaut32 used here, loaded at the first request and kept.
 struct AccessibilityLibrary {
   decltype(&CreateStdAccessibleObject) createStd = nullptr;
   decltype(&LresultFromObject) lresultFromObject = nullptr;
+  decltype(&AccessibleObjectFromWindow) fromWindow = nullptr;
   BSTR(WINAPI* sysAllocStringLen)(const OLECHAR*, UINT) = nullptr;
 
   static const AccessibilityLibrary* Get() {
     static const AccessibilityLibrary library = Load();
-    return library.createStd && library.lresultFromObject && library.sysAllocStringLen ? &library : nullptr;
+    return library.createStd && library.lresultFromObject && library.fromWindow && library.sysAllocStringLen
+               ? &library
+               : nullptr;
   }
 
  private:
@@ -37,8 +42,15 @@ struct AccessibilityLibrary {
     AccessibilityLibrary l;
     HMODULE oleacc = LoadLibraryExA("oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     HMODULE oleaut = LoadLibraryExA("oleaut32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // The window's thread joins a single-threaded apartment, so that a screen reader's calls
+    // arrive through its message loop: outside one they would run on another thread, beside the
+    // program's own handling of the same controls.
+    HMODULE ole32 = LoadLibraryExA("ole32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (auto initialize = Find<HRESULT(WINAPI*)(void*, DWORD)>(ole32, "CoInitializeEx"))
+      initialize(nullptr, COINIT_APARTMENTTHREADED);
     l.createStd = Find<decltype(l.createStd)>(oleacc, "CreateStdAccessibleObject");
     l.lresultFromObject = Find<decltype(l.lresultFromObject)>(oleacc, "LresultFromObject");
+    l.fromWindow = Find<decltype(l.fromWindow)>(oleacc, "AccessibleObjectFromWindow");
     l.sysAllocStringLen = Find<decltype(l.sysAllocStringLen)>(oleaut, "SysAllocStringLen");
     return l;
   }
@@ -57,6 +69,75 @@ void SetI4(VARIANT* v, long value) {
   v->lVal = value;
 }
 
+VARIANT Self() {
+  VARIANT v;
+  SetI4(&v, CHILDID_SELF);
+  return v;
+}
+
+IAccessible* ObjectOf(HWND window);
+
+// The children of a window's object as a screen reader walks them: first the windowless
+// controls by child id, then the child windows as objects of their own.
+class ChildEnumerator final : public IEnumVARIANT {
+ public:
+  explicit ChildEnumerator(std::vector<VARIANT> items) : items_(std::move(items)) {}
+  ~ChildEnumerator() {
+    for (VARIANT& v : items_)
+      if (v.vt == VT_DISPATCH && v.pdispVal) v.pdispVal->Release();
+  }
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+    if (!out) return E_POINTER;
+    if (IsEqualIID(riid, kIID_IEnumVARIANT) || IsEqualIID(riid, kIID_IUnknown)) {
+      *out = static_cast<IEnumVARIANT*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    LONG left = InterlockedDecrement(&refs_);
+    if (left == 0) delete this;
+    return static_cast<ULONG>(left);
+  }
+  HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* out, ULONG* fetched) override {
+    if (!out) return E_POINTER;
+    ULONG n = 0;
+    for (; n < count && next_ < items_.size(); ++n, ++next_) {
+      out[n] = items_[next_];
+      if (out[n].vt == VT_DISPATCH) out[n].pdispVal->AddRef();
+    }
+    if (fetched) *fetched = n;
+    return n == count ? S_OK : S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
+    const std::size_t left = items_.size() - next_;
+    next_ += count < left ? count : left;
+    return count <= left ? S_OK : S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE Reset() override {
+    next_ = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** out) override {
+    if (!out) return E_POINTER;
+    std::vector<VARIANT> copy = items_;
+    for (VARIANT& v : copy)
+      if (v.vt == VT_DISPATCH) v.pdispVal->AddRef();
+    auto* clone = new ChildEnumerator(std::move(copy));
+    clone->next_ = next_;
+    *out = clone;
+    return S_OK;
+  }
+
+ private:
+  LONG refs_ = 1;
+  std::vector<VARIANT> items_;
+  std::size_t next_ = 0;
+};
+
 // The IAccessible of one window. It keeps the window handle, not the control, and finds the
 // control again on every call: a screen reader may hold the object after the window is gone.
 class ControlAccessible final : public IAccessible {
@@ -73,6 +154,25 @@ class ControlAccessible final : public IAccessible {
       return S_OK;
     }
     *out = nullptr;
+    if (IsEqualIID(riid, kIID_IEnumVARIANT)) {
+      TWinControl* control = Control();
+      if (!control) return E_NOINTERFACE;
+      std::vector<VARIANT> items;
+      for (long id = 1, n = static_cast<long>(AccessibleObject::SimpleChildren(*control).size()); id <= n; ++id) {
+        VARIANT v;
+        SetI4(&v, id);
+        items.push_back(v);
+      }
+      for (HWND window : ChildWindows())
+        if (IAccessible* object = ObjectOf(window)) {
+          VARIANT v;
+          v.vt = VT_DISPATCH;
+          v.pdispVal = object;
+          items.push_back(v);
+        }
+      *out = static_cast<IEnumVARIANT*>(new ChildEnumerator(std::move(items)));
+      return S_OK;
+    }
     return E_NOINTERFACE;
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
@@ -97,25 +197,30 @@ class ControlAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return standard_->get_accParent(parent); }
   HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
     TWinControl* control = Control();
-    if (!control) return E_FAIL;
-    long windows = 0;
-    if (FAILED(standard_->get_accChildCount(&windows))) windows = 0;
-    *count = windows + static_cast<long>(AccessibleObject::SimpleChildren(*control).size());
+    if (!control || !count) return E_FAIL;
+    *count = static_cast<long>(AccessibleObject::SimpleChildren(*control).size() + ChildWindows().size());
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (Simple(child)) return S_FALSE;  // a simple element: its parent answers for it
-    return standard_->get_accChild(child, out);
+    HWND window = WindowChild(child);
+    if (!window) return E_INVALIDARG;
+    IAccessible* object = ObjectOf(window);
+    if (!object) return E_FAIL;
+    *out = object;
+    return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
+    if (HWND w = WindowChild(child)) return OnWindow(w, [&](IAccessible* a) { return a->get_accName(Self(), out); });
     AccessibleInfo info;
     if (!Describe(child, info)) return E_INVALIDARG;
     if (IsSelf(child) && !info.hasName) return standard_->get_accName(child, out);
     return ToBstr(info.name, out);
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
+    if (HWND w = WindowChild(child)) return OnWindow(w, [&](IAccessible* a) { return a->get_accValue(Self(), out); });
     AccessibleInfo info;
     if (!Describe(child, info)) return E_INVALIDARG;
     if (info.hasValue) return ToBstr(info.value, out);
@@ -129,6 +234,7 @@ class ControlAccessible final : public IAccessible {
     return S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
+    if (HWND w = WindowChild(child)) return OnWindow(w, [&](IAccessible* a) { return a->get_accRole(Self(), out); });
     AccessibleInfo info;
     if (!Describe(child, info)) return E_INVALIDARG;
     if (IsSelf(child) && info.role == 0) return standard_->get_accRole(child, out);
@@ -136,6 +242,7 @@ class ControlAccessible final : public IAccessible {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
+    if (HWND w = WindowChild(child)) return OnWindow(w, [&](IAccessible* a) { return a->get_accState(Self(), out); });
     AccessibleInfo info;
     if (!Describe(child, info)) return E_INVALIDARG;
     long state = 0;
@@ -159,7 +266,26 @@ class ControlAccessible final : public IAccessible {
     *out = nullptr;
     return S_FALSE;
   }
-  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override { return standard_->get_accFocus(out); }
+  // A link holds the focus while its window does: the window answers with the link's child id.
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
+    if (!out) return E_POINTER;
+    TWinControl* control = Control();
+    TForm* form = control ? control->ParentForm() : nullptr;
+    TControl* link = form ? form->FocusedGraphic() : nullptr;
+    if (link && link->IsKeyboardFocus()) {
+      if (link->Parent() == control) {
+        SetI4(out, AccessibleObject::ChildId(*link));
+        return S_OK;
+      }
+      for (TControl* c = link->Parent(); c; c = c->Parent())
+        if (c->Parent() == control) {
+          out->vt = VT_DISPATCH;
+          out->pdispVal = ObjectOf(static_cast<TWinControl*>(c)->Handle());
+          return out->pdispVal ? S_OK : E_FAIL;
+        }
+    }
+    return standard_->get_accFocus(out);
+  }
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) override { return standard_->get_accSelection(out); }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
     AccessibleInfo info;
@@ -174,6 +300,8 @@ class ControlAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override { return standard_->accSelect(flags, child); }
   HRESULT STDMETHODCALLTYPE accLocation(long* x, long* y, long* w, long* h, VARIANT child) override {
     if (IsSelf(child)) return standard_->accLocation(x, y, w, h, child);
+    if (HWND window = WindowChild(child))
+      return OnWindow(window, [&](IAccessible* a) { return a->accLocation(x, y, w, h, Self()); });
     TControl* simple = SimpleChild(child);
     if (!simple) return E_INVALIDARG;
     POINT origin = simple->ClientToScreen(POINT{0, 0});
@@ -199,9 +327,16 @@ class ControlAccessible final : public IAccessible {
         return S_OK;
       }
     }
+    const HWND window = control->HandleAllocated() ? ChildWindowFromPointEx(control->Handle(), client, CWP_SKIPINVISIBLE) : nullptr;
+    if (window && window != control->Handle()) {
+      out->vt = VT_DISPATCH;
+      out->pdispVal = ObjectOf(window);
+      if (out->pdispVal) return S_OK;
+    }
     return standard_->accHitTest(x, y, out);
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+    if (HWND w = WindowChild(child)) return OnWindow(w, [&](IAccessible* a) { return a->accDoDefaultAction(Self()); });
     TControl* target = IsSelf(child) ? Control() : SimpleChild(child);
     if (!target) return E_INVALIDARG;
     AccessibleInfo info;
@@ -230,6 +365,28 @@ class ControlAccessible final : public IAccessible {
     return child.lVal <= static_cast<long>(simple.size()) ? simple[static_cast<std::size_t>(child.lVal - 1)] : nullptr;
   }
   bool Simple(const VARIANT& child) const { return SimpleChild(child) != nullptr; }
+  std::vector<HWND> ChildWindows() const {
+    std::vector<HWND> out;
+    for (HWND w = GetWindow(window_, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) out.push_back(w);
+    return out;
+  }
+  // The child window a child id past the windowless children stands for, or null.
+  HWND WindowChild(const VARIANT& child) const {
+    TWinControl* control = Control();
+    if (!control || child.vt != VT_I4 || child.lVal <= 0) return nullptr;
+    const long simple = static_cast<long>(AccessibleObject::SimpleChildren(*control).size());
+    std::vector<HWND> windows = ChildWindows();
+    const long at = child.lVal - simple - 1;
+    return at >= 0 && at < static_cast<long>(windows.size()) ? windows[static_cast<std::size_t>(at)] : nullptr;
+  }
+  template <typename Call>
+  static HRESULT OnWindow(HWND window, Call call) {
+    IAccessible* object = ObjectOf(window);
+    if (!object) return E_FAIL;
+    const HRESULT result = call(object);
+    object->Release();
+    return result;
+  }
   bool Describe(const VARIANT& child, AccessibleInfo& info) const {
     TControl* target = IsSelf(child) ? Control() : SimpleChild(child);
     if (!target) return false;
@@ -241,6 +398,20 @@ class ControlAccessible final : public IAccessible {
   HWND window_;
   IAccessible* standard_;
 };
+
+// The object of a child window: built here for the program's own controls, asked of the window
+// (WM_GETOBJECT) for any other.
+IAccessible* ObjectOf(HWND window) {
+  const AccessibilityLibrary* library = AccessibilityLibrary::Get();
+  if (!library || !window) return nullptr;
+  void* object = nullptr;
+  if (TWinControl::FromHandle(window)) {
+    if (FAILED(library->createStd(window, OBJID_CLIENT, kIID_IAccessible, &object)) || !object) return nullptr;
+    return new ControlAccessible(window, static_cast<IAccessible*>(object));
+  }
+  if (FAILED(library->fromWindow(window, OBJID_CLIENT, kIID_IAccessible, &object))) return nullptr;
+  return static_cast<IAccessible*>(object);
+}
 
 }  // namespace
 
@@ -278,6 +449,12 @@ void AccessibleObject::NotifyNameChange(const TControl& control) {
   TWinControl* parent = control.Parent();
   if (!parent || !parent->HandleAllocated()) return;
   if (long id = ChildId(control)) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, parent->Handle(), OBJID_CLIENT, id);
+}
+
+void AccessibleObject::NotifyFocus(const TControl& control) {
+  TWinControl* parent = control.Parent();
+  if (!parent || !parent->HandleAllocated()) return;
+  if (long id = ChildId(control)) NotifyWinEvent(EVENT_OBJECT_FOCUS, parent->Handle(), OBJID_CLIENT, id);
 }
 
 void AccessibleObject::NotifyStateChange(const TWinControl& control) {

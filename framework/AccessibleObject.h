@@ -11,7 +11,8 @@ class TWinControl;
 // Answers WM_GETOBJECT for a windowed control: an IAccessible that wraps the system's standard
 // object for the window (CreateStdAccessibleObject) and gives what the control describes instead
 // (AccessibleInfo), with the windowless controls inside it (labels, links, images) as its simple
-// children, numbered from 1 in the order of the control list. oleacc and oleaut32 are loaded at
+// children, numbered from 1 in the order of the control list, and its child windows after them
+// as objects of their own (also through IEnumVARIANT, as screen readers walk a tree). oleacc and oleaut32 are loaded at
 // the first request, so a run without a screen reader never loads them.
 class AccessibleObject {
  public:
@@ -25,6 +26,8 @@ class AccessibleObject {
   static long ChildId(const TControl& control);
   // Tells screen readers that a windowless control's name (a label's text) has changed.
   static void NotifyNameChange(const TControl& control);
+  // Tells screen readers that a windowless control (a link) has taken the keyboard focus.
+  static void NotifyFocus(const TControl& control);
   // Tells screen readers that a windowed control's state (checked) has changed.
   static void NotifyStateChange(const TWinControl& control);
 };

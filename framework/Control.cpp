@@ -245,6 +245,20 @@ bool TControl::IsKeyboardFocus() const {
   return form && form->FocusedGraphic() == this && form->HandleAllocated() && GetFocus() == form->Handle();
 }
 
+bool TControl::HoldsFocus() const {
+  const TForm* form = ParentForm();
+  if (!form || !form->HandleAllocated()) return false;
+  const HWND focus = GetFocus();
+  if (IsWindowed()) {
+    const HWND own = static_cast<const TWinControl*>(this)->Handle();
+    if (own && (focus == own || IsChild(own, focus))) return true;
+  }
+  if (focus != form->Handle()) return false;
+  for (const TControl* c = form->FocusedGraphic(); c; c = c->parent_)
+    if (c == this) return true;
+  return false;
+}
+
 TForm* TControl::ParentForm() const {
   const TControl* c = this;
   while (c) {
@@ -286,8 +300,12 @@ POINT TControl::ScreenToClient(POINT p) const {
   return POINT{q.x - left_, q.y - top_};
 }
 
+// A control hidden or greyed out while it holds the focus hands it on to the next tab stop: the
+// system would leave the focus nowhere, and no key would reach the window any more. It hands it
+// on first, while the focus still has a window to leave, so the move is announced as any other.
 void TControl::SetVisible(bool visible) {
   if (visible_ == visible) return;
+  if (!visible && parent_ && HoldsFocus()) PassFocusOn();
   visible_ = visible;
   Perform(CM_VISIBLECHANGED, visible);
 }
@@ -299,8 +317,13 @@ bool TControl::Showing() const {
 
 void TControl::SetEnabled(bool enabled) {
   if (enabled_ == enabled) return;
+  if (!enabled && parent_ && HoldsFocus()) PassFocusOn();
   enabled_ = enabled;
   Perform(CM_ENABLEDCHANGED);
+}
+
+void TControl::PassFocusOn() {
+  if (TForm* form = ParentForm()) form->FocusPassedFrom(*this);
 }
 
 void TControl::SetText(const std::string& text) {

@@ -102,6 +102,8 @@ class TControl : public TComponent {
   // Enter runs its default action.
   virtual bool KeyboardFocusable() const { return false; }
   bool IsKeyboardFocus() const;
+  // The keyboard focus is on this control or on something inside it.
+  bool HoldsFocus() const;
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
@@ -192,6 +194,7 @@ class TControl : public TComponent {
   void MouseButtonDown(TMessage& m, TMouseButton button);
   void MouseButtonUp(TMessage& m, TMouseButton button);
   void FontChanged();
+  void PassFocusOn();
 
   TWinControl* parent_ = nullptr;
   bool enabled_ = true;

@@ -6,6 +6,7 @@
 
 #include "core/DpiScale.h"
 #include "core/EnumNames.h"
+#include "framework/AccessibleObject.h"
 #include "framework/Application.h"
 #include "framework/DefinitionLoader.h"
 #include "framework/Menu.h"
@@ -272,8 +273,9 @@ void TForm::ShowPseudoModal(TPseudoModalEnd end) {
 
 void TForm::PassPseudoModal(TForm& next) {
   next.pseudoModal_ = std::exchange(pseudoModal_, std::nullopt);
-  Hide();
+  // Shown first, so that the activation goes straight to it and never through the taskbar entry.
   next.Show();
+  Hide();
 }
 
 // Any window minimised takes the whole program to its taskbar entry: an owned window would
@@ -381,15 +383,22 @@ void TForm::FocusControlChanged(TWinControl* control) {
   control->Perform(CM_ENTER);
 }
 
-// Windowed tab stops in tab order, each container's focusable windowless controls after them.
-static void CollectTabStops(TWinControl* container, std::vector<TControl*>& out) {
+// Windowed tab stops in tab order, each container's focusable windowless controls after them;
+// with all, also those hidden or greyed out, where they would stand.
+static void CollectTabStops(TWinControl* container, std::vector<TControl*>& out, bool all = false) {
   for (TWinControl* c : container->TabList()) {
-    if (!c->Visible() || !c->Enabled()) continue;
+    if (!all && (!c->Visible() || !c->Enabled())) continue;
     if (c->TabStop()) out.push_back(c);
-    CollectTabStops(c, out);
+    CollectTabStops(c, out, all);
   }
   for (TControl* c : container->Controls())
-    if (!c->IsWindowed() && c->Visible() && c->Enabled() && c->KeyboardFocusable()) out.push_back(c);
+    if (!c->IsWindowed() && (all || (c->Visible() && c->Enabled())) && c->KeyboardFocusable()) out.push_back(c);
+}
+
+static bool Inside(const TControl* c, const TControl& container) {
+  for (; c; c = c->Parent())
+    if (c == &container) return true;
+  return false;
 }
 
 void TForm::SelectNext(bool forward) {
@@ -410,12 +419,30 @@ void TForm::SelectNext(bool forward) {
   else FocusGraphic(stops[index]);
 }
 
+void TForm::FocusPassedFrom(const TControl& control) {
+  std::vector<TControl*> everywhere, reachable;
+  CollectTabStops(this, everywhere, true);
+  CollectTabStops(this, reachable);
+  auto at = std::find_if(everywhere.begin(), everywhere.end(), [&](TControl* c) { return Inside(c, control); });
+  const std::size_t start = at == everywhere.end() ? 0 : static_cast<std::size_t>(at - everywhere.begin());
+  for (std::size_t step = 1; step <= everywhere.size(); ++step) {
+    TControl* next = everywhere[(start + step) % everywhere.size()];
+    if (Inside(next, control) || std::find(reachable.begin(), reachable.end(), next) == reachable.end()) continue;
+    if (next->IsWindowed()) static_cast<TWinControl*>(next)->SetFocus();
+    else FocusGraphic(next);
+    return;
+  }
+  if (focusedGraphic_ && Inside(focusedGraphic_, control)) focusedGraphic_ = nullptr;
+  if (HandleAllocated() && IsWindowVisible(Handle())) ::SetFocus(Handle());
+}
+
 void TForm::FocusGraphic(TControl* control) {
   TControl* old = focusedGraphic_;
   focusedGraphic_ = control;
   if (old && old != control) old->Invalidate();
   if (HandleAllocated() && GetFocus() != Handle()) ::SetFocus(Handle());
   control->Invalidate();
+  if (control != old) AccessibleObject::NotifyFocus(*control);
 }
 
 bool TForm::WantsKey(WPARAM key) const { return key == VK_RETURN && focusedGraphic_; }

@@ -73,6 +73,9 @@ class TForm : public TWinControl {
   // The windowless control (a link) that has the keyboard focus while the window itself holds it.
   TControl* FocusedGraphic() const { return focusedGraphic_; }
   void FocusGraphic(TControl* control);
+  // control, which held the focus, was hidden or greyed out: the focus goes to the next tab stop
+  // after it, as the dialog manager does, or to the window itself when there is none.
+  void FocusPassedFrom(const TControl& control);
   bool WantsKey(WPARAM key) const override;
 
   TNotifyEvent OnCreate;

@@ -7,7 +7,10 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "app/Program.h"
@@ -67,16 +70,21 @@ class Accessible {
   IAccessible* operator->() const { return object_; }
   explicit operator bool() const { return object_ != nullptr; }
 
-  bool Read(long id, Node& node) const {
+  IAccessible* get() const { return object_; }
+  bool Read(long id, Node& node) const { return ReadOf(object_, id, node); }
+  static bool ReadOf(IAccessible* object, long id, Node& node) {
     VARIANT role{}, state{};
-    if (FAILED(object_->get_accRole(Child(id), &role)) || role.vt != VT_I4) return false;
+    if (FAILED(object->get_accRole(Child(id), &role)) || role.vt != VT_I4) return false;
     node.role = role.lVal;
     BSTR name = nullptr, value = nullptr;
-    object_->get_accName(Child(id), &name);
+    object->get_accName(Child(id), &name);
     node.name = Narrow(name);
-    if (object_->get_accValue(Child(id), &value) == S_OK) node.value = Narrow(value);
-    if (SUCCEEDED(object_->get_accState(Child(id), &state)) && state.vt == VT_I4) node.state = state.lVal;
+    if (object->get_accValue(Child(id), &value) == S_OK) node.value = Narrow(value);
+    if (SUCCEEDED(object->get_accState(Child(id), &state)) && state.vt == VT_I4) node.state = state.lVal;
     return true;
+  }
+  static void ReadOf(IAccessible* object, long id, std::vector<Node>& nodes) {
+    if (Node node; ReadOf(object, id, node)) nodes.push_back(node);
   }
   long ChildCount() const {
     long count = 0;
@@ -87,25 +95,53 @@ class Accessible {
   IAccessible* object_ = nullptr;
 };
 
-// Every window inside top (and top itself) with its simple children, as nodes.
+// Walks an object's whole tree the way a screen reader does (AccessibleChildren, which asks the
+// object's IEnumVARIANT), noting every node and the windows it passes through.
+void Walk(IAccessible* object, std::vector<Node>& nodes, std::vector<HWND>& windows, int depth = 0) {
+  ASSERT_LT(depth, 12) << "the tree loops";
+  HWND window = nullptr;
+  if (SUCCEEDED(WindowFromAccessibleObject(object, &window)) && window) windows.push_back(window);
+  VARIANT role{};
+  if (FAILED(object->get_accRole(Child(CHILDID_SELF), &role)) || role.vt != VT_I4) return;
+  long count = 0;
+  ASSERT_TRUE(SUCCEEDED(object->get_accChildCount(&count)));
+  std::vector<VARIANT> children(static_cast<std::size_t>(count));
+  long got = 0;
+  if (count > 0) ASSERT_EQ(AccessibleChildren(object, 0, count, children.data(), &got), S_OK);
+  ASSERT_EQ(got, count);
+  for (VARIANT& child : children) {
+    if (child.vt == VT_I4) {
+      Accessible::ReadOf(object, child.lVal, nodes);
+    } else if (child.vt == VT_DISPATCH && child.pdispVal) {
+      IAccessible* inner = nullptr;
+      if (SUCCEEDED(child.pdispVal->QueryInterface(kIAccessible, reinterpret_cast<void**>(&inner)))) {
+        Accessible::ReadOf(inner, CHILDID_SELF, nodes);
+        Walk(inner, nodes, windows, depth + 1);
+        inner->Release();
+      }
+      child.pdispVal->Release();
+    }
+  }
+}
+
+// The tree under top as a screen reader walks it, every child window of top reached on the way.
 std::vector<Node> ReadTree(HWND top) {
-  std::vector<HWND> windows{top};
+  std::vector<Node> nodes;
+  std::vector<HWND> reached;
+  Accessible root(top);
+  if (!root) return nodes;
+  Accessible::ReadOf(root.get(), CHILDID_SELF, nodes);
+  Walk(root.get(), nodes, reached);
   EnumChildWindows(
       top,
       [](HWND w, LPARAM p) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
+        const auto* reached = reinterpret_cast<std::vector<HWND>*>(p);
+        char name[64] = {};
+        GetClassNameA(w, name, sizeof name);
+        EXPECT_NE(std::find(reached->begin(), reached->end(), w), reached->end()) << "the walk misses a " << name;
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&windows));
-  std::vector<Node> nodes;
-  for (HWND w : windows) {
-    Accessible object(w);
-    if (!object) continue;
-    Node node;
-    if (object.Read(CHILDID_SELF, node)) nodes.push_back(node);
-    for (long id = 1, n = object.ChildCount(); id <= n; ++id)
-      if (Node child; object.Read(id, child)) nodes.push_back(child);
-  }
+      reinterpret_cast<LPARAM>(&reached));
   return nodes;
 }
 
@@ -338,6 +374,211 @@ TEST_F(ScreenReader, ReadsTheChooserAndAPage) {
                                   {ROLE_SYSTEM_PUSHBUTTON, "Previous", nullptr, 0},
                                   {ROLE_SYSTEM_PUSHBUTTON, "Cancel", nullptr, 0},
                               });
+  PostMessageA(page, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+// Focus events of the program, heard from outside as a screen reader hears them, each with the
+// name its object gives at that moment.
+class FocusListener {
+ public:
+  struct Event {
+    HWND window;
+    long child;
+    std::string name;
+  };
+  explicit FocusListener(HWND anyWindow) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(anyWindow, &processId);
+    Current() = this;
+    hook_ = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, &Heard, processId, 0, WINEVENT_OUTOFCONTEXT);
+  }
+  ~FocusListener() {
+    UnhookWinEvent(hook_);
+    Current() = nullptr;
+  }
+  // Everything heard from now on until the events stop coming for a moment.
+  std::vector<Event> Take(DWORD quietMs = 400, DWORD timeoutMs = 4000) {
+    const DWORD start = GetTickCount();
+    DWORD lastSize = 0, quietSince = GetTickCount();
+    while (GetTickCount() - start < timeoutMs) {
+      MSG msg;
+      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+      if (heard_.size() != lastSize) {
+        lastSize = static_cast<DWORD>(heard_.size());
+        quietSince = GetTickCount();
+      } else if (!heard_.empty() && GetTickCount() - quietSince >= quietMs) {
+        break;
+      }
+      Sleep(10);
+    }
+    return std::exchange(heard_, {});
+  }
+
+ private:
+  static FocusListener*& Current() {
+    static FocusListener* current = nullptr;
+    return current;
+  }
+  static void CALLBACK Heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    if (!Current() || object != OBJID_CLIENT) return;
+    // Noted before the name is asked: the call to the program lets later events in meanwhile.
+    std::vector<Event>& heard = Current()->heard_;
+    heard.push_back(Event{window, child, {}});
+    const std::size_t at = heard.size() - 1;
+    IAccessible* accessible = nullptr;
+    VARIANT which{};
+    if (SUCCEEDED(AccessibleObjectFromEvent(window, object, child, &accessible, &which)) && accessible) {
+      BSTR name = nullptr;
+      accessible->get_accName(which, &name);
+      if (Current() && at < Current()->heard_.size()) Current()->heard_[at].name = Narrow(name);
+      else SysFreeString(name);
+      accessible->Release();
+    }
+  }
+  HWINEVENTHOOK hook_ = nullptr;
+  std::vector<Event> heard_;
+};
+
+void PressTab() {
+  INPUT tab[2] = {};
+  tab[0].type = tab[1].type = INPUT_KEYBOARD;
+  tab[0].ki.wVk = tab[1].ki.wVk = VK_TAB;
+  tab[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, tab, sizeof(INPUT));
+}
+
+// Tab, once round the window: the object each press gives the focus to, as the last focus event
+// of that press names it. Every press is heard, none lands on the window itself.
+std::vector<FocusListener::Event> TabRound(FocusListener& focus, HWND top) {
+  std::vector<FocusListener::Event> round;
+  for (int press = 0; press < 40; ++press) {
+    PressTab();
+    std::vector<FocusListener::Event> heard = focus.Take();
+    if (heard.empty()) {
+      ADD_FAILURE() << "Tab number " << press + 1 << " gave no focus event";
+      break;
+    }
+    const FocusListener::Event& last = heard.back();
+    EXPECT_FALSE(last.window == top && last.child == CHILDID_SELF) << "the focus event names the window";
+    EXPECT_FALSE(last.name.empty());
+    if (!round.empty() && last.name == round.front().name && last.child == round.front().child) return round;
+    round.push_back(last);
+  }
+  ADD_FAILURE() << "Tab never came round";
+  return round;
+}
+
+bool Contains(const std::vector<FocusListener::Event>& events, const std::string& name) {
+  return std::any_of(events.begin(), events.end(), [&](const FocusListener::Event& e) { return e.name == name; });
+}
+
+// Tab finds every control and link of the main window and is heard at each; a control greyed out
+// while it holds the focus (the size fields, by a screen reader ticking Full Screen) hands the
+// focus on, and Tab goes on working.
+TEST_F(ScreenReader, HearsTheFocusGoRoundTheMainWindowAndNeverLosesIt) {
+  ProgramProcess program("");
+  HWND main = program.WaitForWindow("TForm1");
+  ASSERT_NE(main, nullptr);
+  FocusListener focus(main);
+  SetForegroundWindow(main);
+  focus.Take();
+  std::vector<FocusListener::Event> round = TabRound(focus, main);
+  for (const char* name : {"Function name", "Width", "Left", "Full Screen", "Activation method", "Preview"})
+    EXPECT_TRUE(Contains(round, name)) << name;
+  for (std::size_t i = 0; i < round.size(); ++i)
+    for (std::size_t j = i + 1; j < round.size(); ++j)
+      EXPECT_FALSE(round[i].name == round[j].name && round[i].child == round[j].child) << round[i].name;
+  for (int press = 0; press < 40; ++press) {
+    PressTab();
+    std::vector<FocusListener::Event> heard = focus.Take();
+    if (!heard.empty() && heard.back().name == "Width") break;
+  }
+  HWND fullScreen = ProgramProcess::FindChild(main, "TFlatCheckBox", "Full Screen");
+  ASSERT_NE(fullScreen, nullptr);
+  // Asked from a thread of its own, as a reader's event thread stays free to hear what it causes.
+  HRESULT done = E_FAIL;
+  std::thread press([&] {
+    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    {
+      Accessible box(fullScreen);
+      if (box) done = box->accDoDefaultAction(Child(CHILDID_SELF));
+    }
+    CoUninitialize();
+  });
+  std::vector<FocusListener::Event> passed = focus.Take();
+  press.join();
+  ASSERT_EQ(done, S_OK);
+  ASSERT_FALSE(passed.empty()) << "the greyed-out field kept the focus to itself";
+  EXPECT_NE(passed.back().name, "Width");
+  GUITHREADINFO thread{sizeof thread};
+  ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &thread));
+  EXPECT_NE(thread.hwndFocus, nullptr);
+  EXPECT_TRUE(thread.hwndFocus && IsWindowEnabled(thread.hwndFocus));
+  PressTab();
+  EXPECT_FALSE(focus.Take().empty()) << "Tab does nothing after the focus passed on";
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+// The links of About and of a wizard page are heard by their own child ids, and while one holds
+// the focus the window answers with it; passing from the chooser to a page never gives the focus
+// to the taskbar entry's window.
+TEST_F(ScreenReader, FollowsTheFocusOntoLinksAndThroughTheWizard) {
+  const auto linksHeard = [](FocusListener& focus, HWND window, std::size_t links) {
+    std::vector<FocusListener::Event> round = TabRound(focus, window);
+    std::size_t heard = 0;
+    for (const FocusListener::Event& e : round) {
+      if (e.child == CHILDID_SELF) continue;
+      ++heard;
+      PressTab();  // round again to it, and ask the window what is focused
+      for (int press = 0; press < 40; ++press) {
+        std::vector<FocusListener::Event> now = focus.Take();
+        if (!now.empty() && now.back().child == e.child && now.back().window == e.window) break;
+        PressTab();
+      }
+      Accessible object(e.window);
+      VARIANT focused{};
+      ASSERT_EQ(object->get_accFocus(&focused), S_OK);
+      EXPECT_EQ(focused.vt, VT_I4);
+      EXPECT_EQ(focused.lVal, e.child) << e.name;
+    }
+    EXPECT_EQ(heard, links);
+  };
+  {
+    ProgramProcess program("");
+    HWND main = program.WaitForWindow("TForm1");
+    ASSERT_NE(main, nullptr);
+    ProgramProcess::ChooseMenu(main, 1, 4);  // Help, About Skylatch!
+    HWND about = program.WaitForWindow("TForm3");
+    ASSERT_NE(about, nullptr);
+    FocusListener focus(about);
+    SetForegroundWindow(about);
+    focus.Take();
+    linksHeard(focus, about, 2);
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), 0);
+  }
+  ProgramProcess program("order");
+  HWND chooser = program.WaitForWindow("TMain");
+  ASSERT_NE(chooser, nullptr);
+  FocusListener focus(chooser);
+  SetForegroundWindow(chooser);
+  focus.Take();
+  INPUT enter[2] = {};
+  enter[0].type = enter[1].type = INPUT_KEYBOARD;
+  enter[0].ki.wVk = enter[1].ki.wVk = VK_RETURN;
+  enter[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, enter, sizeof(INPUT));
+  HWND page = program.WaitForWindow("TCCOrders");
+  ASSERT_NE(page, nullptr);
+  for (const FocusListener::Event& e : focus.Take()) {
+    RECT r{};
+    GetWindowRect(GetAncestor(e.window, GA_ROOT), &r);
+    EXPECT_FALSE(IsRectEmpty(&r)) << "the focus passed through \"" << e.name << "\", a window of no size";
+  }
+  linksHeard(focus, page, 2);
   PostMessageA(page, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(), 0);
 }

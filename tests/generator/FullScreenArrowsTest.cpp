@@ -105,4 +105,21 @@ TEST_F(FullScreenArrows, TickedTheArrowsAreEmbossedAndTakeNoClicksClearedTheyAre
   }
 }
 
+// Greying out the field that holds the focus (a screen reader ticks Full Screen by its default
+// action, the focus staying where it was) hands the focus on to the next tab stop that can take
+// it; the system would leave it nowhere, and no key would reach the window.
+TEST_F(FullScreenArrows, TheFocusLeavesAFieldGreyedOutUnderIt) {
+  SetForegroundWindow(Form1->Handle());
+  Form1->ancho->SetFocus();
+  Pump();
+  ASSERT_TRUE(Form1->ancho->HoldsFocus());
+  Form1->FlatCheckBox1->DoAccessibleAction();
+  Pump();
+  ASSERT_TRUE(Form1->FlatCheckBox1->Checked());
+  const HWND focus = GetFocus();
+  ASSERT_NE(focus, nullptr);
+  EXPECT_TRUE(IsWindowEnabled(focus));
+  EXPECT_TRUE(Form1->FlatCheckBox1->HoldsFocus()) << "the first stop after the fields still enabled";
+}
+
 }  // namespace
