@@ -142,12 +142,9 @@ class TFlatButtonBase : public Base, public HoverClient {
     this->Invalidate();
   }
 
-  // A button without a caption (a spin arrow) is read by this name instead.
-  void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
-
   void DescribeAccessible(ui::AccessibleInfo& info) const override {
     info.role = ROLE_SYSTEM_PUSHBUTTON;
-    info.SetName(accessibleName_.empty() ? core::SpokenCaption(this->Caption()) : accessibleName_);
+    info.SetName(core::SpokenCaption(this->Caption()));
     info.defaultAction = "Press";
     if (IsDefault()) info.state |= STATE_SYSTEM_DEFAULT;
     if (machine_.Down()) info.state |= STATE_SYSTEM_PRESSED;
@@ -349,5 +346,4 @@ class TFlatButtonBase : public Base, public HoverClient {
   int margin_ = -1;
   RECT textBounds_{};
   POINT glyphPos_{};
-  std::string accessibleName_;
 };

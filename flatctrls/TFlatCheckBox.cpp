@@ -35,7 +35,7 @@ void TFlatCheckBox::SetChecked(bool value) {
   checked_ = value;
   Click();
   RepaintBox();
-  ui::AccessibleObject::NotifyStateChange(*this);
+  ui::AccessibleObject::Notify(EVENT_OBJECT_STATECHANGE, *this);
 }
 
 void TFlatCheckBox::DescribeAccessible(ui::AccessibleInfo& info) const {

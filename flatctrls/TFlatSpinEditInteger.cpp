@@ -7,6 +7,7 @@
 #include "core/SpinValue.h"
 #include "flatctrls/TSpinButton.h"
 #include "flatctrls/TTimerSpeedButton.h"
+#include "framework/AccessibleObject.h"
 #include "framework/Gdi.h"
 #include "framework/PropertyTable.h"
 #include "paint/LookMetrics.h"
@@ -183,7 +184,10 @@ void TFlatSpinEditInteger::WndProc(ui::TMessage& m) {
   TCustomFlatEdit::WndProc(m);
   if (!outer) return;
   settingText_ = false;
-  accepted_ = Text();  // a multi-line edit sends no EN_CHANGE for it
+  // A multi-line edit sends no EN_CHANGE for it: a step by the arrows is announced here.
+  std::string text = Text();
+  if (text != accepted_) ui::AccessibleObject::Notify(EVENT_OBJECT_VALUECHANGE, *this);
+  accepted_ = std::move(text);
 }
 
 // The one filter every way text arrives ends in. Typed characters and pastes are checked before

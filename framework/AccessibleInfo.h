@@ -14,6 +14,7 @@ struct AccessibleInfo {
   bool hasValue = false;
   long state = 0;
   std::string defaultAction;
+  std::string description;
 
   void SetName(std::string text) {
     name = std::move(text);

@@ -229,6 +229,11 @@ class ControlAccessible final : public IAccessible {
     return S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
+    if (HWND w = WindowChild(child))
+      return OnWindow(w, [&](IAccessible* a) { return a->get_accDescription(Self(), out); });
+    AccessibleInfo info;
+    if (!Describe(child, info)) return E_INVALIDARG;
+    if (!info.description.empty()) return ToBstr(info.description, out);
     if (IsSelf(child)) return standard_->get_accDescription(child, out);
     *out = nullptr;
     return S_FALSE;
@@ -391,6 +396,8 @@ class ControlAccessible final : public IAccessible {
     TControl* target = IsSelf(child) ? Control() : SimpleChild(child);
     if (!target) return false;
     target->DescribeAccessible(info);
+    if (!target->AccessibleName().empty()) info.SetName(target->AccessibleName());
+    info.description = target->AccessibleDescription();
     return true;
   }
 
@@ -445,20 +452,15 @@ long AccessibleObject::ChildId(const TControl& control) {
   return 0;
 }
 
-void AccessibleObject::NotifyNameChange(const TControl& control) {
+void AccessibleObject::Notify(unsigned long event, const TControl& control) {
+  if (control.IsWindowed()) {
+    const auto& window = static_cast<const TWinControl&>(control);
+    if (window.HandleAllocated()) NotifyWinEvent(event, window.Handle(), OBJID_CLIENT, CHILDID_SELF);
+    return;
+  }
   TWinControl* parent = control.Parent();
   if (!parent || !parent->HandleAllocated()) return;
-  if (long id = ChildId(control)) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, parent->Handle(), OBJID_CLIENT, id);
-}
-
-void AccessibleObject::NotifyFocus(const TControl& control) {
-  TWinControl* parent = control.Parent();
-  if (!parent || !parent->HandleAllocated()) return;
-  if (long id = ChildId(control)) NotifyWinEvent(EVENT_OBJECT_FOCUS, parent->Handle(), OBJID_CLIENT, id);
-}
-
-void AccessibleObject::NotifyStateChange(const TWinControl& control) {
-  if (control.HandleAllocated()) NotifyWinEvent(EVENT_OBJECT_STATECHANGE, control.Handle(), OBJID_CLIENT, CHILDID_SELF);
+  if (long id = ChildId(control)) NotifyWinEvent(event, parent->Handle(), OBJID_CLIENT, id);
 }
 
 }  // namespace ui

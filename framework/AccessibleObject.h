@@ -24,12 +24,9 @@ class AccessibleObject {
   static std::vector<TControl*> SimpleChildren(const TWinControl& parent);
   // The child id of a windowless control inside its parent's object, or 0.
   static long ChildId(const TControl& control);
-  // Tells screen readers that a windowless control's name (a label's text) has changed.
-  static void NotifyNameChange(const TControl& control);
-  // Tells screen readers that a windowless control (a link) has taken the keyboard focus.
-  static void NotifyFocus(const TControl& control);
-  // Tells screen readers that a windowed control's state (checked) has changed.
-  static void NotifyStateChange(const TWinControl& control);
+  // Tells screen readers of a change to a control, windowed or windowless (EVENT_OBJECT_FOCUS,
+  // NAMECHANGE, STATECHANGE, VALUECHANGE, DESCRIPTIONCHANGE).
+  static void Notify(unsigned long event, const TControl& control);
 };
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 
 #include "core/DpiScale.h"
 #include "core/EnumNames.h"
+#include "framework/AccessibleObject.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/WinControl.h"
@@ -320,6 +321,12 @@ void TControl::SetEnabled(bool enabled) {
   if (!enabled && parent_ && HoldsFocus()) PassFocusOn();
   enabled_ = enabled;
   Perform(CM_ENABLEDCHANGED);
+}
+
+void TControl::SetAccessibleDescription(std::string description) {
+  if (description == accessibleDescription_) return;
+  accessibleDescription_ = std::move(description);
+  AccessibleObject::Notify(EVENT_OBJECT_DESCRIPTIONCHANGE, *this);
 }
 
 void TControl::PassFocusOn() {

@@ -102,6 +102,13 @@ class TControl : public TComponent {
   // Enter runs its default action.
   virtual bool KeyboardFocusable() const { return false; }
   bool IsKeyboardFocus() const;
+  // What a screen reader says for this control where its caption or picture does not say it (two
+  // buttons both reading "Copy", a picture link, a spin arrow); the description is read after
+  // the name and may change while the control is shown.
+  const std::string& AccessibleName() const { return accessibleName_; }
+  void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
+  const std::string& AccessibleDescription() const { return accessibleDescription_; }
+  void SetAccessibleDescription(std::string description);
   // The keyboard focus is on this control or on something inside it.
   bool HoldsFocus() const;
 
@@ -206,6 +213,7 @@ class TControl : public TComponent {
   int cursor_ = 0;
   unsigned controlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
   bool clicked_ = false;
+  std::string accessibleName_, accessibleDescription_;
 };
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 #include <oleacc.h>
 
 #include "core/EnumNames.h"
+#include "framework/AccessibleObject.h"
 #include "framework/Application.h"
 #include "system/Exceptions.h"
 #include "system/WideText.h"
@@ -137,6 +138,7 @@ std::string TCustomComboBox::Text() const {
 }
 
 void TCustomComboBox::Change() {
+  AccessibleObject::Notify(EVENT_OBJECT_VALUECHANGE, *this);
   if (OnChange) OnChange(this);
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/EnumNames.h"
+#include "framework/AccessibleObject.h"
 #include "system/Clipboard.h"
 #include "system/Platform.h"
 #include "system/WideText.h"
@@ -83,6 +84,7 @@ void TCustomEdit::SelectAll() {
 }
 
 void TCustomEdit::Change() {
+  AccessibleObject::Notify(EVENT_OBJECT_VALUECHANGE, *this);
   if (OnChange) OnChange(this);
 }
 

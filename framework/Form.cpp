@@ -442,7 +442,7 @@ void TForm::FocusGraphic(TControl* control) {
   if (old && old != control) old->Invalidate();
   if (HandleAllocated() && GetFocus() != Handle()) ::SetFocus(Handle());
   control->Invalidate();
-  if (control != old) AccessibleObject::NotifyFocus(*control);
+  if (control != old) AccessibleObject::Notify(EVENT_OBJECT_FOCUS, *control);
 }
 
 bool TForm::WantsKey(WPARAM key) const { return key == VK_RETURN && focusedGraphic_; }

@@ -75,7 +75,7 @@ void TLabel::Loaded() {
 void TLabel::CMTextChanged(TMessage& m) {
   TGraphicControl::CMTextChanged(m);
   AdjustBounds();
-  AccessibleObject::NotifyNameChange(*this);
+  AccessibleObject::Notify(EVENT_OBJECT_NAMECHANGE, *this);
 }
 
 void TLabel::DescribeAccessible(AccessibleInfo& info) const {

@@ -28,6 +28,8 @@ void TOrderPage::Loaded() {
   Bind(cancelbut, "cancelbut");
   Bind(backbut, "backbut");
   cancelbut->SetCancel(true);
+  // The pages that show the seal say what it is rather than its long address.
+  if (auto* seal = dynamic_cast<ui::TControl*>(FindComponent("ProUrlImage1"))) seal->SetAccessibleName("Secure site seal");
 }
 
 int TOrderPage::ChosenProduct() const { return Main->product->ItemIndex(); }

@@ -40,7 +40,14 @@ void TMain::Loaded() {
 void TMain::FormCreate(ui::TObject*) {
   product->SetItemIndex(0);
   metodo->SetItemIndex(0);
-  info->SetCaption(std::string(core::OrderTexts::kMethodPrompt));
+  ShowMethodInfo(std::string(core::OrderTexts::kMethodPrompt));
+}
+
+// The text below the list is what the list's choice means: a screen reader reads it as the
+// list's description, and hears it change with the choice.
+void TMain::ShowMethodInfo(const std::string& text) {
+  info->SetCaption(text);
+  metodo->SetAccessibleDescription(text);
 }
 
 void TMain::productChange(ui::TObject*) {
@@ -53,7 +60,7 @@ void TMain::productChange(ui::TObject*) {
 }
 
 void TMain::metodoChange(ui::TObject*) {
-  if (std::optional<std::string> text = core::OrderTexts::MethodInfo(metodo->ItemIndex())) info->SetCaption(*text);
+  if (std::optional<std::string> text = core::OrderTexts::MethodInfo(metodo->ItemIndex())) ShowMethodInfo(*text);
 }
 
 void TMain::nextbutClick(ui::TObject*) {

@@ -33,4 +33,7 @@ class TMain : public ui::TForm {
   void cancelbutClick(ui::TObject* sender);
 
   void Loaded() override;
+
+ private:
+  void ShowMethodInfo(const std::string& text);
 };

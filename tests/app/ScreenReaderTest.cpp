@@ -8,6 +8,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <thread>
 #include <utility>
@@ -20,6 +21,10 @@
 #include "flatctrls/TFlatButton.h"
 #include "flatctrls/TFlatCheckBox.h"
 #include "flatctrls/TFlatComboBox.h"
+#include "flatctrls/TFlatEdit.h"
+#include "flatctrls/TFlatSpinEditInteger.h"
+#include "flatctrls/TSpinButton.h"
+#include "flatctrls/TTimerSpeedButton.h"
 #include "framework/Label.h"
 #include "generator/Unit1.h"
 #include "orders/pur1.h"
@@ -327,7 +332,7 @@ TEST_F(ScreenReader, ReadsTheAboutWindow) {
                         {
                             {ROLE_SYSTEM_STATICTEXT, "By the Skylatch! team", nullptr, 0},
                             {ROLE_SYSTEM_LINK, "www.skylatch.example", nullptr, STATE_SYSTEM_LINKED},
-                            {ROLE_SYSTEM_LINK, "https://www.skylatch.example", nullptr, STATE_SYSTEM_LINKED},
+                            {ROLE_SYSTEM_LINK, "Skylatch! icon", "https://www.skylatch.example", STATE_SYSTEM_LINKED},
                             {ROLE_SYSTEM_PUSHBUTTON, "OK", nullptr, STATE_SYSTEM_DEFAULT},
                         });
 }
@@ -370,6 +375,7 @@ TEST_F(ScreenReader, ReadsTheChooserAndAPage) {
   ExpectFound(ReadTree(page), {
                                   {ROLE_SYSTEM_STATICTEXT, "Purchase Skylatch! by Credit Card", nullptr, 0},
                                   {ROLE_SYSTEM_LINK, "Secure Purchase Guarantee click for more info", nullptr, 0},
+                                  {ROLE_SYSTEM_LINK, "Secure site seal", nullptr, STATE_SYSTEM_LINKED},
                                   {ROLE_SYSTEM_PUSHBUTTON, "Next", nullptr, STATE_SYSTEM_DEFAULT},
                                   {ROLE_SYSTEM_PUSHBUTTON, "Previous", nullptr, 0},
                                   {ROLE_SYSTEM_PUSHBUTTON, "Cancel", nullptr, 0},
@@ -597,7 +603,7 @@ class ScreenReaderEvents : public testsupport::WindowTest {
   }
   void SetUp() override {
     Log().clear();
-    hook_ = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+    hook_ = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
                             [](HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
                               if (object == OBJID_CLIENT) Log().push_back({event, window, child});
                             },
@@ -608,6 +614,20 @@ class ScreenReaderEvents : public testsupport::WindowTest {
     Pump();
   }
   void TearDown() override { UnhookWinEvent(hook_); }
+  static int TimesHeard(DWORD event, HWND window) {
+    for (int i = 0; i < 10; ++i) {
+      Pump();
+      Sleep(10);
+    }
+    return static_cast<int>(std::count_if(Log().begin(), Log().end(), [&](const Heard& h) {
+      return h.event == event && h.window == window && h.child == CHILDID_SELF;
+    }));
+  }
+  static void Select(ui::TWinControl& list, int index) {
+    SendMessageA(list.Handle(), CB_SETCURSEL, index, 0);
+    SendMessageA(GetParent(list.Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list.Handle()), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list.Handle()));
+  }
   static bool HeardOf(DWORD event, HWND window, LONG child) {
     for (int i = 0; i < 50; ++i) {
       Pump();
@@ -625,14 +645,38 @@ TEST_F(ScreenReaderEvents, ACheckBoxToggleIsAStateChange) {
   EXPECT_TRUE(HeardOf(EVENT_OBJECT_STATECHANGE, Form1->status->Handle(), CHILDID_SELF));
 }
 
-TEST_F(ScreenReaderEvents, TheChoosersNewTextIsANameChangeOfItsChild) {
+// Each change of a value by the user is announced once, as Windows' own edit and list do: a
+// second announcement from the system's edit and the program both would be read twice.
+TEST_F(ScreenReaderEvents, TypingAStepAndANewChoiceAreEachOneValueChange) {
+  const struct {
+    const char* what;
+    ui::TWinControl* control;
+    std::function<void()> change;
+  } cases[] = {
+      {"a typed letter", Form1->FlatEdit1, [] { SendMessageA(Form1->FlatEdit1->Handle(), WM_CHAR, 'x', 0); }},
+      {"a step up", Form1->ancho, [] { Click(*Form1->ancho->Button()->UpButton(), 5, 5); }},
+      {"a new activation", Form1->event, [] { Select(*Form1->event, 1); }},
+  };
+  for (const auto& c : cases) {
+    Log().clear();
+    const std::string before = c.control->Text();
+    c.change();
+    ASSERT_NE(c.control->Text(), before) << c.what;
+    EXPECT_EQ(TimesHeard(EVENT_OBJECT_VALUECHANGE, c.control->Handle()), 1) << c.what;
+  }
+}
+
+TEST_F(ScreenReaderEvents, TheChoosersNewTextIsANameChangeOfItsChildAndTheListsDescription) {
   Click(*Form1->FlatButton3);  // "Full version"
   ASSERT_TRUE(Main->Visible());
-  SendMessageA(Main->metodo->Handle(), CB_SETCURSEL, 2, 0);
-  SendMessageA(GetParent(Main->metodo->Handle()), WM_COMMAND,
-               MAKEWPARAM(GetDlgCtrlID(Main->metodo->Handle()), CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(Main->metodo->Handle()));
+  Select(*Main->metodo, 2);
   EXPECT_TRUE(HeardOf(EVENT_OBJECT_NAMECHANGE, Main->info->Parent()->Handle(), 1));
+  EXPECT_EQ(TimesHeard(EVENT_OBJECT_DESCRIPTIONCHANGE, Main->metodo->Handle()), 1);
+  Accessible list(Main->metodo->Handle());
+  ASSERT_TRUE(list);
+  BSTR description = nullptr;
+  ASSERT_EQ(list->get_accDescription(Child(CHILDID_SELF), &description), S_OK);
+  EXPECT_EQ(Narrow(description), Main->info->Caption());
 }
 
 }  // namespace
