@@ -81,10 +81,10 @@ GlyphCaptionPlace PaintFlatButton(ui::TCanvas& canvas, const RECT& client, const
     RECT bounds = place.textBounds;
     canvas.SetBrushStyle(ui::BrushStyle::Clear);
     if (look.disabled) {
-      DrawEngravedText(dc, content.caption, bounds, kCaptionFlags);
+      DrawEngravedText(dc, content.caption, bounds, kCaptionFlags | content.textFlags);
     } else {
       canvas.Font().SetColor(content.fontColor);
-      canvas.DrawText(content.caption, bounds, kCaptionFlags);
+      canvas.DrawText(content.caption, bounds, kCaptionFlags | content.textFlags);
     }
   }
   return place;

@@ -21,6 +21,7 @@ struct ButtonContent {
   int margin = -1;
   std::string caption;
   ui::TColor fontColor = 0;
+  UINT textFlags = 0;  // added to the caption's DrawText flags
 };
 
 // Draws a flat button's look onto canvas (its font already the button's), whose origin is the

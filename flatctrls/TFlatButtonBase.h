@@ -292,7 +292,8 @@ class TFlatButtonBase : public Base, public HoverClient {
     const bool windowed = this->IsWindowed();
     const core::ButtonLook look = core::ComputeButtonLook(machine_, before, colors, transparentMode_, windowed,
                                                           IsDefault(), numGlyphs_, glyph_.Width(), glyph_.Height());
-    ButtonContent content{&glyph_, numGlyphs_, layout_, spacing_, margin_, this->Caption(), this->Font().Color()};
+    ButtonContent content{&glyph_, numGlyphs_, layout_, spacing_, margin_, {}, this->Font().Color()};
+    content.caption = this->DrawnCaption(this->Caption(), content.textFlags);
     const RECT client = this->ClientRect();
     ui::TCanvas& canvas = this->Canvas();
     GlyphCaptionPlace place;

@@ -265,14 +265,15 @@ void TFlatCheckBox::PaintCaption(ui::TCanvas& canvas) {
   RECT r = layout_ == TCheckBoxLayout::checkboxRight ? RECT{inset, inset, Width() - beside, Height() - inset}
                                                      : RECT{beside, inset, Width() - inset, Height() - inset};
   UINT flags = DT_WORDBREAK | (layout_ == TCheckBoxLayout::checkboxRight ? DT_RIGHT : DT_LEFT);
+  const std::string caption = DrawnCaption(Caption(), flags);
   canvas.SetBrushStyle(ui::BrushStyle::Clear);
   canvas.Font().Assign(Font());
-  if (Enabled()) canvas.DrawText(Caption(), r, flags);
-  else DrawEngravedText(canvas.Handle(), Caption(), r, flags);
+  if (Enabled()) canvas.DrawText(caption, r, flags);
+  else DrawEngravedText(canvas.Handle(), caption, r, flags);
   if (!ShowsFocusRectangle(*this) || Caption().empty()) return;
   RECT text = r;
-  const std::wstring caption = ui::WideText::FromUtf8(Caption());
-  DrawTextW(canvas.Handle(), caption.c_str(), static_cast<int>(caption.size()), &text, flags | DT_CALCRECT);
+  const std::wstring wide = ui::WideText::FromUtf8(caption);
+  DrawTextW(canvas.Handle(), wide.c_str(), static_cast<int>(wide.size()), &text, flags | DT_CALCRECT);
   if (layout_ == TCheckBoxLayout::checkboxRight) OffsetRect(&text, r.right - text.right, 0);
   DrawFocusRectangle(canvas.Handle(), FocusRectangleAround(text, ClientRect(), Dpi()), Font().Color());
 }

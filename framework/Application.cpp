@@ -110,7 +110,7 @@ bool TApplication::PreTranslate(MSG& msg) {
       return false;
     }
     if (msg.message == WM_SYSKEYDOWN) {
-      if (msg.wParam == VK_MENU) form->ShowFocusCues(true);
+      if (msg.wParam == VK_MENU) form->ShowFocusCues(true, true);
       return false;
     }
     if (msg.message == WM_SYSCHAR) return form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;

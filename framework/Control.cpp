@@ -3,6 +3,7 @@
 #include <windowsx.h>
 #include <cctype>
 
+#include "core/AccessibleText.h"
 #include "core/DpiScale.h"
 #include "core/EnumNames.h"
 #include "framework/AccessibleObject.h"
@@ -244,6 +245,13 @@ void TControl::SetParentComponent(TComponent* parent) {
 bool TControl::IsKeyboardFocus() const {
   const TForm* form = ParentForm();
   return form && form->FocusedGraphic() == this && form->HandleAllocated() && GetFocus() == form->Handle();
+}
+
+std::string TControl::DrawnCaption(const std::string& caption, UINT& flags) const {
+  const TForm* form = ParentForm();
+  if ((flags & DT_NOPREFIX) || (form && form->AccessKeysShown())) return caption;
+  flags |= DT_NOPREFIX;
+  return core::SpokenCaption(caption);
 }
 
 bool TControl::HoldsFocus() const {

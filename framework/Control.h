@@ -102,6 +102,10 @@ class TControl : public TComponent {
   // Enter runs its default action.
   virtual bool KeyboardFocusable() const { return false; }
   bool IsKeyboardFocus() const;
+  // A caption as it is drawn with DrawText: while the window hides its access keys (the mouse in
+  // use) without its "&" marks and with DT_NOPREFIX added to flags, as DT_HIDEPREFIX would draw
+  // it (Wine ignores that flag and underlines anyway).
+  std::string DrawnCaption(const std::string& caption, UINT& flags) const;
   // What a screen reader says for this control where its caption or picture does not say it (two
   // buttons both reading "Copy", a picture link, a spin arrow); the description is read after
   // the name and may change while the control is shown.

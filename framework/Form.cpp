@@ -353,19 +353,27 @@ void TForm::SetActiveControl(TWinControl* control) {
   if (HandleAllocated() && GetActiveWindow() == Handle() && control->CanFocus()) control->SetFocus();
 }
 
-void TForm::ShowFocusCues(bool show) {
-  if (show == focusCuesShown_ || !HandleAllocated()) return;
-  SendMessageA(Handle(), WM_UPDATEUISTATE, MAKEWPARAM(show ? UIS_CLEAR : UIS_SET, UISF_HIDEFOCUS), 0);
+void TForm::ShowFocusCues(bool show, bool accessKeysToo) {
+  if (!HandleAllocated()) return;
+  WORD flags = 0;
+  if (show != focusCuesShown_) flags |= UISF_HIDEFOCUS;
+  if ((!show || accessKeysToo) && show != accessKeysShown_) flags |= UISF_HIDEACCEL;
+  if (flags) SendMessageA(Handle(), WM_UPDATEUISTATE, MAKEWPARAM(show ? UIS_CLEAR : UIS_SET, flags), 0);
 }
 
-// The window's own record of UISF_HIDEFOCUS, whichever way the change came (our keys and
-// presses, or the system); the focused control repaints to show or hide its focus rectangle.
+// The window's own record of UISF_HIDEFOCUS and UISF_HIDEACCEL, whichever way the change came
+// (our keys and presses, or the system): the focused control repaints to show or hide its focus
+// rectangle, every caption to show or hide its underlined access key.
 void TForm::WMUpdateUIState(TMessage& m) {
   const WORD action = LOWORD(m.wParam), flags = HIWORD(m.wParam);
   DefaultHandler(m);
-  if (!(flags & UISF_HIDEFOCUS) || (action != UIS_SET && action != UIS_CLEAR)) return;
+  if (action != UIS_SET && action != UIS_CLEAR) return;
   const bool shown = action == UIS_CLEAR;
-  if (shown == focusCuesShown_) return;
+  if ((flags & UISF_HIDEACCEL) && shown != accessKeysShown_) {
+    accessKeysShown_ = shown;
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  }
+  if (!(flags & UISF_HIDEFOCUS) || shown == focusCuesShown_) return;
   focusCuesShown_ = shown;
   if (activeControl_ && activeControl_->HandleAllocated()) activeControl_->Invalidate();
   if (focusedGraphic_) focusedGraphic_->Invalidate();

@@ -62,9 +62,12 @@ class TForm : public TWinControl {
   TWinControl* ActiveControl() const { return activeControl_; }
   // The control that gets the focus when the window is next activated (at once if it is active).
   void SetActiveControl(TWinControl* control);
-  // Keyboard cues: the focused control marks itself with a focus rectangle while they are shown.
+  // Keyboard cues: the focused control marks itself with a focus rectangle while they are shown,
+  // and captions underline their access keys while those are. Tab shows the focus, Alt both, a
+  // mouse press hides both.
   bool FocusCuesShown() const { return focusCuesShown_; }
-  void ShowFocusCues(bool show);
+  bool AccessKeysShown() const { return accessKeysShown_; }
+  void ShowFocusCues(bool show, bool accessKeysToo = false);
 
   // The focus moved to control: exit and enter notifications, in that order.
   void FocusControlChanged(TWinControl* control);
@@ -149,6 +152,7 @@ class TForm : public TWinControl {
   // Set while this window holds the main window disabled: the one place that gives it back.
   std::optional<TPseudoModalEnd> pseudoModal_;
   bool focusCuesShown_ = false;
+  bool accessKeysShown_ = false;
   TControl* focusedGraphic_ = nullptr;
   std::map<std::string, TNotifyEvent, std::less<>> notifyMethods_;
   std::map<std::string, TCloseEvent, std::less<>> closeMethods_;

@@ -34,8 +34,8 @@ void TLabel::Paint() {
     canvas.FillRect(r);
   }
   canvas.SetBrushStyle(BrushStyle::Clear);
-  std::string text = Caption();
   UINT flags = TextFlags();
+  const std::string text = DrawnCaption(Caption(), flags);
   if (layout_ != TTextLayout::tlTop) {
     RECT measured = r;
     canvas.DrawText(text, measured, flags | DT_CALCRECT);
@@ -82,6 +82,15 @@ void TLabel::DescribeAccessible(AccessibleInfo& info) const {
   info.role = ROLE_SYSTEM_STATICTEXT;
   info.SetName(showAccelChar_ ? core::SpokenCaption(Caption()) : Caption());
   info.state = STATE_SYSTEM_READONLY;
+}
+
+// The label's access key takes the focus to the field it names.
+void TLabel::CMDialogChar(TMessage& m) {
+  TWinControl* target = FocusControl();
+  if (!target || !showAccelChar_ || !IsAccel(static_cast<wchar_t>(m.wParam), Caption())) return;
+  if (!target->CanFocus()) return;
+  target->SetFocus();
+  m.result = 1;
 }
 
 void TLabel::CMFontChanged(TMessage& m) {

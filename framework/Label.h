@@ -38,6 +38,7 @@ class TLabel : public TGraphicControl {
   void Paint() override;
   void CMTextChanged(TMessage& m) override;
   void CMFontChanged(TMessage& m) override;
+  void CMDialogChar(TMessage& m) override;
   // DrawText flags for the caption, without DT_CALCRECT.
   UINT TextFlags() const;
   void AdjustBounds();

@@ -39,7 +39,7 @@ void TForm4::ShowCode(const core::GeneratedCode& code) {
   script_ = code.Script();
   snippet_ = code.Snippet();
   HandleNeeded();
-  Label1->SetCaption("Save as " + code.ScriptFile());
+  Label1->SetCaption("&Save as " + code.ScriptFile());
   Memo1->SetTextAndFit(script_);
   Memo2->SetTextAndFit(snippet_);
   std::string advice;

@@ -133,14 +133,6 @@ void TProCustomLabel::CMMouseLeave(ui::TMessage& m) {
   DoMouseLeave();
 }
 
-void TProCustomLabel::CMDialogChar(ui::TMessage& m) {
-  ui::TWinControl* target = FocusControl();
-  if (!target || !ShowAccelChar() || !IsAccel(static_cast<wchar_t>(m.wParam), Caption())) return;
-  if (!target->CanFocus()) return;
-  target->SetFocus();
-  m.result = 1;
-}
-
 // The box the turned text needs, placed by the alignments, then moved to where the turned line
 // starts: the text is drawn with its unturned top-left corner there.
 void TProCustomLabel::PlaceRotated(HDC dc, const std::string& text, RECT& r) const {

@@ -58,7 +58,6 @@ class TProCustomLabel : public ui::TLabel {
   virtual void DoMouseLeave();
   void CMMouseEnter(ui::TMessage& m) override;
   void CMMouseLeave(ui::TMessage& m) override;
-  void CMDialogChar(ui::TMessage& m) override;
   void Paint() override;
 
  private:

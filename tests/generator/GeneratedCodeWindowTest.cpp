@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "core/AccessibleText.h"
 #include "app/Program.h"
 #include "core/GeneratedCode.h"
 #include "flatctrls/FlatLook.h"
@@ -82,8 +83,8 @@ TEST_F(GeneratedCodeWindow, OpensInFrontOfTheDisabledMainWindowWithTheScriptTheC
   EXPECT_TRUE(Form4->Visible());
   EXPECT_FALSE(Form1->Enabled());
   EXPECT_EQ(Form4->Caption(), "Generated code");
-  EXPECT_EQ(Form4->Label1->Caption(), "Save as PopUp.js");
-  EXPECT_EQ(Form4->Label2->Caption(), "Put in your page");
+  EXPECT_EQ(core::SpokenCaption(Form4->Label1->Caption()), "Save as PopUp.js");
+  EXPECT_EQ(core::SpokenCaption(Form4->Label2->Caption()), "Put in your page");
   EXPECT_EQ(MemoText(Form4->Memo1), previewScript);
   EXPECT_EQ(MemoText(Form4->Memo2),
             "<script src=\"PopUp.js\"></script>\r\n"

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <string>
 
+#include "core/AccessibleText.h"
 #include "app/Program.h"
 #include "generator/GeneratorWindows.h"
 #include "orders/WizardWindows.h"
@@ -69,7 +70,7 @@ TEST_F(GeneratorWindow, ShowsItsDefaults) {
   for (TFlatCheckBox* box : {Form1->FlatCheckBox1, Form1->toolbar, Form1->status, Form1->menubar, Form1->location,
                              Form1->directories, Form1->resizable, Form1->scrollbars})
     EXPECT_FALSE(box->Checked()) << box->Name();
-  EXPECT_EQ(Form1->FlatCheckBox1->Caption(), "Full Screen");
+  EXPECT_EQ(core::SpokenCaption(Form1->FlatCheckBox1->Caption()), "Full Screen");
   ASSERT_EQ(Form1->event->Items().size(), 5u);
   EXPECT_EQ(Form1->event->Items()[4], "From link");
   // Activation selects the first activation method.
@@ -81,7 +82,7 @@ TEST_F(GeneratorWindow, SizeCaptionsNameTheOptionTheirBoxFeeds) {
   auto captionBeside = [](ui::TControl* box) {
     for (ui::TControl* c : box->Parent()->Controls())
       if (auto* label = dynamic_cast<ui::TLabel*>(c); label && label->Top() == box->Top() && label->Left() < box->Left())
-        return label->Caption();
+        return core::SpokenCaption(label->Caption());
     return std::string("(none)");
   };
   EXPECT_EQ(captionBeside(Form1->alto), "Width:");

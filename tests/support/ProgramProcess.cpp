@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/AccessibleText.h"
+
 namespace testsupport {
 
 std::string ProgramProcess::ExecutablePath() {
@@ -94,7 +96,8 @@ HWND ProgramProcess::FindChild(HWND parent, const char* windowClass, const char*
         char name[128] = {}, caption[256] = {};
         GetClassNameA(window, name, sizeof name);
         GetWindowTextA(window, caption, sizeof caption);
-        if (std::string(name) == s->windowClass && std::string(caption) == s->text) {
+        // Found by the caption as it reads, without the access key's "&".
+        if (std::string(name) == s->windowClass && core::SpokenCaption(caption) == s->text) {
           s->found = window;
           return FALSE;
         }

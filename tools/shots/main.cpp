@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/AccessibleText.h"
 #include "tests/support/ProgramProcess.h"
 
 using testsupport::ProgramProcess;
@@ -106,7 +107,7 @@ HWND FindDescendant(HWND parent, const char* windowClass, const char* text) {
         // Edits keep their text to themselves; ask for it.
         SendMessageTimeoutA(window, WM_GETTEXT, sizeof caption, reinterpret_cast<LPARAM>(caption), SMTO_ABORTIFHUNG,
                             1000, nullptr);
-        if (lstrcmpiA(name, s->windowClass) == 0 && (!s->text || std::string(caption) == s->text)) {
+        if (lstrcmpiA(name, s->windowClass) == 0 && (!s->text || core::SpokenCaption(caption) == s->text)) {
           s->found = window;
           return FALSE;
         }
