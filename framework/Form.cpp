@@ -393,14 +393,15 @@ void TForm::FocusControlChanged(TWinControl* control) {
 
 // Windowed tab stops in tab order, each container's focusable windowless controls after them;
 // with all, also those hidden or greyed out, where they would stand.
+// A container's links come before its windowed controls: they sit above a window's buttons.
 static void CollectTabStops(TWinControl* container, std::vector<TControl*>& out, bool all = false) {
+  for (TControl* c : container->Controls())
+    if (!c->IsWindowed() && (all || (c->Visible() && c->Enabled())) && c->KeyboardFocusable()) out.push_back(c);
   for (TWinControl* c : container->TabList()) {
     if (!all && (!c->Visible() || !c->Enabled())) continue;
     if (c->TabStop()) out.push_back(c);
     CollectTabStops(c, out, all);
   }
-  for (TControl* c : container->Controls())
-    if (!c->IsWindowed() && (all || (c->Visible() && c->Enabled())) && c->KeyboardFocusable()) out.push_back(c);
 }
 
 static bool Inside(const TControl* c, const TControl& container) {

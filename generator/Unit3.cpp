@@ -17,6 +17,7 @@ void TForm3::Loaded() {
   Bind(Label2, "Label2");
   Bind(FlatButton1, "FlatButton1");
   FlatButton1->SetCancel(true);  // Esc closes the window as OK does
+  SetActiveControl(FlatButton1);  // the links come first in Tab order; the window opens on OK
   ProUrlImage1->SetAccessibleName("Skylatch! icon");  // the picture link says what it shows
   // One version number for the whole product: the build passes the one the version resource and
   // the download's name carry.

@@ -479,6 +479,19 @@ bool Contains(const std::vector<FocusListener::Event>& events, const std::string
   return std::any_of(events.begin(), events.end(), [&](const FocusListener::Event& e) { return e.name == name; });
 }
 
+// Tab, going round and round, meets the names in this order (wherever the round began).
+bool InTabOrder(const std::vector<FocusListener::Event>& round, std::initializer_list<const char*> names) {
+  std::vector<std::size_t> at;
+  for (const char* name : names) {
+    auto it = std::find_if(round.begin(), round.end(), [&](const FocusListener::Event& e) { return e.name == name; });
+    if (it == round.end()) return false;
+    at.push_back(static_cast<std::size_t>(it - round.begin()));
+  }
+  for (std::size_t i = 1; i < at.size(); ++i)
+    if ((at[i] + round.size() - at[0]) % round.size() <= (at[i - 1] + round.size() - at[0]) % round.size()) return false;
+  return true;
+}
+
 // Tab finds every control and link of the main window and is heard at each; a control greyed out
 // while it holds the focus (the size fields, by a screen reader ticking Full Screen) hands the
 // focus on, and Tab goes on working.
@@ -492,6 +505,11 @@ TEST_F(ScreenReader, HearsTheFocusGoRoundTheMainWindowAndNeverLosesIt) {
   std::vector<FocusListener::Event> round = TabRound(focus, main);
   for (const char* name : {"Function name", "Width", "Left", "Full Screen", "Activation method", "Preview"})
     EXPECT_TRUE(Contains(round, name)) << name;
+  EXPECT_TRUE(InTabOrder(round, {"Function name", "Window name", "Width", "Height", "Top", "Left", "Full Screen",
+                                 "Status Bar", "Tool Bar", "Scroll Bars", "Menu Bar", "Location", "Resizable",
+                                 "Directories", "Activation method", "URL of PopUp page", "Preview", "Generate",
+                                 "Full version"}))
+      << "the options row by row, left to right";
   for (std::size_t i = 0; i < round.size(); ++i)
     for (std::size_t j = i + 1; j < round.size(); ++j)
       EXPECT_FALSE(round[i].name == round[j].name && round[i].child == round[j].child) << round[i].name;
@@ -531,8 +549,10 @@ TEST_F(ScreenReader, HearsTheFocusGoRoundTheMainWindowAndNeverLosesIt) {
 // the focus the window answers with it; passing from the chooser to a page never gives the focus
 // to the taskbar entry's window.
 TEST_F(ScreenReader, FollowsTheFocusOntoLinksAndThroughTheWizard) {
-  const auto linksHeard = [](FocusListener& focus, HWND window, std::size_t links) {
+  const auto linksHeard = [](FocusListener& focus, HWND window, std::size_t links,
+                             std::initializer_list<const char*> order) {
     std::vector<FocusListener::Event> round = TabRound(focus, window);
+    EXPECT_TRUE(InTabOrder(round, order)) << "the links, then the buttons from left to right";
     std::size_t heard = 0;
     for (const FocusListener::Event& e : round) {
       if (e.child == CHILDID_SELF) continue;
@@ -561,7 +581,7 @@ TEST_F(ScreenReader, FollowsTheFocusOntoLinksAndThroughTheWizard) {
     FocusListener focus(about);
     SetForegroundWindow(about);
     focus.Take();
-    linksHeard(focus, about, 2);
+    linksHeard(focus, about, 2, {"www.skylatch.example", "Skylatch! icon", "OK"});
     PostMessageA(about, WM_CLOSE, 0, 0);
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(), 0);
@@ -584,7 +604,7 @@ TEST_F(ScreenReader, FollowsTheFocusOntoLinksAndThroughTheWizard) {
     GetWindowRect(GetAncestor(e.window, GA_ROOT), &r);
     EXPECT_FALSE(IsRectEmpty(&r)) << "the focus passed through \"" << e.name << "\", a window of no size";
   }
-  linksHeard(focus, page, 2);
+  linksHeard(focus, page, 2, {"Secure Purchase Guarantee click for more info", "Secure site seal", "Cancel", "Previous", "Next"});
   PostMessageA(page, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(), 0);
 }
