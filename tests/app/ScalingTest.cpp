@@ -106,37 +106,47 @@ RECT PlaceOf(const ui::TControl& control) {
   return RECT{control.Left(), control.Top(), control.Left() + control.Width(), control.Top() + control.Height()};
 }
 
-int TextWidth(const ui::TControl& control, const std::string& text) {
+// The size text takes in a font: one line, or broken into lines of at most width.
+SIZE TextExtent(HFONT font, const std::string& text, int width = 0) {
   ui::WindowDC screen(nullptr);
-  ui::SelectedObject font(screen.Get(), control.Font().Handle());
-  RECT r{0, 0, 0, 0};
-  DrawTextA(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE);
-  return r.right - r.left;
+  ui::SelectedObject selected(screen.Get(), font);
+  RECT r{0, 0, width, 0};
+  DrawTextA(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r,
+            DT_CALCRECT | (width > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+  return {r.right - r.left, r.bottom - r.top};
 }
 
-// The room a control's caption is drawn in, and the widest text it must hold there; -1 for a
-// control without a caption of its own.
-struct CaptionRoom {
-  int text = -1, room = 0;
+SIZE TextExtent(const ui::TControl& control, const std::string& text) { return TextExtent(control.Font().Handle(), text); }
+
+// The room a control's caption or text is drawn in, and what it takes there; a width of -1 for
+// a control without a text of its own, a height of 0 where the control's height follows its font.
+struct TextRoom {
+  SIZE text{-1, 0}, room{0, 0};
 };
 
-CaptionRoom RoomOf(const ui::TControl& control, const paint::LookMetrics& metrics) {
+TextRoom RoomOf(const ui::TControl& control, const paint::LookMetrics& metrics) {
   using paint::Metric;
   if (auto* box = dynamic_cast<const TFlatCheckBox*>(&control))
-    return {TextWidth(*box, box->Caption()),
-            box->Width() - metrics[Metric::CheckBoxCaption] - metrics[Metric::CheckBoxInset]};
+    return {TextExtent(*box, box->Caption()),
+            {box->Width() - metrics[Metric::CheckBoxCaption] - metrics[Metric::CheckBoxInset], box->Height()}};
   if (auto* group = dynamic_cast<const TFlatGroupBox*>(&control))
-    return {TextWidth(*group, group->Caption()),
-            group->Width() - metrics[Metric::GroupCaptionLeft] - metrics[Metric::GroupCaptionGap]};
-  if (auto* button = dynamic_cast<const TFlatButton*>(&control)) return {TextWidth(*button, button->Caption()), button->Width()};
+    return {TextExtent(*group, group->Caption()),
+            {group->Width() - metrics[Metric::GroupCaptionLeft] - metrics[Metric::GroupCaptionGap], group->Height()}};
+  if (auto* button = dynamic_cast<const TFlatButton*>(&control))
+    return {TextExtent(*button, button->Caption()), {button->Width(), button->Height()}};
   if (auto* combo = dynamic_cast<const TFlatComboBox*>(&control)) {
-    int widest = 0;
-    for (const std::string& item : combo->Items()) widest = std::max(widest, TextWidth(*combo, item));
+    SIZE widest{0, 0};
+    for (const std::string& item : combo->Items()) widest.cx = std::max(widest.cx, TextExtent(*combo, item).cx);
     // The native text starts inside the two-pixel frame and runs up to the arrow button.
-    return {widest, combo->Width() - combo->SystemArrowWidth() - 4};
+    return {widest, {combo->Width() - combo->SystemArrowWidth() - 4, 0}};
   }
-  if (auto* label = dynamic_cast<const ui::TLabel*>(&control); label && !label->WordWrap())
-    return {TextWidth(*label, label->Caption()), label->Width()};
+  if (auto* label = dynamic_cast<const ui::TLabel*>(&control)) {
+    if (!label->WordWrap()) return {TextExtent(*label, label->Caption()), {label->Width(), label->Height()}};
+    const LOGFONTA drawn = label->FittedFont();
+    const ui::FontHandle font(CreateFontIndirectA(&drawn));
+    const SIZE wrapped = TextExtent(font.Get(), label->Caption(), label->Width());
+    return {wrapped, {label->Width(), label->Height()}};
+  }
   return {};
 }
 
@@ -188,8 +198,11 @@ class ScaledWindows : public testsupport::WindowTest {
         EXPECT_LE(place.right, client.right);
         EXPECT_LE(place.bottom, client.bottom);
       }
-      const CaptionRoom caption = RoomOf(*control, paint::LookMetrics(dpi_));
-      if (caption.text >= 0) EXPECT_LE(caption.text, caption.room) << "caption of " << child.name;
+      const TextRoom text = RoomOf(*control, paint::LookMetrics(dpi_));
+      if (text.text.cx >= 0) {
+        EXPECT_LE(text.text.cx, text.room.cx) << "text width of " << child.name;
+        if (text.room.cy > 0) EXPECT_LE(text.text.cy, text.room.cy) << "text height of " << child.name;
+      }
       CheckChildren(form, child, atDesignedSize);
     }
   }
