@@ -93,18 +93,27 @@ void TFlatMemo::SetTextAndFit(std::string_view utf8) {
   HandleNeeded();
   SetText(std::string(utf8));
   FitScrollBar();
+  SendMessageA(Handle(), EM_SETSEL, 0, 0);
+  SendMessageA(Handle(), EM_SCROLLCARET, 0, 0);
 }
 
-// Showing the bar narrows the text, which may wrap into more lines, so the test is made without it.
+// Showing the bar narrows the text, which may wrap into more lines, so the test is made without
+// it. Showing or hiding the bar resizes the text area, which must not start another fitting.
 void TFlatMemo::FitScrollBar() {
-  if (!HandleAllocated()) return;
+  if (!HandleAllocated() || fitting_) return;
+  fitting_ = true;
   ShowScrollBar(Handle(), SB_VERT, FALSE);
   RECT r{};
   SendMessageA(Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
   const auto lines = static_cast<int>(SendMessageA(Handle(), EM_GETLINECOUNT, 0, 0));
   if (lines * LineHeight() > r.bottom - r.top) ShowScrollBar(Handle(), SB_VERT, TRUE);
-  SendMessageA(Handle(), EM_SETSEL, 0, 0);
-  SendMessageA(Handle(), EM_SCROLLCARET, 0, 0);
+  fitting_ = false;
+}
+
+// A field given another size (its window resized) may need the bar where it did not, or not any more.
+void TFlatMemo::WMSize(ui::TMessage& m) {
+  ui::TCustomEdit::WMSize(m);
+  FitScrollBar();
 }
 
 void TFlatMemo::SetColorBorder(ui::TColor value) {

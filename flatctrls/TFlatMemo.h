@@ -37,6 +37,7 @@ class TFlatMemo : public ui::TCustomEdit {
   void CreateWnd() override;
   void WMNCCalcSize(ui::TMessage& m) override;
   void WMNCPaint(ui::TMessage& m) override;
+  void WMSize(ui::TMessage& m) override;
   void CMFontChanged(ui::TMessage& m) override;
   void KeyDown(WORD& key, ui::TShiftState shift) override;
   void KeyPress(wchar_t& key) override;
@@ -49,4 +50,5 @@ class TFlatMemo : public ui::TCustomEdit {
   ui::TColor colorBorder_;
   ui::FontHandle textFont_;
   bool wordWrap_ = true;
+  bool fitting_ = false;
 };

@@ -90,6 +90,7 @@ void TControl::Dispatch(TMessage& m) {
     case WM_GETOBJECT: WMGetObject(m); break;
     case WM_SYSCOMMAND: WMSysCommand(m); break;
     case WM_DROPFILES: WMDropFiles(m); break;
+    case WM_GETMINMAXINFO: WMGetMinMaxInfo(m); break;
     case CM_ENABLEDCHANGED: CMEnabledChanged(m); break;
     case CM_VISIBLECHANGED: CMVisibleChanged(m); break;
     case CM_TEXTCHANGED: CMTextChanged(m); break;

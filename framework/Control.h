@@ -166,6 +166,7 @@ class TControl : public TComponent {
   virtual void WMGetObject(TMessage& m) { DefaultHandler(m); }
   virtual void WMSysCommand(TMessage& m) { DefaultHandler(m); }
   virtual void WMDropFiles(TMessage& m) { DefaultHandler(m); }
+  virtual void WMGetMinMaxInfo(TMessage& m) { DefaultHandler(m); }
 
   virtual void CMEnabledChanged(TMessage& m);
   virtual void CMVisibleChanged(TMessage& m);

@@ -35,6 +35,8 @@ class TFont {
   void SetCharset(int charset);
 
   HFONT Handle() const;
+  // The description the handle was made from: Name(), or a scalable face where Name() is a
+  // bitmap face without the size asked for.
   LOGFONTA LogFont() const;
 
   std::function<void()> OnChange;
@@ -43,6 +45,7 @@ class TFont {
 
  private:
   void Changed();
+  LOGFONTA LogFontFor(const std::string& face) const;
 
   std::string name_ = "MS Sans Serif";
   int height_ = -11;
@@ -50,6 +53,7 @@ class TFont {
   TColor color_ = clWindowText;
   int charset_ = DEFAULT_CHARSET;
   mutable FontHandle handle_;
+  mutable std::string face_;  // the face handle_ was made with
 };
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 
 #include "core/DpiScale.h"
 #include "core/EnumNames.h"
+#include "core/WorkAreaFit.h"
 #include "framework/AccessibleObject.h"
 #include "framework/Application.h"
 #include "framework/DefinitionLoader.h"
@@ -103,7 +104,23 @@ void TForm::CreateWnd() {
   const int actual = static_cast<int>(GetDpiForWindow(Handle()));
   if (actual > 0 && actual != dpi_) ChangeDpi(actual);
   if (clientWidth_ >= 0 && clientHeight_ >= 0) SetClientSize(clientWidth_, clientHeight_);
+  FitToWorkArea();
   UpdateBoundsFromWindow();
+}
+
+// A window larger than its monitor's work area (a big design at 200 %) would put its buttons
+// off the screen, where nothing can reach them.
+void TForm::FitToWorkArea() {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoA(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  RECT r{};
+  GetWindowRect(Handle(), &r);
+  const core::LayoutRect work{monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom};
+  const core::LayoutRect fitted = core::FitToWorkArea({r.left, r.top, r.right, r.bottom}, work);
+  if (fitted == core::LayoutRect{r.left, r.top, r.right, r.bottom}) return;
+  SetWindowPos(Handle(), nullptr, fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 namespace {
@@ -164,6 +181,7 @@ void TForm::WMDpiChanged(TMessage& m) {
   if (suggested)
     SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  FitToWorkArea();
   m.result = 0;
 }
 
@@ -228,6 +246,7 @@ void TForm::CMVisibleChanged(TMessage&) {
   if (Visible()) {
     HandleNeeded();
     PlaceOnFirstShow();
+    FitToWorkArea();
     if (Application && Application->Taskbar().Minimized()) Application->Taskbar().Restore();
     if (Application && Application->MainForm() == this) Application->Taskbar().Show();
     focusCuesShown_ = Application && Application->LastInputKeyboard();

@@ -133,6 +133,7 @@ class TForm : public TWinControl {
 
  private:
   void PlaceOnFirstShow();
+  void FitToWorkArea();
   // The enabled, visible window owned by this one (the secondary window it waits for), or null.
   HWND EnabledOwnedWindow() const;
   // Foreground for this window, or, while it is disabled, for the window it waits for.

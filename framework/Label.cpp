@@ -26,8 +26,35 @@ UINT TLabel::TextFlags() const {
   return flags;
 }
 
+namespace {
+
+int WrappedHeight(HDC dc, const LOGFONTA& lf, const std::wstring& text, int width, UINT flags) {
+  FontHandle font(CreateFontIndirectA(&lf));
+  SelectedObject selected(dc, font.Get());
+  RECT r{0, 0, width, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags | DT_CALCRECT);
+  return r.bottom;
+}
+
+}  // namespace
+
+LOGFONTA TLabel::FittedFont() const {
+  LOGFONTA lf = Font().LogFont();
+  if (autoSize_ || !wordWrap_ || lf.lfHeight >= 0) return lf;
+  WindowDC screen(nullptr);
+  const std::wstring text = WideText::FromUtf8(Caption());
+  const int smallest = lf.lfHeight * 4 / 5;
+  while (lf.lfHeight < smallest && WrappedHeight(screen.Get(), lf, text, Width(), TextFlags()) > Height())
+    ++lf.lfHeight;
+  return lf;
+}
+
 void TLabel::Paint() {
   TCanvas& canvas = Canvas();
+  if (const LOGFONTA fitted = FittedFont(); fitted.lfHeight != Font().Height()) {
+    canvas.Font().SetName(fitted.lfFaceName);
+    canvas.Font().SetHeight(fitted.lfHeight);
+  }
   RECT r = ClientRect();
   if (!transparent_) {
     canvas.SetBrushColor(Color());

@@ -30,6 +30,12 @@ class TLabel : public TGraphicControl {
   TWinControl* FocusControl() const { return focusControl_; }
   void SetFocusControl(TWinControl* control) { focusControl_ = control; }
 
+  // The font the caption is drawn in: Font(), or, where a word-wrapped caption of a fixed box
+  // needs more room than the box in it, the same face as large as fits, down to four fifths.
+  // Scaled past the sizes of a bitmap face, a stand-in face can be a few pixels wider than a
+  // design that left none to spare.
+  LOGFONTA FittedFont() const;
+
   void Loaded() override;
   void Notification(TComponent* component) override;
   void DescribeAccessible(AccessibleInfo& info) const override;

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
+#include <vector>
 
+#include "core/CodeWindowLayout.h"
 #include "framework/Form.h"
 
 class TFlatMemo;
@@ -44,7 +46,24 @@ class TForm4 : public ui::TForm {
 
   void Loaded() override;
 
+ protected:
+  void CreateWnd() override;
+  void WMSize(ui::TMessage& m) override;
+  void WMDpiChanged(ui::TMessage& m) override;
+  void WMGetMinMaxInfo(ui::TMessage& m) override;
+
  private:
+  // The parts where the definition puts them at the window's DPI, and the client size it gives.
+  core::CodeWindowParts DesignedParts() const;
+  core::LayoutSize DesignedClient() const;
+  core::LayoutSize MinimumText() const;
+  // Places the parts for the client size the window has.
+  void LayOut();
+  // The advice broken to the advice field's width, again when that width changes.
+  void FillAdvice();
+
   std::string script_;
   std::string snippet_;
+  std::vector<std::string> advice_;
+  int adviceColumns_ = 0;
 };
