@@ -19,14 +19,6 @@ SystemInk HighContrastInk(LookPart part) {
   return SystemInk::ButtonText;
 }
 
-LookPart GroundOf(LookPart part) {
-  switch (part) {
-    case LookPart::FieldText: return LookPart::Field;
-    case LookPart::HotText: return LookPart::HotFace;
-    default: return LookPart::Face;
-  }
-}
-
 namespace {
 double Linear(unsigned channel) {
   const double c = channel / 255.0;

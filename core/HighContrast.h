@@ -28,8 +28,6 @@ enum class LookPart {
 };
 
 SystemInk HighContrastInk(LookPart part);
-// The part a part is drawn on, the pair whose contrast counts.
-LookPart GroundOf(LookPart part);
 
 // The relative luminance of an RGB colour ($00BBGGRR) as the web's contrast rules define it, and
 // the contrast ratio of two colours: 1 for equal ones, 21 for black and white.
