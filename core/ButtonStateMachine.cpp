@@ -169,6 +169,8 @@ ButtonLook ComputeButtonLook(const ButtonStateMachine& button, TButtonState offs
   }
 
   look.disabled = state == TButtonState::StateDisabled;
+  look.hot = state == TButtonState::StatePressed || state == TButtonState::StateExclusive ||
+             (state == TButtonState::StateUp && hovered);
   look.glyphSource = GlyphSourceRect(numGlyphs, state, glyphWidth, glyphHeight);
   look.embossGlyph = look.disabled && numGlyphs == 1;
   return look;

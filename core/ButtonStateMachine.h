@@ -90,6 +90,7 @@ struct ButtonLook {
   int rings = 1;
   int offset = 0;           // caption and glyph move right and down while pressed or down
   bool disabled = false;    // engraved caption, and the disabled glyph image
+  bool hot = false;         // hovered, pressed or down: the face shows a state colour
   LayoutRect glyphSource;   // the image of the strip for this state
   bool embossGlyph = false; // a one-image strip shows its embossed copy when disabled
 };

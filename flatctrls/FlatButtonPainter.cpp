@@ -8,6 +8,7 @@
 #include "framework/Canvas.h"
 #include "framework/Control.h"
 #include "framework/Gdi.h"
+#include "framework/HighContrast.h"
 #include "paint/LookMetrics.h"
 
 namespace {
@@ -32,7 +33,12 @@ void PaintGlyph(HDC dc, const core::ButtonLook& look, const ButtonContent& conte
   StretchBlt(cell->DC(), 0, 0, size.cx, size.cy, glyph.DC(), source.left, source.top, source.right - source.left,
              source.bottom - source.top, SRCCOPY);
   ui::TColor transparent = PixelColor(*cell, 0, size.cy - 1);
-  if (look.embossGlyph) {
+  if (ui::HighContrastOn()) {
+    // The glyph's shape in the caption's ink, on a ground of any other colour left out.
+    const ui::TColor ink = ui::ColorToRGB(ButtonInk(look, content.fontColor));
+    cell = MakeDisabledGlyph(*cell, transparent, ink ^ 0x00FFFFFF, ui::clBtnHighlight, ink, false);
+    transparent = ink ^ 0x00FFFFFF;
+  } else if (look.embossGlyph) {
     cell = MakeDisabledGlyph(*cell, transparent, ui::clBtnFace, ui::clBtnHighlight, ui::clBtnShadow, true);
     transparent = PixelColor(*cell, 0, size.cy - 1);
   }
@@ -46,6 +52,11 @@ int ScaledLength(const paint::LookMetrics& metrics, int designed) {
 
 }  // namespace
 
+ui::TColor ButtonInk(const core::ButtonLook& look, ui::TColor fontColor) {
+  if (look.disabled) return ui::LookColor(core::LookPart::Disabled, fontColor);
+  return ui::LookColor(look.hot ? core::LookPart::HotText : core::LookPart::Text, fontColor);
+}
+
 GlyphCaptionPlace PaintFlatButton(ui::TCanvas& canvas, const RECT& client, const core::ButtonLook& look,
                                   const ui::TControl& button, const ButtonContent& content) {
   HDC dc = canvas.Handle();
@@ -58,9 +69,13 @@ GlyphCaptionPlace PaintFlatButton(ui::TCanvas& canvas, const RECT& client, const
       canvas, client, POINT{look.offset, look.offset}, content.layout, ScaledLength(metrics, content.spacing),
       ScaledLength(metrics, content.margin), cell, content.caption);
 
-  switch (look.background) {
+  // A contrast theme shows the state as a highlighted face, transparent or not, framed in itself.
+  const bool contrast = ui::HighContrastOn();
+  const core::LookPart facePart = look.hot ? core::LookPart::HotFace : core::LookPart::Face;
+  const auto background = contrast && look.hot ? core::ButtonLook::Background::Face : look.background;
+  switch (background) {
     case core::ButtonLook::Background::Face:
-      canvas.SetBrushColor(look.face);
+      canvas.SetBrushColor(ui::LookColor(facePart, look.face));
       canvas.FillRect(client);
       break;
     case core::ButtonLook::Background::Parent: PaintParentBackground(button, dc); break;
@@ -70,7 +85,10 @@ GlyphCaptionPlace PaintFlatButton(ui::TCanvas& canvas, const RECT& client, const
   // Each ring of the frame is a thin line: one pixel below 200 %.
   RECT ring = client;
   const int line = metrics.Line();
-  for (int i = 0; i < look.rings * line; ++i) Frame3D(dc, ring, look.frameTop, look.frameBottom);
+  const core::LookPart framePart = look.hot ? core::LookPart::HotFace : core::LookPart::Text;
+  const ui::TColor frameTop = ui::LookColor(framePart, look.frameTop);
+  const ui::TColor frameBottom = ui::LookColor(framePart, look.frameBottom);
+  for (int i = 0; i < look.rings * line; ++i) Frame3D(dc, ring, frameTop, frameBottom);
 
   if (hasGlyph) {
     const bool scaled = metrics.Dpi() != core::DpiScale::kDesignDpi;
@@ -83,7 +101,7 @@ GlyphCaptionPlace PaintFlatButton(ui::TCanvas& canvas, const RECT& client, const
     if (look.disabled) {
       DrawEngravedText(dc, content.caption, bounds, kCaptionFlags | content.textFlags);
     } else {
-      canvas.Font().SetColor(content.fontColor);
+      canvas.Font().SetColor(ButtonInk(look, content.fontColor));
       canvas.DrawText(content.caption, bounds, kCaptionFlags | content.textFlags);
     }
   }

@@ -24,6 +24,10 @@ struct ButtonContent {
   UINT textFlags = 0;  // added to the caption's DrawText flags
 };
 
+// The colour of a button's caption, glyph and focus mark: the font's, or under high contrast the
+// system's text colour for the button's face and state.
+ui::TColor ButtonInk(const core::ButtonLook& look, ui::TColor fontColor);
+
 // Draws a flat button's look onto canvas (its font already the button's), whose origin is the
 // button's top-left: background, frame, glyph and caption. Returns where caption and glyph went.
 GlyphCaptionPlace PaintFlatButton(ui::TCanvas& canvas, const RECT& client, const core::ButtonLook& look,

@@ -5,6 +5,7 @@
 #include "flatctrls/FlatLook.h"
 #include "flatctrls/TFlatEdit.h"
 #include "framework/Gdi.h"
+#include "framework/HighContrast.h"
 #include "framework/Screen.h"
 #include "paint/LookMetrics.h"
 #include "system/Platform.h"
@@ -158,19 +159,29 @@ bool TCustomFlatEdit::ShowsFocusedLook() const {
 }
 
 void TCustomFlatEdit::RepaintFrame() {
-  SetColor(ShowsFocusedLook() ? ColorFocused() : colorFlat_);
+  SetColor(ui::LookColor(core::LookPart::Field, ShowsFocusedLook() ? ColorFocused() : colorFlat_));
   InvalidateFrame();
 }
 
 // A thin border (one pixel below 200 %) and the rest of the frame in the face of the current look.
+// Under high contrast the field keeps the window colour and a focused or hovered one is framed
+// in the highlight colour.
 void TCustomFlatEdit::PaintFrame(HDC dc) const {
-  const ui::TColor face = ShowsFocusedLook() ? ColorFocused() : colorFlat_;
+  const bool hot = ShowsFocusedLook();
+  const ui::TColor face = ui::LookColor(hot ? core::LookPart::HotFace : core::LookPart::Field, hot ? ColorFocused() : colorFlat_);
+  const ui::TColor border = ui::LookColor(hot ? core::LookPart::HotFace : core::LookPart::FieldText, ColorBorder());
   const int line = std::min(paint::LookMetrics(Dpi()).Line(), kFrameWidth);
   RECT window{};
   GetWindowRect(Handle(), &window);
   RECT r{0, 0, window.right - window.left, window.bottom - window.top};
-  FrameWithColor(dc, r, ColorBorder(), line);
+  FrameWithColor(dc, r, border, line);
   InflateRect(&r, -line, -line);
   FrameWithColor(dc, r, face, kFrameWidth - line);
+}
+
+void TCustomFlatEdit::CNCtlColor(ui::TMessage& m) {
+  ui::TCustomEdit::CNCtlColor(m);
+  if (!ui::HighContrastOn()) return;
+  SetTextColor(reinterpret_cast<HDC>(m.wParam), ui::ColorToRGB(ui::LookColor(core::LookPart::FieldText, Font().Color())));
 }
 

@@ -48,6 +48,7 @@ class TCustomFlatEdit : public ui::TCustomEdit {
   void CMFontChanged(ui::TMessage& m) override;
   void CMParentColorChanged(ui::TMessage& m) override;
   void CMSysColorChange(ui::TMessage& m) override;
+  void CNCtlColor(ui::TMessage& m) override;
 
   // Height of the font's character cell plus the frame.
   void FitHeightToFont();

@@ -303,7 +303,7 @@ class TFlatButtonBase : public Base, public HoverClient {
       if (offscreen.Empty()) return;
       offscreen.Canvas().Font().Assign(this->Font());
       place = PaintFlatButton(offscreen.Canvas(), client, look, *this, content);
-      if (ShowsFocusMark()) DrawFocusMark(offscreen.DC(), client, place.textBounds);
+      if (ShowsFocusMark()) DrawFocusMark(offscreen.DC(), client, place.textBounds, ButtonInk(look, content.fontColor));
       BitBlt(canvas.Handle(), 0, 0, client.right, client.bottom, offscreen.DC(), 0, 0, SRCCOPY);
     } else {
       place = PaintFlatButton(canvas, client, look, *this, content);
@@ -314,13 +314,13 @@ class TFlatButtonBase : public Base, public HoverClient {
 
  private:
   // Around the caption, or around the middle of a button without one; inside the frame.
-  void DrawFocusMark(HDC dc, const RECT& client, const RECT& caption) const {
+  void DrawFocusMark(HDC dc, const RECT& client, const RECT& caption, ui::TColor color) const {
     const int frame = paint::LookMetrics(this->Dpi()).Scale(2);
     RECT limits = client;
     InflateRect(&limits, -frame, -frame);
     const bool hasCaption = caption.right > caption.left && caption.bottom > caption.top;
     RECT around = hasCaption ? caption : RECT{limits.left + 1, limits.top + 1, limits.right - 1, limits.bottom - 1};
-    DrawFocusRectangle(dc, FocusRectangleAround(around, limits, this->Dpi()), this->Font().Color());
+    DrawFocusRectangle(dc, FocusRectangleAround(around, limits, this->Dpi()), color);
   }
 
   void StoreColor(AdvancedColors::Role role, ui::TColor value) {

@@ -9,6 +9,7 @@
 #include "framework/AccessibleObject.h"
 #include "framework/Form.h"
 #include "framework/Gdi.h"
+#include "framework/HighContrast.h"
 #include "framework/PropertyTable.h"
 #include "paint/LookMetrics.h"
 #include "system/WideText.h"
@@ -227,19 +228,25 @@ void TFlatCheckBox::RepaintBox() {
 // The framework has erased the background with Color.
 void TFlatCheckBox::Paint() {
   if (transparent_) PaintParentBackground(*this, Canvas().Handle());
+  else if (ui::HighContrastOn()) {
+    Canvas().SetBrushColor(ui::LookColor(core::LookPart::Face, Color()));
+    Canvas().FillRect(ClientRect());
+  }
   PaintBox(Canvas());
   PaintCaption(Canvas());
 }
 
 void TFlatCheckBox::PaintBox(ui::TCanvas& canvas) {
   RECT box = BoxRect();
-  ui::TColor face = !focused_ && !machine_.Hovered() ? Color() : machine_.Pressing() ? ColorDown() : ColorFocused();
+  const bool hot = focused_ || machine_.Hovered();
+  ui::TColor face = !hot ? Color() : machine_.Pressing() ? ColorDown() : ColorFocused();
   canvas.SetPenWidth(1);
-  canvas.SetBrushColor(face);
+  canvas.SetBrushColor(ui::LookColor(hot ? core::LookPart::HotFace : core::LookPart::Field, face));
   canvas.FillRect(box);
   const paint::LookMetrics metrics(Dpi());
   if (checked_) {
-    canvas.SetPenColor(Enabled() ? colorCheck_ : ui::clBtnShadow);
+    canvas.SetPenColor(!Enabled() ? ui::LookColor(core::LookPart::Disabled, ui::clBtnShadow)
+                                  : ui::LookColor(hot ? core::LookPart::HotText : core::LookPart::FieldText, colorCheck_));
     const int x = box.left, y = box.top;
     if (metrics.Dpi() == core::DpiScale::kDesignDpi) {
       // The tick as designed, pixel for pixel: three one-pixel strokes side by side.
@@ -256,7 +263,9 @@ void TFlatCheckBox::PaintBox(ui::TCanvas& canvas) {
       canvas.SetPenWidth(1);
     }
   }
-  FrameWithColor(canvas.Handle(), box, ColorBorder(), metrics.Line());
+  // A highlighted square is framed in itself, so its edge is the one against the face around it.
+  FrameWithColor(canvas.Handle(), box,
+                 ui::LookColor(hot ? core::LookPart::HotFace : core::LookPart::FieldText, ColorBorder()), metrics.Line());
 }
 
 void TFlatCheckBox::PaintCaption(ui::TCanvas& canvas) {
@@ -268,6 +277,8 @@ void TFlatCheckBox::PaintCaption(ui::TCanvas& canvas) {
   const std::string caption = DrawnCaption(Caption(), flags);
   canvas.SetBrushStyle(ui::BrushStyle::Clear);
   canvas.Font().Assign(Font());
+  const ui::TColor ink = ui::LookColor(core::LookPart::Text, Font().Color());
+  if (ui::HighContrastOn()) canvas.Font().SetColor(ink);
   if (Enabled()) canvas.DrawText(caption, r, flags);
   else DrawEngravedText(canvas.Handle(), caption, r, flags);
   if (!ShowsFocusRectangle(*this) || Caption().empty()) return;
@@ -275,7 +286,7 @@ void TFlatCheckBox::PaintCaption(ui::TCanvas& canvas) {
   const std::wstring wide = ui::WideText::FromUtf8(caption);
   DrawTextW(canvas.Handle(), wide.c_str(), static_cast<int>(wide.size()), &text, flags | DT_CALCRECT);
   if (layout_ == TCheckBoxLayout::checkboxRight) OffsetRect(&text, r.right - text.right, 0);
-  DrawFocusRectangle(canvas.Handle(), FocusRectangleAround(text, ClientRect(), Dpi()), Font().Color());
+  DrawFocusRectangle(canvas.Handle(), FocusRectangleAround(text, ClientRect(), Dpi()), ink);
 }
 
 const ui::PropertyTable& TFlatCheckBox::Published() const {

@@ -6,6 +6,7 @@
 #include "core/DpiScale.h"
 #include "core/EnumNames.h"
 #include "framework/Gdi.h"
+#include "framework/HighContrast.h"
 #include "framework/PropertyTable.h"
 #include "paint/LookMetrics.h"
 
@@ -109,7 +110,7 @@ void TFlatComboBox::PaintContent(HDC dc, const RECT& update, HDC canvas) {
   const int b = ButtonWidth();
   // Up to the frame's three rings beside the flat button.
   face.right = std::min<LONG>(face.right, w - b - 4);
-  if (face.right > face.left) FillWithColor(dc, face, Color());
+  if (face.right > face.left) FillWithColor(dc, face, ui::LookColor(core::LookPart::Field, Color()));
   RECT button{w - b - 1, 0, w - 1, h}, overlap{};
   if (ComboStyle() != ui::TComboBoxStyle::csSimple && IntersectRect(&overlap, &button, &update)) {
     ui::SavedDCState saved(canvas);
@@ -147,9 +148,9 @@ void TFlatComboBox::PaintFrame(HDC dc) const {
   const SIZE size = WindowSize();
   const int line = std::min(paint::LookMetrics(Dpi()).Line(), 3);
   RECT r{0, 0, size.cx - ButtonWidth() - 1, size.cy};
-  FrameWithColor(dc, r, ColorBorder(), line);
+  FrameWithColor(dc, r, ui::LookColor(core::LookPart::FieldText, ColorBorder()), line);
   InflateRect(&r, -line, -line);
-  FrameWithColor(dc, r, Color(), 3 - line);
+  FrameWithColor(dc, r, ui::LookColor(core::LookPart::Field, Color()), 3 - line);
 }
 
 // A 13-pixel flat button with a small filled triangle, pointing up while the list is open.
@@ -158,8 +159,8 @@ void TFlatComboBox::PaintButton(HDC dc) const {
   const int w = size.cx, h = size.cy;
   const paint::LookMetrics metrics(Dpi());
   RECT r{w - ButtonWidth() - 2, 0, w, h};
-  FillWithColor(dc, r, ColorArrowBackground());
-  FrameWithColor(dc, r, ColorBorder(), metrics.Line());
+  FillWithColor(dc, r, ui::LookColor(core::LookPart::Face, ColorArrowBackground()));
+  FrameWithColor(dc, r, ui::LookColor(core::LookPart::Text, ColorBorder()), metrics.Line());
   // Five pixels wide and three high at 96 DPI, its point in the button's middle column.
   const int mid = r.left + (r.right - r.left) / 2, half = metrics.Scale(2), tall = metrics.Scale(2);
   const int y = h / 2 - metrics.Scale(1);
@@ -167,7 +168,9 @@ void TFlatComboBox::PaintButton(HDC dc) const {
       DroppedDown() ? std::array<POINT, 3>{{{mid - half, y + tall}, {mid + half, y + tall}, {mid, y}}}
                     : std::array<POINT, 3>{{{mid - half, y}, {mid + half, y}, {mid, y + tall}}};
   if (Enabled()) {
-    FillTriangle(dc, triangle, colorArrow_);
+    FillTriangle(dc, triangle, ui::LookColor(core::LookPart::Text, colorArrow_));
+  } else if (ui::HighContrastOn()) {
+    FillTriangle(dc, triangle, ui::LookColor(core::LookPart::Disabled, ui::clGray));
   } else {
     FillTriangle(dc, Moved(triangle, 1, 1), ui::clWhite);
     FillTriangle(dc, triangle, ui::clGray);
@@ -184,7 +187,7 @@ void TFlatComboBox::PaintSelectionStrip(HDC dc) const {
   // From where the native text area ends to the frame's rings beside the flat button.
   const int right = w - ButtonWidth() - 5;
   RECT strip{right - paint::LookMetrics(Dpi()).Scale(5), 3, right, h - 3};
-  FillWithColor(dc, strip, focused ? ui::clHighlight : Color());
+  FillWithColor(dc, strip, focused ? ui::clHighlight : ui::LookColor(core::LookPart::Field, Color()));
   if (focused) FrameWithColor(dc, RECT{3, 3, right, h - 3}, ui::clHighlight);
   ExcludeClipRect(dc, w - SystemArrowWidth() - 2, 0, w, h);
 }

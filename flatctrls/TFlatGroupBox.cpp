@@ -8,6 +8,7 @@
 #include "core/AccessibleText.h"
 #include "core/EnumNames.h"
 #include "framework/Bitmap.h"
+#include "framework/HighContrast.h"
 #include "framework/PropertyTable.h"
 #include "paint/LookMetrics.h"
 
@@ -60,7 +61,7 @@ void TFlatGroupBox::Paint() {
   if (transparent_) {
     PaintParentBackground(*this, canvas.Handle());
   } else {
-    canvas.SetBrushColor(Color());
+    canvas.SetBrushColor(ui::LookColor(core::LookPart::Face, Color()));
     canvas.SetBrushStyle(ui::BrushStyle::Solid);
     canvas.FillRect(RECT{0, 0, w, h});
   }
@@ -68,7 +69,8 @@ void TFlatGroupBox::Paint() {
   const int start = metrics[paint::Metric::GroupLineStart], left = metrics[paint::Metric::GroupCaptionLeft];
   const int resume = left + textWidth + metrics[paint::Metric::GroupCaptionGap];
   const int line = metrics.Line();
-  canvas.SetPenColor(ColorBorder());
+  const ui::TColor border = ui::LookColor(core::LookPart::Text, ColorBorder());
+  canvas.SetPenColor(border);
   if (line == 1) {
     canvas.SetPenWidth(1);
     if (border_ == TGroupBoxBorder::brFull) {
@@ -81,7 +83,7 @@ void TFlatGroupBox::Paint() {
     }
   } else {
     // Thicker lines grow inward: down from the top line, in from the sides and up from the bottom.
-    canvas.SetBrushColor(ColorBorder());
+    canvas.SetBrushColor(border);
     canvas.SetBrushStyle(ui::BrushStyle::Solid);
     canvas.FillRect(RECT{0, y, start, y + line});
     canvas.FillRect(RECT{resume, y, w, y + line});
@@ -94,7 +96,7 @@ void TFlatGroupBox::Paint() {
   RECT r{left, 0, left + textWidth, text.cy};
   canvas.SetBrushStyle(ui::BrushStyle::Clear);
   if (Enabled()) {
-    canvas.Font().SetColor(Font().Color());
+    canvas.Font().SetColor(ui::LookColor(core::LookPart::Text, Font().Color()));
     canvas.DrawText(caption, r, DT_SINGLELINE);
   } else {
     DrawEngravedText(canvas.Handle(), caption, r, DT_SINGLELINE);

@@ -4,6 +4,7 @@
 
 #include "core/EnumNames.h"
 #include "flatctrls/FlatLook.h"
+#include "framework/HighContrast.h"
 #include "framework/PropertyTable.h"
 
 namespace {
@@ -137,7 +138,8 @@ void TFlatMemo::PaintBorder() {
   ui::WindowDC dc(Handle(), ui::WindowDC::Area::Window);
   RECT window{};
   GetWindowRect(Handle(), &window);
-  FrameWithColor(dc.Get(), RECT{0, 0, window.right - window.left, window.bottom - window.top}, colorBorder_);
+  FrameWithColor(dc.Get(), RECT{0, 0, window.right - window.left, window.bottom - window.top},
+                 ui::LookColor(core::LookPart::FieldText, colorBorder_));
 }
 
 void TFlatMemo::KeyDown(WORD& key, ui::TShiftState shift) {

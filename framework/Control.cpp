@@ -86,6 +86,7 @@ void TControl::Dispatch(TMessage& m) {
     case WM_CANCELMODE: WMCancelMode(m); break;
     case WM_PRINTCLIENT: WMPrintClient(m); break;
     case WM_SYSCOLORCHANGE: WMSysColorChange(m); break;
+    case WM_SETTINGCHANGE: WMSettingChange(m); break;
     case WM_UPDATEUISTATE: WMUpdateUIState(m); break;
     case WM_GETOBJECT: WMGetObject(m); break;
     case WM_SYSCOMMAND: WMSysCommand(m); break;

@@ -162,6 +162,7 @@ class TControl : public TComponent {
   virtual void WMCancelMode(TMessage& m) { DefaultHandler(m); }
   virtual void WMPrintClient(TMessage& m) { DefaultHandler(m); }
   virtual void WMSysColorChange(TMessage& m) { DefaultHandler(m); }
+  virtual void WMSettingChange(TMessage& m) { DefaultHandler(m); }
   virtual void WMUpdateUIState(TMessage& m) { DefaultHandler(m); }
   virtual void WMGetObject(TMessage& m) { DefaultHandler(m); }
   virtual void WMSysCommand(TMessage& m) { DefaultHandler(m); }

@@ -10,6 +10,7 @@
 #include "framework/AccessibleObject.h"
 #include "framework/Application.h"
 #include "framework/DefinitionLoader.h"
+#include "framework/HighContrast.h"
 #include "framework/Menu.h"
 #include "framework/PropertyTable.h"
 #include "framework/Screen.h"
@@ -357,6 +358,20 @@ void TForm::WMCommand(TMessage& m) {
 // Windows tells only top-level windows; every control of the window hears it from here.
 void TForm::WMSysColorChange(TMessage& m) {
   DefaultHandler(m);
+  RepaintForNewColors();
+}
+
+// Turning a contrast theme on or off comes as a setting change (SPI_SETHIGHCONTRAST), sometimes
+// before the colours' own notice; other settings leave the look alone.
+void TForm::WMSettingChange(TMessage& m) {
+  DefaultHandler(m);
+  const bool before = HighContrastOn();
+  RereadHighContrast();
+  if (HighContrastOn() != before) RepaintForNewColors();
+}
+
+void TForm::RepaintForNewColors() {
+  RereadHighContrast();
   BroadcastSysColorChange();
   if (HandleAllocated()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }

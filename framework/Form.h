@@ -124,6 +124,7 @@ class TForm : public TWinControl {
   void WMActivate(TMessage& m) override;
   void WMCommand(TMessage& m) override;
   void WMSysColorChange(TMessage& m) override;
+  void WMSettingChange(TMessage& m) override;
   void WMDpiChanged(TMessage& m) override;
   void WMUpdateUIState(TMessage& m) override;
   void WMKeyDown(TMessage& m) override;
@@ -134,6 +135,8 @@ class TForm : public TWinControl {
  private:
   void PlaceOnFirstShow();
   void FitToWorkArea();
+  // The high-contrast theme or the colours may have changed: every control takes them again.
+  void RepaintForNewColors();
   // The enabled, visible window owned by this one (the secondary window it waits for), or null.
   HWND EnabledOwnedWindow() const;
   // Foreground for this window, or, while it is disabled, for the window it waits for.

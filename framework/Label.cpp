@@ -6,6 +6,7 @@
 #include "core/EnumNames.h"
 #include "framework/AccessibleObject.h"
 #include "framework/Gdi.h"
+#include "framework/HighContrast.h"
 #include "framework/PropertyTable.h"
 #include "framework/WinControl.h"
 #include "system/WideText.h"
@@ -57,7 +58,7 @@ void TLabel::Paint() {
   }
   RECT r = ClientRect();
   if (!transparent_) {
-    canvas.SetBrushColor(Color());
+    canvas.SetBrushColor(LookColor(core::LookPart::Face, Color()));
     canvas.FillRect(r);
   }
   canvas.SetBrushStyle(BrushStyle::Clear);
@@ -69,7 +70,9 @@ void TLabel::Paint() {
     int offset = (r.bottom - r.top) - (measured.bottom - measured.top);
     r.top += layout_ == TTextLayout::tlCenter ? offset / 2 : offset;
   }
-  if (!Enabled()) {
+  if (HighContrastOn()) {
+    canvas.Font().SetColor(LookColor(Enabled() ? core::LookPart::Text : core::LookPart::Disabled, Font().Color()));
+  } else if (!Enabled()) {
     RECT shifted = r;
     OffsetRect(&shifted, 1, 1);
     canvas.Font().SetColor(clBtnHighlight);

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "framework/Gdi.h"
+#include "framework/HighContrast.h"
 #include "framework/WinControl.h"
 #include "paint/PaintHelpers.h"
 #include "system/Exceptions.h"
@@ -187,7 +188,7 @@ void TProCustomLabel::Paint() {
   const UINT format = TextFlags();
   RECT r = ClientRect();
   if (!Transparent()) {
-    canvas.SetBrushColor(Color());
+    canvas.SetBrushColor(ui::LookColor(core::LookPart::Face, Color()));
     canvas.FillRect(r);
   }
   canvas.SetBrushStyle(ui::BrushStyle::Clear);
@@ -210,7 +211,9 @@ void TProCustomLabel::Paint() {
     DrawEngravedPasses(r, [&](const RECT& at, ui::TColor color) { DrawPass(dc, text, at, format, color); });
     return;
   }
-  if (shadowStyle_ != TShadowStyle::ssNone) {
+  // A contrast theme has no colours for the effect's copies: the text alone, in the theme's ink.
+  const bool contrast = ui::HighContrastOn();
+  if (shadowStyle_ != TShadowStyle::ssNone && !contrast) {
     const POINT shadowStep = Step(shadowDirection_);
     RECT copy = r;
     OffsetRect(&copy, shadowDepth_ * shadowStep.x, shadowDepth_ * shadowStep.y);
@@ -223,6 +226,6 @@ void TProCustomLabel::Paint() {
     OffsetRect(&copy, highlightDepth_ * highlightStep.x, highlightDepth_ * highlightStep.y);
     DrawPass(dc, text, copy, format, highlightColor_);
   }
-  DrawPass(dc, text, r, format, Font().Color());
+  DrawPass(dc, text, r, format, ui::LookColor(TextPart(), Font().Color()));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "core/HighContrast.h"
 #include "framework/Label.h"
 
 enum class TDirection { drNone, drUp, drDown, drLeft, drRight, drUpLeft, drUpRight, drDownLeft, drDownRight };
@@ -59,6 +60,8 @@ class TProCustomLabel : public ui::TLabel {
   void CMMouseEnter(ui::TMessage& m) override;
   void CMMouseLeave(ui::TMessage& m) override;
   void Paint() override;
+  // What the text is, for its colour under high contrast.
+  virtual core::LookPart TextPart() const { return core::LookPart::Text; }
 
  private:
   // Stores an effect value; any single change outside a preset makes the style custom.

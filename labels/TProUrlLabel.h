@@ -38,6 +38,7 @@ class TProUrlLabel : public TProLabel {
   void MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
   void CMFontChanged(ui::TMessage& m) override;
   void Paint() override;
+  core::LookPart TextPart() const override { return core::LookPart::Link; }
 
  private:
   ui::TColor StateColor() const { return visited_ ? visitedColor_ : unvisitedColor_; }

@@ -2,6 +2,7 @@
 
 #include "framework/Bitmap.h"
 #include "framework/Gdi.h"
+#include "framework/HighContrast.h"
 #include "system/Exceptions.h"
 #include "system/WideText.h"
 
@@ -16,7 +17,12 @@ void FillWith(HDC dc, const RECT& r, ui::TColor color) {
 }
 }  // namespace
 
+// A contrast theme has a colour of its own for greyed-out text, drawn once.
 void DrawEngravedPasses(RECT r, const std::function<void(const RECT& r, ui::TColor color)>& pass) {
+  if (ui::HighContrastOn()) {
+    pass(r, ui::LookColor(core::LookPart::Disabled, ui::clGrayText));
+    return;
+  }
   RECT raised = r;
   OffsetRect(&raised, 1, 1);
   pass(raised, ui::clBtnHighlight);

@@ -15,7 +15,8 @@ class TBitmap;
 // transparent copies and frames.
 
 // A disabled caption: a copy in button highlight moved by (1, 1), then one in button shadow in
-// place, both with the same text flags and a transparent background.
+// place, both with the same text flags and a transparent background; one copy in grey text while
+// high contrast is on.
 void DrawEngravedText(HDC dc, const std::string& text, RECT r, UINT flags);
 // The same two passes for text drawn some other way (rotated text): pass draws in r with colour.
 void DrawEngravedPasses(RECT r, const std::function<void(const RECT& r, ui::TColor color)>& pass);

@@ -48,6 +48,12 @@ POINT Platform::CursorPos() {
 
 HWND Platform::ActiveWindow() { return GetActiveWindow(); }
 
+bool Platform::HighContrast() {
+  HIGHCONTRASTW state{};
+  state.cbSize = sizeof state;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof state, &state, 0) && (state.dwFlags & HCF_HIGHCONTRASTON);
+}
+
 // The Unicode call: the ANSI one turns a folder name outside the code page into question marks.
 // A folder longer than MAX_PATH is returned whole, for the file store to refuse in words.
 std::string Platform::TempPath() {

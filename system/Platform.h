@@ -18,6 +18,8 @@ class Platform {
   virtual void Beep(UINT type);
   virtual POINT CursorPos();
   virtual HWND ActiveWindow();
+  // Whether the user has a high-contrast theme on.
+  virtual bool HighContrast();
   // The temporary folder in UTF-8, as the system gives it (with its trailing "\"); "" when the
   // lookup fails, with the system's error code as the last error.
   virtual std::string TempPath();

@@ -187,6 +187,7 @@ TEST(ButtonLookTest, FaceAndFrameFollowStateAndHover) {
   EXPECT_EQ(rest.frameBottom, kColors.border);
   EXPECT_EQ(rest.rings, 1);
   EXPECT_EQ(rest.offset, 0);
+  EXPECT_FALSE(rest.hot);
   EXPECT_EQ(LookOf(b, TTransparentMode::tmNone, true, true).rings, 2);    // default frame
   EXPECT_EQ(LookOf(b, TTransparentMode::tmNone, false, true).rings, 1);   // not on the speed button
   b.HoverOn(true);
@@ -195,18 +196,21 @@ TEST(ButtonLookTest, FaceAndFrameFollowStateAndHover) {
   EXPECT_EQ(hover.frameTop, kColors.highlight);  // raised, and it replaces the default frame
   EXPECT_EQ(hover.frameBottom, kColors.shadow);
   EXPECT_EQ(hover.rings, 1);
+  EXPECT_TRUE(hover.hot);
   b.Press(true, true);
   ButtonLook pressed = LookOf(b);
   EXPECT_EQ(pressed.face, kColors.down);
   EXPECT_EQ(pressed.frameTop, kColors.shadow);  // sunken
   EXPECT_EQ(pressed.frameBottom, kColors.highlight);
   EXPECT_EQ(pressed.offset, 1);
+  EXPECT_TRUE(pressed.hot);
 
   ButtonStateMachine down;
   down.SetGroupIndex(1);
   down.SetDown(true);
   EXPECT_EQ(LookOf(down).face, kColors.down);
   EXPECT_EQ(LookOf(down).offset, 1);
+  EXPECT_TRUE(LookOf(down).hot);
   down.HoverOn(true);
   EXPECT_EQ(LookOf(down).face, kColors.focused);
   EXPECT_EQ(LookOf(down).frameTop, kColors.shadow);
@@ -220,6 +224,7 @@ TEST(ButtonLookTest, FaceAndFrameFollowStateAndHover) {
   EXPECT_EQ(disabled.frameTop, kColors.border);
   EXPECT_TRUE(disabled.disabled);
   EXPECT_TRUE(disabled.embossGlyph);
+  EXPECT_FALSE(disabled.hot);  // hover is not shown on a disabled button
 }
 
 TEST(ButtonLookTest, TheOffsetComesFromTheStateBeforeThePaintNormalisesIt) {

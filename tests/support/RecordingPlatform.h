@@ -41,6 +41,7 @@ class RecordingPlatform : public ui::Platform {
   void Beep(UINT type) override { beeps.push_back(type); }
   POINT CursorPos() override { return steerCursor ? cursor : ui::Platform::CursorPos(); }
   HWND ActiveWindow() override { return steerActiveWindow ? activeWindow : ui::Platform::ActiveWindow(); }
+  bool HighContrast() override { return highContrast; }
   std::string TempPath() override {
     if (Faulty(FileOp::TempLookup, L"")) return "";
     return tempPath.empty() ? ui::Platform::TempPath() : tempPath;
@@ -142,6 +143,7 @@ class RecordingPlatform : public ui::Platform {
   POINT cursor{};
   bool steerActiveWindow = false;
   HWND activeWindow = nullptr;
+  bool highContrast = false;  // the answer, whatever the system says
   std::string tempPath;
   bool steerTime = false;
   SYSTEMTIME time{};
