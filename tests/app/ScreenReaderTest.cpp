@@ -446,12 +446,14 @@ class FocusListener {
   std::vector<Event> heard_;
 };
 
-void PressTab() {
-  INPUT tab[2] = {};
-  tab[0].type = tab[1].type = INPUT_KEYBOARD;
-  tab[0].ki.wVk = tab[1].ki.wVk = VK_TAB;
-  tab[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, tab, sizeof(INPUT));
+void PressTab(bool back = false) {
+  INPUT keys[4] = {};
+  for (INPUT& key : keys) key.type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = keys[3].ki.wVk = VK_SHIFT;
+  keys[1].ki.wVk = keys[2].ki.wVk = VK_TAB;
+  keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  if (back) SendInput(4, keys, sizeof(INPUT));
+  else SendInput(2, keys + 1, sizeof(INPUT));
 }
 
 // Tab, once round the window: the object each press gives the focus to, as the last focus event
@@ -521,26 +523,45 @@ TEST_F(ScreenReader, HearsTheFocusGoRoundTheMainWindowAndNeverLosesIt) {
   HWND fullScreen = ProgramProcess::FindChild(main, "TFlatCheckBox", "Full Screen");
   ASSERT_NE(fullScreen, nullptr);
   // Asked from a thread of its own, as a reader's event thread stays free to hear what it causes.
-  HRESULT done = E_FAIL;
-  std::thread press([&] {
-    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    {
-      Accessible box(fullScreen);
-      if (box) done = box->accDoDefaultAction(Child(CHILDID_SELF));
-    }
-    CoUninitialize();
-  });
-  std::vector<FocusListener::Event> passed = focus.Take();
-  press.join();
-  ASSERT_EQ(done, S_OK);
+  const auto toggle = [&focus](HWND box, DWORD waitMs = 4000) {
+    HRESULT done = E_FAIL;
+    std::thread press([&] {
+      CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+      {
+        Accessible object(box);
+        if (object) done = object->accDoDefaultAction(Child(CHILDID_SELF));
+      }
+      CoUninitialize();
+    });
+    std::vector<FocusListener::Event> heard = focus.Take(400, waitMs);
+    press.join();
+    EXPECT_EQ(done, S_OK);
+    return heard;
+  };
+  const auto focusHeld = [main] {
+    GUITHREADINFO thread{sizeof thread};
+    return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &thread) && thread.hwndFocus &&
+           IsWindowEnabled(thread.hwndFocus) && IsWindowVisible(thread.hwndFocus);
+  };
+  std::vector<FocusListener::Event> passed = toggle(fullScreen);
   ASSERT_FALSE(passed.empty()) << "the greyed-out field kept the focus to itself";
   EXPECT_NE(passed.back().name, "Width");
-  GUITHREADINFO thread{sizeof thread};
-  ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &thread));
-  EXPECT_NE(thread.hwndFocus, nullptr);
-  EXPECT_TRUE(thread.hwndFocus && IsWindowEnabled(thread.hwndFocus));
+  EXPECT_TRUE(focusHeld());
   PressTab();
   EXPECT_FALSE(focus.Take().empty()) << "Tab does nothing after the focus passed on";
+  // Each option box greyed out under the focus, in turn; the focus passes on to the list after
+  // them, from where Shift+Tab goes back to the next box.
+  toggle(fullScreen, 600);
+  for (const char* option : {"Directories", "Resizable", "Location", "Menu Bar", "Scroll Bars", "Tool Bar", "Status Bar"}) {
+    for (int press = 0; press < 40; ++press) {
+      PressTab(true);
+      std::vector<FocusListener::Event> heard = focus.Take();
+      if (!heard.empty() && heard.back().name == option) break;
+    }
+    EXPECT_FALSE(toggle(fullScreen).empty()) << option;
+    EXPECT_TRUE(focusHeld()) << option;
+    toggle(fullScreen, 600);
+  }
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(), 0);
 }

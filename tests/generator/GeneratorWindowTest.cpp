@@ -294,8 +294,8 @@ TEST_F(GeneratorKeyboard, TabVisitsTheControlsInTheirTabOrder) {
     visited.push_back(focused ? focused->Name() : "(none)");
   }
   std::vector<std::string> expected{"FlatEdit1",   "FlatEdit2",   "alto",        "ancho",      "top",
-                                    "left",        "FlatCheckBox1", "location",  "resizable",  "scrollbars",
-                                    "status",      "directories", "menubar",     "toolbar",    "event",
+                                    "left",        "FlatCheckBox1", "status",    "toolbar",    "scrollbars",
+                                    "menubar",     "location",    "resizable",   "directories", "event",
                                     "Url",         "FlatButton2", "FlatButton1", "FlatButton3", "FlatEdit1"};
   EXPECT_EQ(visited, expected);
 }
