@@ -425,9 +425,9 @@ void TForm::FocusControlChanged(TWinControl* control) {
   control->Perform(CM_ENTER);
 }
 
-// Windowed tab stops in tab order, each container's focusable windowless controls after them;
-// with all, also those hidden or greyed out, where they would stand.
-// A container's links come before its windowed controls: they sit above a window's buttons.
+// Tab stops in tab order, each container's focusable windowless controls (links) before its
+// windowed ones, as they sit above a window's buttons; with all, also those hidden or greyed
+// out, where they would stand.
 static void CollectTabStops(TWinControl* container, std::vector<TControl*>& out, bool all = false) {
   for (TControl* c : container->Controls())
     if (!c->IsWindowed() && (all || (c->Visible() && c->Enabled())) && c->KeyboardFocusable()) out.push_back(c);
