@@ -52,6 +52,19 @@ VARIANT Child(long id) {
   return v;
 }
 
+// A key pressed and released as the keyboard sends it, Shift held down for back.
+void PressKey(WORD key, bool shift = false) {
+  INPUT keys[4] = {};
+  for (INPUT& k : keys) k.type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = keys[3].ki.wVk = VK_SHIFT;
+  keys[1].ki.wVk = keys[2].ki.wVk = key;
+  keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  if (shift) SendInput(4, keys, sizeof(INPUT));
+  else SendInput(2, keys + 1, sizeof(INPUT));
+}
+
+void PressTab(bool back = false) { PressKey(VK_TAB, back); }
+
 std::string Narrow(BSTR text) {
   if (!text) return {};
   int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
@@ -365,11 +378,7 @@ TEST_F(ScreenReader, ReadsTheChooserAndAPage) {
                   {ROLE_SYSTEM_STATICTEXT, std::string(core::OrderTexts::kMethodPrompt), nullptr, 0},
               });
   SetForegroundWindow(chooser);
-  INPUT enter[2] = {};
-  enter[0].type = enter[1].type = INPUT_KEYBOARD;
-  enter[0].ki.wVk = enter[1].ki.wVk = VK_RETURN;
-  enter[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, enter, sizeof(INPUT));
+  PressKey(VK_RETURN);
   HWND page = program.WaitForWindow("TCCOrders");
   ASSERT_NE(page, nullptr);
   ExpectFound(ReadTree(page), {
@@ -446,15 +455,6 @@ class FocusListener {
   std::vector<Event> heard_;
 };
 
-void PressTab(bool back = false) {
-  INPUT keys[4] = {};
-  for (INPUT& key : keys) key.type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = keys[3].ki.wVk = VK_SHIFT;
-  keys[1].ki.wVk = keys[2].ki.wVk = VK_TAB;
-  keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
-  if (back) SendInput(4, keys, sizeof(INPUT));
-  else SendInput(2, keys + 1, sizeof(INPUT));
-}
 
 // Tab, once round the window: the object each press gives the focus to, as the last focus event
 // of that press names it. Every press is heard, none lands on the window itself.
@@ -613,11 +613,7 @@ TEST_F(ScreenReader, FollowsTheFocusOntoLinksAndThroughTheWizard) {
   FocusListener focus(chooser);
   SetForegroundWindow(chooser);
   focus.Take();
-  INPUT enter[2] = {};
-  enter[0].type = enter[1].type = INPUT_KEYBOARD;
-  enter[0].ki.wVk = enter[1].ki.wVk = VK_RETURN;
-  enter[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, enter, sizeof(INPUT));
+  PressKey(VK_RETURN);
   HWND page = program.WaitForWindow("TCCOrders");
   ASSERT_NE(page, nullptr);
   for (const FocusListener::Event& e : focus.Take()) {
