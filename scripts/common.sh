@@ -64,6 +64,31 @@ build_release() {
   cmake --build "$RELEASE_BUILD" -j"$(nproc)" "$@"
 }
 
+# The three builds side by side, once the definition compiler the Windows builds need exists: the
+# serial steps of one (its first precompiled header, its links) leave a core to the others. Each
+# writes a log of its own, shown when it fails.
+build_all() {
+  say "Building the definition compiler"
+  cmake -S "$ROOT" -B "$HOST_BUILD" -G "$(generator)" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+  cmake --build "$HOST_BUILD" -j"$(nproc)" --target defc >/dev/null
+  say "Building the core, the Windows program and the release side by side (logs in $BUILD/build_*.log)"
+  local step pids=() failed=()
+  for step in build_host build_win build_release; do
+    "$step" >"$BUILD/$step.log" 2>&1 &
+    pids+=($!)
+  done
+  local i=0
+  for step in build_host build_win build_release; do
+    wait "${pids[$i]}" || failed+=("$step")
+    i=$((i + 1))
+  done
+  for step in "${failed[@]}"; do
+    say "$step failed:"
+    tail -n 60 "$BUILD/$step.log"
+  done
+  [ ${#failed[@]} -eq 0 ]
+}
+
 # The prefix lives inside the build folder and is made on first use: Wine's own fonts copied in
 # (Debian's Wine does not find them), windows unmanaged (no window manager runs under Xvfb).
 ensure_prefix() {

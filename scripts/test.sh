@@ -3,9 +3,7 @@
 # (ASan + UBSan) and the Windows tests under Wine on a virtual display. Ends with ctest's summary.
 source "$(dirname "$0")/common.sh"
 install_packages "${PACKAGES[@]}"
-build_host
-build_win
-build_release
+build_all
 ensure_prefix
 # One ctest run over the three build trees, so the summary counts every test.
 cat > "$BUILD/CTestTestfile.cmake" <<CT
@@ -21,7 +19,10 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   # Wine closes its desktop a moment after the last process on it ends, and a test starting then
   # finds none; one process holds it for the whole run and ends with the server.
   wine "$0/win/tests/desktop_holder.exe" </dev/null >/dev/null 2>&1 &
-  ctest --test-dir "$0" --output-on-failure -j2 --timeout 300
+  # Three at once on two cores: the Wine tests share one desktop and run one at a time, waiting on
+  # windows more than they compute; beside them go the native tests, the browsers and the second
+  # release build (at a low priority).
+  ctest --test-dir "$0" --output-on-failure -j3 --timeout 300
   rc=$?
   wineserver -k
   exit $rc' "$BUILD"
