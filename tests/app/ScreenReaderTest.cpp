@@ -412,8 +412,10 @@ class FocusListener {
     UnhookWinEvent(hook_);
     Current() = nullptr;
   }
-  // Everything heard from now on until the events stop coming for a moment.
-  std::vector<Event> Take(DWORD quietMs = 400, DWORD timeoutMs = 4000) {
+  // Everything heard from now on until the events stop coming for a moment: one key press or
+  // action gives its events in one burst, well inside that moment.
+  static constexpr DWORD kQuietMs = 150;
+  std::vector<Event> Take(DWORD quietMs = kQuietMs, DWORD timeoutMs = 4000) {
     const DWORD start = GetTickCount();
     DWORD lastSize = 0, quietSince = GetTickCount();
     while (GetTickCount() - start < timeoutMs) {
@@ -533,7 +535,7 @@ TEST_F(ScreenReader, HearsTheFocusGoRoundTheMainWindowAndNeverLosesIt) {
       }
       CoUninitialize();
     });
-    std::vector<FocusListener::Event> heard = focus.Take(400, waitMs);
+    std::vector<FocusListener::Event> heard = focus.Take(FocusListener::kQuietMs, waitMs);
     press.join();
     EXPECT_EQ(done, S_OK);
     return heard;

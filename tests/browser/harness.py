@@ -97,8 +97,21 @@ class Session:
     def close_others(self, keep):
         for handle in self.handles():
             if handle != keep:
-                self.close(handle)
+                self.close_until_gone(handle)
         self.switch(keep)
+
+    def close_until_gone(self, handle):
+        """Firefox on a busy machine can report an error for a window it is still closing (its
+        session store not yet told of it): asked again until the window is gone."""
+        for _ in range(5):
+            try:
+                self.close(handle)
+                return
+            except EngineFailed:
+                time.sleep(0.5)
+                if handle not in self.handles():
+                    return
+        self.close(handle)
 
 
 def pointer_actions(origin, press):
