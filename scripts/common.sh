@@ -40,9 +40,13 @@ generator() {
   if command -v ninja >/dev/null 2>&1; then echo Ninja; else echo "Unix Makefiles"; fi
 }
 
+configure_host() {
+  cmake -S "$ROOT" -B "$HOST_BUILD" -G "$(generator)" -DCMAKE_BUILD_TYPE=Debug "$@" >/dev/null
+}
+
 build_host() {
   say "Building the portable core and its tests (native, ASan + UBSan)"
-  cmake -S "$ROOT" -B "$HOST_BUILD" -G "$(generator)" -DCMAKE_BUILD_TYPE=Debug "$@" >/dev/null
+  configure_host "$@"
   cmake --build "$HOST_BUILD" -j"$(nproc)"
 }
 
@@ -69,24 +73,21 @@ build_release() {
 # writes a log of its own, shown when it fails.
 build_all() {
   say "Building the definition compiler"
-  cmake -S "$ROOT" -B "$HOST_BUILD" -G "$(generator)" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+  configure_host
   cmake --build "$HOST_BUILD" -j"$(nproc)" --target defc >/dev/null
   say "Building the core, the Windows program and the release side by side (logs in $BUILD/build_*.log)"
-  local step pids=() failed=()
-  for step in build_host build_win build_release; do
-    "$step" >"$BUILD/$step.log" 2>&1 &
-    pids+=($!)
+  local steps=(build_host build_win build_release) pids=() failed=0 i
+  for i in "${!steps[@]}"; do
+    "${steps[$i]}" >"$BUILD/${steps[$i]}.log" 2>&1 &
+    pids[$i]=$!
   done
-  local i=0
-  for step in build_host build_win build_release; do
-    wait "${pids[$i]}" || failed+=("$step")
-    i=$((i + 1))
+  for i in "${!steps[@]}"; do
+    wait "${pids[$i]}" && continue
+    say "${steps[$i]} failed:"
+    tail -n 60 "$BUILD/${steps[$i]}.log"
+    failed=1
   done
-  for step in "${failed[@]}"; do
-    say "$step failed:"
-    tail -n 60 "$BUILD/$step.log"
-  done
-  [ ${#failed[@]} -eq 0 ]
+  [ $failed -eq 0 ]
 }
 
 # The prefix lives inside the build folder and is made on first use: Wine's own fonts copied in
