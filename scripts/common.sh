@@ -6,7 +6,6 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${SKYLATCH_BUILD_DIR:-$ROOT/build}
 HOST_BUILD=$BUILD/host
 WIN_BUILD=$BUILD/win
-RELEASE_BUILD=$BUILD/release
 
 export WINEPREFIX=$BUILD/wineprefix
 export WINEARCH=win64
@@ -50,33 +49,26 @@ build_host() {
   cmake --build "$HOST_BUILD" -j"$(nproc)"
 }
 
+# The program as it ships (optimised, stripped), packed into the download, and every Windows test,
+# all run against that one program; needs defc from the host build. Arguments go to the build (for
+# example --target skylatch_package).
 build_win() {
-  say "Building the Windows program and its tests (MinGW-w64)"
-  cmake -S "$ROOT" -B "$WIN_BUILD" -G "$(generator)" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  say "Building the Windows program, its download and its tests (MinGW-w64, optimised, stripped)"
+  cmake -S "$ROOT" -B "$WIN_BUILD" -G "$(generator)" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
         -DSKYLATCH_DEFC="$HOST_BUILD/tools/defc/defc" >/dev/null
-  cmake --build "$WIN_BUILD" -j"$(nproc)"
+  cmake --build "$WIN_BUILD" -j"$(nproc)" "$@"
 }
 
-# The program as it ships (optimised, stripped), packed into the download, and the tests of both;
-# needs defc from the host build. Arguments go to the build (for example --target skylatch_package).
-build_release() {
-  say "Building the release program and its download (MinGW-w64, optimised, stripped)"
-  cmake -S "$ROOT" -B "$RELEASE_BUILD" -G "$(generator)" -DCMAKE_BUILD_TYPE=Release -DSKYLATCH_PACKAGE=ON \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
-        -DSKYLATCH_DEFC="$HOST_BUILD/tools/defc/defc" >/dev/null
-  cmake --build "$RELEASE_BUILD" -j"$(nproc)" "$@"
-}
-
-# The three builds side by side, once the definition compiler the Windows builds need exists: the
-# serial steps of one (its first precompiled header, its links) leave a core to the others. Each
+# The two builds side by side, once the definition compiler the Windows build needs exists: the
+# serial steps of one (its first precompiled header, its links) leave a core to the other. Each
 # writes a log of its own, shown when it fails.
 build_all() {
   say "Building the definition compiler"
   configure_host
   cmake --build "$HOST_BUILD" -j"$(nproc)" --target defc >/dev/null
-  say "Building the core, the Windows program and the release side by side (logs in $BUILD/build_*.log)"
-  local steps=(build_host build_win build_release) pids=() failed=0 i
+  say "Building the core and the Windows program side by side (logs in $BUILD/build_*.log)"
+  local steps=(build_host build_win) pids=() failed=0 i
   for i in "${!steps[@]}"; do
     "${steps[$i]}" >"$BUILD/${steps[$i]}.log" 2>&1 &
     pids[$i]=$!

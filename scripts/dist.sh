@@ -8,10 +8,10 @@ install_packages cmake ninja-build g++ g++-mingw-w64-x86-64 libz-mingw-w64-dev z
 say "Building the definition compiler (native)"
 cmake -S "$ROOT" -B "$HOST_BUILD" -G "$(generator)" -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$HOST_BUILD" -j"$(nproc)" --target defc
-rm -rf "$RELEASE_BUILD/dist"  # only the zip of this build
-build_release --target skylatch_package
+rm -rf "$WIN_BUILD/dist"  # only the zip of this build
+build_win --target skylatch_package
 mkdir -p "$ROOT/dist"
-for zip in "$RELEASE_BUILD"/dist/skylatch-*-win64.zip; do
+for zip in "$WIN_BUILD"/dist/skylatch-*-win64.zip; do
   cp "$zip" "$ROOT/dist/"
   say "$ROOT/dist/$(basename "$zip")"
   (cd "$ROOT/dist" && sha256sum "$(basename "$zip")")
