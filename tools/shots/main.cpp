@@ -291,16 +291,16 @@ int PressPreview(const char* functionName = nullptr, const char* address = nullp
   if (functionName && (!SetEditText(generator, "https://www.skylatch.example", address) ||
                        !SetEditText(generator, "PopUp", functionName)))
     return Failed("the name and address fields were not found");
-  Click(generator, "TFlatButton", "Preview");
-  for (int i = 0; i < 100 && GetFileAttributesA(script) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
-  // A prefix where no program opens .htm files says so in a box, which goes before Exit can.
-  Sleep(500);
-  if (HWND box = program.FindWindowOfClass("#32770")) {
+  ProgramProcess::ClickChild(ProgramProcess::FindChild(generator, "TFlatButton", "Preview"));
+  for (int i = 0; i < 200 && GetFileAttributesA(script) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
+  // A prefix where no program opens .htm files says so in a box, which goes before Exit can; it
+  // comes a moment after the files.
+  if (HWND box = program.WaitForWindow("#32770", 1000)) {
     char text[512] = {};
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
     std::printf("Preview said: %s\n", text);
     SendMessageA(box, WM_COMMAND, IDOK, 0);
-    Sleep(300);
+    for (int i = 0; i < 40 && IsWindow(box); ++i) Sleep(50);
   }
   int exitCode = ExitProgram(program, generator);
   bool written = GetFileAttributesA(script) != INVALID_FILE_ATTRIBUTES;
@@ -383,16 +383,16 @@ int SavePage(const char* path, const char* windowName, const char* address, int 
   SendMessageA(combos[0], CB_SETCURSEL, method, 0);
   HWND dialog = OpenSaveDialog(program, generator);
   if (!dialog) return Failed("the Save As dialog did not appear");
-  Sleep(500);
+  Sleep(150);
   HWND type = GetDlgItem(dialog, cmb1);
   HWND name = DialogEdit(dialog, edt1);
   if (!name) name = DialogEdit(dialog, cmb13);
   if (!type || !name) return Failed("the dialog's type list or file name field was not found");
-  // The page type is picked again each second until the suggestion follows it: a dialog still
+  // The page type is picked again every 300 ms until the suggestion follows it: a dialog still
   // setting itself up on a loaded machine may put the first type back.
   char suggested[MAX_PATH] = {};
   for (int i = 0; i < 100; ++i) {
-    if (i % 10 == 0) {
+    if (i % 3 == 0) {
       SendMessageA(type, CB_SETCURSEL, 1, 0);
       // A choice in the list sends both notices; the dialog acts on the second.
       SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(type));
@@ -406,8 +406,11 @@ int SavePage(const char* path, const char* windowName, const char* address, int 
   if (!std::string(suggested).ends_with(".htm")) return Failed("the suggested name did not follow the type");
   SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-  for (int i = 0; i < 100 && GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
-  Sleep(300);
+  for (int i = 0; i < 200 && GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
+  // The file is written beside its name and then moved there, so it is whole once it exists; the
+  // menu's keys wait for the dialog to be gone.
+  for (int i = 0; i < 40 && IsWindow(dialog); ++i) Sleep(50);
+  Sleep(100);
   int exitCode = ExitProgram(program, generator);
   bool written = GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
   std::printf("Page %s, program ended with %d\n", written ? "saved" : "NOT saved", exitCode);
@@ -441,15 +444,15 @@ int SaveScriptAndSnippet(const std::string& folder, const char* functionName, co
   SendMessageA(combo, CB_SETCURSEL, 4, 0);  // From link
   HWND dialog = OpenSaveDialog(program, generator);
   if (!dialog) return Failed("the Save As dialog did not appear");
-  Sleep(500);
+  Sleep(150);
   HWND name = DialogEdit(dialog, edt1);
   if (!name) name = DialogEdit(dialog, cmb13);
   if (!name) return Failed("the dialog's file name field was not found");
   SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(script.c_str()));
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-  for (int i = 0; i < 100 && GetFileAttributesA(script.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
-  Sleep(300);
-  Click(generator, "TFlatButton", "Generate");
+  for (int i = 0; i < 200 && GetFileAttributesA(script.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
+  for (int i = 0; i < 40 && IsWindow(dialog); ++i) Sleep(50);
+  ProgramProcess::ClickChild(ProgramProcess::FindChild(generator, "TFlatButton", "Generate"));
   HWND code = program.WaitForWindow("TForm4");
   if (!code) return Failed("the Generated code window did not appear");
   std::vector<HWND> edits;
