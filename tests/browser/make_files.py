@@ -2,14 +2,16 @@
 """Makes, once for every engine, what the browser tests open: the pages File > Save writes for each
 activation method and name, the .js with the call from the Generated code window, and what Preview
 writes into C:\\windows\\temp (also for each hostile name and address), each copied into a folder of
-its own. Runs the real program under Wine; the engines then need no Wine at all.
-Usage: make_files.py skylatch_shots.exe folder"""
+its own. Runs the real program under Wine, in a prefix and on a display of its own, so that the
+Wine tests run beside it; the engines then need no Wine at all.
+Usage: make_files.py skylatch_shots.exe desktop_holder.exe folder"""
 import os
 import shutil
 import subprocess
 import sys
 import tempfile
 
+import harness
 import preview_checks
 import saved_page_checks
 
@@ -45,8 +47,34 @@ def preview(shots, into, arguments, what):
             shutil.copy(os.path.join(temp, name), into)
 
 
+def own_prefix(folder, holder):
+    """A prefix of the project's kind beside the folder, made once, with its server running and its
+    desktop held open between the program's starts (ended by wineserver -k)."""
+    prefix = folder + "-prefix"
+    os.environ["WINEPREFIX"] = prefix
+    common = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "common.sh")
+    quiet = {"stdin": subprocess.DEVNULL, "stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
+    if not os.path.exists(os.path.join(prefix, ".skylatch-ready")):
+        shutil.rmtree(prefix, ignore_errors=True)
+        subprocess.check_call(["bash", "-c", 'source "$0"; export WINEPREFIX=$1; make_prefix', common, prefix], **quiet)
+        open(os.path.join(prefix, ".skylatch-ready"), "w").close()
+    subprocess.check_call(["wineserver", "-p"], **quiet)
+    subprocess.call(["wine", "cmd", "/c", "exit"], **quiet)
+    subprocess.Popen(["wine", holder], **quiet)
+
+
 def main():
-    shots, folder = sys.argv[1], os.path.abspath(sys.argv[2])
+    shots, holder, folder = sys.argv[1], sys.argv[2], os.path.abspath(sys.argv[3])
+    with harness.own_display():
+        own_prefix(folder, holder)
+        try:
+            return write_files(shots, folder)
+        finally:
+            subprocess.call(["wineserver", "-k"], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+
+
+def write_files(shots, folder):
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
     with open(os.path.join(folder, "target.htm"), "w") as f:

@@ -8,9 +8,16 @@ DRIVER=$2
 WORK=$3
 source "$(dirname "$0")/../../scripts/common.sh"
 
+# A display of its own beside the prefix of its own: nothing this test does (its keys, its focus)
+# reaches the Wine tests running at the same time, nor theirs it.
+exec {XVFB_OUT}< <(exec Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
+XVFB_PID=$!
+read -r -t 30 NUMBER <&"$XVFB_OUT" || { echo "FAIL: Xvfb gave no display"; kill "$XVFB_PID"; exit 1; }
+export DISPLAY=:$NUMBER
+
 export WINEPREFIX=$WORK/fresh-prefix
 rm -rf "$WINEPREFIX"
-trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$WINEPREFIX"' EXIT
+trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$WINEPREFIX"; kill "$XVFB_PID" 2>/dev/null || true' EXIT
 make_prefix
 
 FOLDER="$WINEPREFIX/drive_c/Program Files/Skylatch"
