@@ -4,9 +4,10 @@
 # from that process's output. A test that starts the program, or another process of its own,
 # keeps a Wine process to itself.
 # Wine tests share one desktop (focus, foreground, cursor), so they hold the lock wine_desktop and
-# run one at a time, as do the browser and release tests that show windows; only the suites that
-# use C:\windows\temp also hold wine_c_windows_temp. The native tests and the second release build
-# run beside them.
+# run one at a time, as does the release test of the shipped program; only the suites that use
+# C:\windows\temp also hold wine_c_windows_temp. The native tests, the second release build and the
+# tests with a prefix and a display of their own (the browser files, the unpacked download) run
+# beside them.
 # Set before it is read: WINE_TESTS_EXE, WINE_TESTS_EMULATOR, WINE_TESTS_PYTHON, WINE_TESTS_DRIVER,
 # WINE_TESTS_DIR, WINE_TESTS_LIST, WINE_TESTS_SEPARATE and WINE_TESTS_TEMP (suites, as listed).
 
