@@ -357,6 +357,13 @@ int Failed(const char* step) {
   return 1;
 }
 
+// Until the answered Save As dialog has written the file and gone. The file is written beside its
+// name and then moved there, so it is whole once it exists; the menu's keys wait for the dialog.
+void WaitForSave(const char* path, HWND dialog) {
+  for (int i = 0; i < 200 && GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
+  for (int i = 0; i < 40 && IsWindow(dialog); ++i) Sleep(50);
+}
+
 // Chooses the activation method (4, "From link", unless given), the window name, the address and
 // the function name in the real program, then File > Save, and answers the Save As dialog with
 // the page type and the path, as a user would. Picking the type must turn the suggested name's
@@ -406,10 +413,7 @@ int SavePage(const char* path, const char* windowName, const char* address, int 
   if (!std::string(suggested).ends_with(".htm")) return Failed("the suggested name did not follow the type");
   SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-  for (int i = 0; i < 200 && GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
-  // The file is written beside its name and then moved there, so it is whole once it exists; the
-  // menu's keys wait for the dialog to be gone.
-  for (int i = 0; i < 40 && IsWindow(dialog); ++i) Sleep(50);
+  WaitForSave(path, dialog);
   Sleep(100);
   int exitCode = ExitProgram(program, generator);
   bool written = GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
@@ -450,8 +454,7 @@ int SaveScriptAndSnippet(const std::string& folder, const char* functionName, co
   if (!name) return Failed("the dialog's file name field was not found");
   SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(script.c_str()));
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-  for (int i = 0; i < 200 && GetFileAttributesA(script.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
-  for (int i = 0; i < 40 && IsWindow(dialog); ++i) Sleep(50);
+  WaitForSave(script.c_str(), dialog);
   ProgramProcess::ClickChild(ProgramProcess::FindChild(generator, "TFlatButton", "Generate"));
   HWND code = program.WaitForWindow("TForm4");
   if (!code) return Failed("the Generated code window did not appear");
