@@ -5,7 +5,6 @@
 set(SKYLATCH_PACKAGE_NAME skylatch-${PROJECT_VERSION}-win64)
 set(SKYLATCH_PACKAGE_ZIP ${CMAKE_BINARY_DIR}/dist/${SKYLATCH_PACKAGE_NAME}.zip)
 set(package_texts ${CMAKE_BINARY_DIR}/package-texts)
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 set(SKYLATCH_VERSION ${PROJECT_VERSION})
 configure_file(${PROJECT_SOURCE_DIR}/resources/README.txt.in ${package_texts}/README.txt @ONLY NEWLINE_STYLE CRLF)

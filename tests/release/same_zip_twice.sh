@@ -15,7 +15,7 @@ mkdir -p "$WORK/source"
 # The files of the tree as git sees them (committed or not, ignored ones left out); outside a
 # git checkout, everything but the build and dist folders.
 if git -C "$SOURCE" rev-parse --git-dir >/dev/null 2>&1; then
-  (cd "$SOURCE" && git ls-files -z --cached --others --exclude-standard | xargs -0 -I{} cp --parents {} "$WORK/source/")
+  (cd "$SOURCE" && git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$WORK/source/")
 else
   tar -C "$SOURCE" --exclude=./build --exclude=./dist -cf - . | tar -C "$WORK/source" -xf -
 fi

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""wine_suite.py run <log> <command...>
-   wine_suite.py report <log> <Suite.Test>
+"""gtest_suite.py run <log> <command...>
+   gtest_suite.py report <log> <Suite.Test>
 
-Many Wine tests run in one process, and ctest still reports each of them. "run" starts the
-process of a whole suite and keeps its output in <log>; it fails only when the process did not
-reach googletest's last line. "report" is each test's own ctest entry: it prints that test's part
+The tests of a suite run in one process, and ctest still reports each of them. "run" starts the
+process of a whole suite and keeps its output in <log>; it fails when the process did not reach
+googletest's last line, or failed after every test had passed. "report" is each test's own ctest entry: it prints that test's part
 of the log and passes or fails as the test did there."""
 import re
 import subprocess
@@ -19,10 +19,15 @@ def run(log_path, command):
         code = subprocess.call(command, stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT)
     with open(log_path, errors="replace") as log:
         text = log.read()
-    if SUMMARY.search(text):
+    summary = SUMMARY.search(text)
+    if summary and (code == 0 or "[  FAILED  ]" in text):
         return 0
     sys.stdout.write(text)
-    print(f"\nThe process ended (exit code {code}) before the suite finished.")
+    if summary:
+        # Every test passed and the process still failed: what runs at exit (the leak check) found a fault.
+        print(f"\nEvery test passed, and the process then ended with exit code {code}.")
+    else:
+        print(f"\nThe process ended (exit code {code}) before the suite finished.")
     return 1
 
 
