@@ -13,12 +13,10 @@ namespace core {
 
 namespace {
 
-constexpr int kRawDeflateWindow = -15;
-
 class Deflater {
  public:
   Deflater() {
-    if (deflateInit2(&stream_, Z_DEFAULT_COMPRESSION, Z_DEFLATED, kRawDeflateWindow, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+    if (deflateInit2(&stream_, Z_DEFAULT_COMPRESSION, Z_DEFLATED, BlockCoder::kRawDeflateWindow, 8, Z_DEFAULT_STRATEGY) != Z_OK)
       throw std::bad_alloc();
   }
   ~Deflater() { deflateEnd(&stream_); }

@@ -20,6 +20,8 @@ class BlockCoder {
   static constexpr std::size_t kMaxChunk = kMaxBlock - 1;
 
   enum Method : std::uint8_t { kStored = 0, kDeflated = 1 };
+  // zlib's window size for deflate data with no zlib header or trailer (negative: raw).
+  static constexpr int kRawDeflateWindow = -15;
 
   // Raises std::invalid_argument for a chunk longer than kMaxChunk.
   static std::vector<std::uint8_t> Encode(std::span<const std::uint8_t> chunk);

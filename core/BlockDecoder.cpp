@@ -11,10 +11,6 @@
 
 namespace core {
 
-namespace {
-constexpr int kRawDeflateWindow = -15;
-}
-
 BlockDecoder::BlockDecoder() : stream_(std::make_unique<z_stream_s>()) {}
 
 BlockDecoder::~BlockDecoder() {
@@ -41,7 +37,7 @@ std::size_t BlockDecoder::Decode(std::span<const std::uint8_t> block, std::span<
 std::size_t BlockDecoder::Inflate(std::span<const std::uint8_t> data, std::span<std::uint8_t> out) {
   z_stream* z = stream_.get();
   if (!ready_) {
-    if (inflateInit2(z, kRawDeflateWindow) != Z_OK) throw std::bad_alloc();
+    if (inflateInit2(z, BlockCoder::kRawDeflateWindow) != Z_OK) throw std::bad_alloc();
     ready_ = true;
   } else if (inflateReset(z) != Z_OK) {
     throw std::bad_alloc();

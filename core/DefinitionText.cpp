@@ -7,6 +7,7 @@
 #include <set>
 
 #include "core/DefinitionStream.h"
+#include "core/HexDigit.h"
 #include "core/Windows1252.h"
 
 namespace core {
@@ -54,13 +55,6 @@ std::string Printable(char c) {
 bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsIdentChar(char c) { return IsIdentStart(c) || IsDigit(c); }
-
-int HexDigit(char c) {
-  if (IsDigit(c)) return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
 
 class Lexer {
  public:

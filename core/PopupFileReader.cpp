@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/CallSnippet.h"
+#include "core/HexDigit.h"
 #include "core/PopupAdvice.h"
 #include "core/SavedPage.h"
 #include "core/SpinValue.h"
@@ -45,13 +46,6 @@ void SkipSpace(std::string_view text, std::size_t& i) {
       return;
     }
   }
-}
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
 }
 
 // Reads count hex digits at i; -1 when they are not all there.

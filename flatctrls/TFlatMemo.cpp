@@ -9,7 +9,7 @@
 
 namespace {
 constexpr char kCtrlA = 1;
-constexpr int kFrameWidth = 1;
+constexpr int kMemoFrameWidth = 1;
 
 std::size_t LongestLine(std::string_view text) {
   std::size_t longest = 0;
@@ -124,7 +124,7 @@ void TFlatMemo::SetColorBorder(ui::TColor value) {
 
 // The frame comes off first, so the system places the scroll bars inside it.
 void TFlatMemo::WMNCCalcSize(ui::TMessage& m) {
-  InflateRect(reinterpret_cast<RECT*>(m.lParam), -kFrameWidth, -kFrameWidth);
+  InflateRect(reinterpret_cast<RECT*>(m.lParam), -kMemoFrameWidth, -kMemoFrameWidth);
   ui::TCustomEdit::WMNCCalcSize(m);
 }
 

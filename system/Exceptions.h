@@ -14,6 +14,9 @@ class Exception : public std::runtime_error {
 // A failed text-file operation; the message depends on the system error code.
 class EInOutError : public Exception {
  public:
+  // The codes of its own, beside the system's: a write that wrote less, a file not open.
+  static constexpr int kDiskFull = 101;
+  static constexpr int kFileNotOpen = 103;
   explicit EInOutError(int errorCode);
   // The same message, then the file (UTF-8) and what to do about it.
   EInOutError(int errorCode, const std::string& file);

@@ -11,7 +11,6 @@ namespace ui {
 
 namespace {
 
-constexpr int kDiskFull = 101;
 constexpr unsigned kAttempts = 100;
 
 // Asks the system to delete the file when its last handle closes, or not to any more. A killed
@@ -50,7 +49,7 @@ class TemporaryFile {
       DWORD written = 0;
       const DWORD size = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
       if (!Platform::Current().WriteFile(handle_, bytes.data(), size, written)) Fail(GetLastError());
-      if (written == 0) Fail(kDiskFull);
+      if (written == 0) Fail(EInOutError::kDiskFull);
       bytes.remove_prefix(written);
     }
   }
@@ -87,7 +86,7 @@ std::wstring SafeFileWriter::TemporaryName(const std::wstring& path, unsigned at
   return path + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt) + L".tmp";
 }
 
-std::size_t SafeFileWriter::MaxTargetLength() { return MAX_PATH - 1 - TemporaryName(L"", kAttempts - 1).size(); }
+std::size_t SafeFileWriter::MaxTargetLength() { return MAX_PATH - 1 - TemporaryName(std::wstring(), kAttempts - 1).size(); }
 
 void SafeFileWriter::Write(const std::wstring& path, std::string_view bytes) {
   // A read-only file is not replaced, whatever the rename would allow.

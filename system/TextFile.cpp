@@ -6,11 +6,6 @@
 
 namespace ui {
 
-namespace {
-constexpr int kFileNotOpen = 103;
-constexpr int kDiskFull = 101;
-}
-
 TextFile::~TextFile() {
   if (IsOpen()) Platform::Current().CloseFile(handle_);
 }
@@ -25,10 +20,10 @@ void TextFile::Rewrite() {
 void TextFile::Fail(unsigned long code) const { throw EInOutError(static_cast<int>(code), fileName_); }
 
 void TextFile::Put(const char* data, std::size_t size) {
-  if (!IsOpen()) Fail(kFileNotOpen);
+  if (!IsOpen()) Fail(EInOutError::kFileNotOpen);
   DWORD written = 0;
   if (size > 0 && !Platform::Current().WriteFile(handle_, data, static_cast<DWORD>(size), written)) Fail(GetLastError());
-  if (written != size) Fail(kDiskFull);
+  if (written != size) Fail(EInOutError::kDiskFull);
 }
 
 void TextFile::Write(std::string_view text) { Put(text.data(), text.size()); }
@@ -41,7 +36,7 @@ void TextFile::WriteLine(std::string_view text) {
 void TextFile::WriteChar(char c) { Put(&c, 1); }
 
 void TextFile::Close() {
-  if (!IsOpen()) Fail(kFileNotOpen);
+  if (!IsOpen()) Fail(EInOutError::kFileNotOpen);
   HANDLE h = handle_;
   handle_ = INVALID_HANDLE_VALUE;
   if (!Platform::Current().CloseFile(h)) Fail(GetLastError());

@@ -28,6 +28,7 @@
 #include "framework/Label.h"
 #include "generator/Unit1.h"
 #include "orders/pur1.h"
+#include "tests/support/AccessibleIid.h"
 #include "tests/support/ProgramProcess.h"
 #include "tests/support/WindowTest.h"
 
@@ -35,8 +36,7 @@ namespace {
 
 using testsupport::ProgramProcess;
 
-// Written out: the copy in MinGW's static oleacc library can come out wrong.
-constexpr IID kIAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+using testsupport::kIAccessible;
 
 struct Node {
   long role = 0;

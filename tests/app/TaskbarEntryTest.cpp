@@ -11,13 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/AccessibleIid.h"
 #include "tests/support/ProgramProcess.h"
 
 namespace {
 
 using testsupport::ProgramProcess;
 
-constexpr IID kIAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+using testsupport::kIAccessible;
 
 // The windows of a process that the taskbar shows a button for: visible, and either marked as
 // application windows or unowned and not tool windows.

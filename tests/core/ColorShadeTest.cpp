@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/core/Rgb.h"
+
 namespace {
 
 using core::ColorShade;
@@ -11,7 +13,7 @@ constexpr TColor kFlatFace = 0x00E1EAEB;
 constexpr TColor kWhite = 0x00FFFFFF;
 constexpr TColor kBlack = 0x00000000;
 
-constexpr TColor Rgb(int r, int g, int b) { return static_cast<TColor>(r | (g << 8) | (b << 16)); }
+using coretest::Rgb;
 
 TEST(ColorShadeTest, SystemColoursHaveHighByte80) {
   EXPECT_TRUE(ColorShade::IsSystemColor(0x8000000F));

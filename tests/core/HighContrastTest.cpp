@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/core/Rgb.h"
+
 namespace {
 
-constexpr std::uint32_t Rgb(int r, int g, int b) { return static_cast<std::uint32_t>(r | (g << 8) | (b << 16)); }
+using coretest::Rgb;
 
 TEST(HighContrastTest, ContrastRatioFollowsTheWebsRule) {
   EXPECT_DOUBLE_EQ(core::ContrastRatio(Rgb(0, 0, 0), Rgb(255, 255, 255)), 21.0);

@@ -8,7 +8,8 @@
 #include "tests/flatctrls/FlatPixels.h"
 #include "tests/flatctrls/FlatTestHost.h"
 
-namespace {
+// Named: the tests are compiled several files to a unit, and each of these has its own palette.
+namespace flat_button_look {
 
 using flatpixels::Rgb;
 using flatpixels::Take;
@@ -273,4 +274,4 @@ TEST_F(FlatButtonLook, AdvancedColoursFollowTheParentAndTheSystemColours) {
   EXPECT_EQ(Take(*adv)->At(0, 0), Rgb(0x00ADC6C9));
 }
 
-}  // namespace
+}  // namespace flat_button_look

@@ -10,18 +10,15 @@
 #include "tests/flatctrls/FlatPixels.h"
 #include "tests/flatctrls/FlatTestHost.h"
 
-namespace {
+// Named: the tests are compiled several files to a unit, and each of these has its own palette.
+namespace flat_check_box_look {
 
 using flatpixels::Rgb;
 
 constexpr ui::TColor kFace = 0x00D0E0F0, kFocused = 0x00F8F8F8, kDown = 0x00A0B0C0, kBorder = 0x00406080,
                      kCheck = 0x00008000;
 
-std::unique_ptr<flatpixels::Shot> Take(ui::TWinControl& control) {
-  auto shot = std::make_unique<flatpixels::Shot>(control.Width(), control.Height());
-  control.Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shot->DC()), PRF_CLIENT | PRF_ERASEBKGND);
-  return shot;
-}
+using flatpixels::TakeWithBackground;
 
 // The tick's pixels relative to the box's top-left: three lines each way.
 const POINT kTick[] = {{2, 4}, {3, 5}, {4, 6}, {5, 7}, {2, 5}, {3, 6}, {4, 7}, {2, 6}, {3, 7}, {4, 8},
@@ -52,39 +49,39 @@ class FlatCheckBoxLook : public FlatControlTest {
 };
 
 TEST_F(FlatCheckBoxLook, TheBoxFaceFollowsRestHoverFocusAndPress) {
-  auto rest = Take(*box);
+  auto rest = TakeWithBackground(*box);
   ExpectBox(*rest, 1, kFace);
   EXPECT_EQ(rest->At(0, 0), Rgb(kFace));  // the background is Color
   EXPECT_EQ(rest->At(12, 8), Rgb(kFace));
   EXPECT_GT(rest->Count(RECT{16, 1, 72, 16}, Rgb(box->Font().Color())), 10);
 
   box->HoverOn();
-  ExpectBox(*Take(*box), 1, kFocused);
+  ExpectBox(*TakeWithBackground(*box), 1, kFocused);
   box->HoverOff();
-  ExpectBox(*Take(*box), 1, kFace);
+  ExpectBox(*TakeWithBackground(*box), 1, kFace);
 
   box->SetFocus();
-  ExpectBox(*Take(*box), 1, kFocused);
+  ExpectBox(*TakeWithBackground(*box), 1, kFocused);
   SendMouse(*box, WM_LBUTTONDOWN, MK_LBUTTON, 5, 5);
   EXPECT_TRUE(box->Pressed());
-  ExpectBox(*Take(*box), 1, kDown);
+  ExpectBox(*TakeWithBackground(*box), 1, kDown);
   SendMouse(*box, WM_LBUTTONUP, 0, 5, 5);
-  ExpectBox(*Take(*box), 1, kFocused);
+  ExpectBox(*TakeWithBackground(*box), 1, kFocused);
 }
 
 TEST_F(FlatCheckBoxLook, TheTickIsThreePixelsThickInColorCheckAndGreyWhenDisabled) {
   box->SetChecked(true);
-  auto on = Take(*box);
+  auto on = TakeWithBackground(*box);
   for (POINT p : kTick) EXPECT_EQ(on->At(1 + p.x, 3 + p.y), Rgb(kCheck)) << p.x << "," << p.y;
   EXPECT_EQ(on->Count(RECT{2, 4, 11, 13}, Rgb(kCheck)), 21);
   box->SetEnabled(false);
-  auto off = Take(*box);
+  auto off = TakeWithBackground(*box);
   for (POINT p : kTick) EXPECT_EQ(off->At(1 + p.x, 3 + p.y), Rgb(ui::clBtnShadow)) << p.x << "," << p.y;
 }
 
 TEST_F(FlatCheckBoxLook, ADisabledCaptionIsEngraved) {
   box->SetEnabled(false);
-  auto s = Take(*box);
+  auto s = TakeWithBackground(*box);
   RECT caption{16, 1, 73, 17};
   EXPECT_EQ(s->Count(caption, Rgb(box->Font().Color())), 0);
   EXPECT_GT(s->Count(caption, Rgb(ui::clBtnShadow)), 10);
@@ -96,7 +93,7 @@ TEST_F(FlatCheckBoxLook, ADisabledCaptionIsEngraved) {
 
 TEST_F(FlatCheckBoxLook, OnTheRightTheBoxSpansColumns61To71AndTheCaptionEndsAt56) {
   box->SetLayout(TCheckBoxLayout::checkboxRight);
-  auto s = Take(*box);
+  auto s = TakeWithBackground(*box);
   ExpectBox(*s, 61, kFace);
   EXPECT_EQ(s->At(60, 8), Rgb(kFace));
   EXPECT_EQ(s->At(72, 8), Rgb(kFace));
@@ -113,16 +110,16 @@ TEST_F(FlatCheckBoxLook, ATransparentBoxShowsTheParentsPattern) {
   auto* over = Make<TFlatCheckBox>(7, 4, 73, 17, panel);
   over->SetColorBorder(kBorder);
   over->SetTransparent(true);
-  auto s = Take(*over);
+  auto s = TakeWithBackground(*over);
   EXPECT_EQ(s->At(0, 0), Rgb(flatpixels::TPatternPanel::ColorAt(7, 4)));
   EXPECT_EQ(s->At(13, 16), Rgb(flatpixels::TPatternPanel::ColorAt(20, 20)));
   EXPECT_EQ(s->At(72, 0), Rgb(flatpixels::TPatternPanel::ColorAt(79, 4)));
   EXPECT_EQ(s->At(1, 3), Rgb(kBorder));
   over->SetTransparent(false);
-  EXPECT_EQ(Take(*over)->At(0, 0), Rgb(over->Color()));
+  EXPECT_EQ(TakeWithBackground(*over)->At(0, 0), Rgb(over->Color()));
 }
 
-std::vector<std::string>* hoverLog = nullptr;
+std::vector<std::string>* checkBoxHoverLog = nullptr;
 
 class TLoggedCheckBox : public TFlatCheckBox {
  public:
@@ -130,19 +127,19 @@ class TLoggedCheckBox : public TFlatCheckBox {
   void HoverOn() override {
     bool before = Hovered();
     TFlatCheckBox::HoverOn();
-    if (hoverLog && !before && Hovered()) hoverLog->push_back(Name() + ".on");
+    if (checkBoxHoverLog && !before && Hovered()) checkBoxHoverLog->push_back(Name() + ".on");
   }
   void HoverOff() override {
     bool before = Hovered();
     TFlatCheckBox::HoverOff();
-    if (hoverLog && before && !Hovered()) hoverLog->push_back(Name() + ".off");
+    if (checkBoxHoverLog && before && !Hovered()) checkBoxHoverLog->push_back(Name() + ".off");
   }
 };
 
 class CheckBoxHover : public FlatControlTest {
  protected:
   CheckBoxHover() {
-    hoverLog = &log;
+    checkBoxHoverLog = &log;
     platform.steerActiveWindow = true;
     platform.activeWindow = host->Handle();
     a = Make<TLoggedCheckBox>(10, 10, 73, 17);
@@ -150,7 +147,7 @@ class CheckBoxHover : public FlatControlTest {
     b = Make<TLoggedCheckBox>(10, 40, 73, 17);
     b->SetName("B");
   }
-  ~CheckBoxHover() override { hoverLog = nullptr; }
+  ~CheckBoxHover() override { checkBoxHoverLog = nullptr; }
   void MoveOver(ui::TControl& control, WPARAM keys = 0) {
     platform.steerCursor = true;
     platform.cursor = control.ClientToScreen(POINT{5, 5});
@@ -218,4 +215,4 @@ TEST_F(CheckBoxHover, LosingTheCaptureDuringAPressEndsItWithoutAToggle) {
   EXPECT_FALSE(a->Checked());
 }
 
-}  // namespace
+}  // namespace flat_check_box_look

@@ -8,6 +8,7 @@
 #include "framework/Color.h"
 #include "framework/CustomControl.h"
 #include "framework/GraphicControl.h"
+#include "framework/WinControl.h"
 
 // Reading what a control paints: it paints into a 32-bit bitmap of its size, and pixels are
 // compared as COLORREF values.
@@ -48,6 +49,14 @@ inline std::unique_ptr<Shot> Take(ui::TControl& control, ui::TColor ground = 0x0
   auto shot = std::make_unique<Shot>(control.Width(), control.Height(), ground);
   if (control.IsWindowed()) control.Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shot->DC()), PRF_CLIENT);
   else static_cast<ui::TGraphicControl&>(control).PaintTo(shot->DC());
+  return shot;
+}
+
+// A windowed control asked to erase its background as well, as a transparent one then paints its
+// parent's.
+inline std::unique_ptr<Shot> TakeWithBackground(ui::TWinControl& control) {
+  auto shot = std::make_unique<Shot>(control.Width(), control.Height());
+  control.Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shot->DC()), PRF_CLIENT | PRF_ERASEBKGND);
   return shot;
 }
 

@@ -14,17 +14,14 @@
 #include "tests/flatctrls/FlatTestHost.h"
 #include "tests/support/PixelSurface.h"
 
-namespace {
+// Named: the tests are compiled several files to a unit, and each of these has its own palette.
+namespace flat_scaled_look {
 
 using flatpixels::Rgb;
 
 constexpr ui::TColor kFace = 0x00D0E0F0, kBorder = 0x00406080, kCheck = 0x00008000;
 
-std::unique_ptr<flatpixels::Shot> Take(ui::TWinControl& control) {
-  auto shot = std::make_unique<flatpixels::Shot>(control.Width(), control.Height());
-  control.Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shot->DC()), PRF_CLIENT | PRF_ERASEBKGND);
-  return shot;
-}
+using flatpixels::TakeWithBackground;
 
 class FlatScaledLook : public FlatControlTest {
  protected:
@@ -52,7 +49,7 @@ TEST_F(FlatScaledLook, TheCheckBoxAndGroupBoxGrowAndTheirLinesFollowTheOnePixelR
     box->SetColorBorder(kBorder);
     box->SetColorCheck(kCheck);
     box->SetChecked(true);
-    auto shot = Take(*box);
+    auto shot = TakeWithBackground(*box);
     const int mid = c.top + c.side / 2, centre = c.inset + c.side / 2;
     for (int i = 0; i < c.line; ++i) {
       EXPECT_EQ(shot->At(c.inset + i, mid), Rgb(kBorder)) << i;
@@ -77,7 +74,7 @@ TEST_F(FlatScaledLook, TheCheckBoxAndGroupBoxGrowAndTheirLinesFollowTheOnePixelR
     group->SetCaption("Options");
     group->SetColor(kFace);
     group->SetColorBorder(kBorder);
-    auto frame = Take(*group);
+    auto frame = TakeWithBackground(*group);
     const int w = group->Width(), h = group->Height();
     for (int i = 0; i < c.line; ++i) {
       EXPECT_EQ(frame->At(i, h / 2), Rgb(kBorder)) << i;
@@ -105,7 +102,7 @@ TEST_F(FlatScaledLook, TheFramesOfTheButtonEditAndComboFollowTheOnePixelRule) {
     auto* button = Make<TFlatButton>(scale(10), scale(10), scale(73), scale(25));
     button->SetColor(kFace);
     button->SetColorBorder(kBorder);
-    auto shot = Take(*button);
+    auto shot = TakeWithBackground(*button);
     const int bw = button->Width(), bh = button->Height();
     for (int i = 0; i < c.line; ++i) {
       EXPECT_EQ(shot->At(i, bh / 2), Rgb(kBorder)) << "button left " << i;
@@ -162,11 +159,11 @@ TEST_F(FlatScaledLook, AGlyphCellGrowsWithTheDpiAndKeepsItsTransparentColourExac
     host->ChangeDpi(c.dpi);
     auto* button = Make<TFlatButton>(10, 10, 2 * 40, 2 * 40);
     button->SetGlyph(glyph);
-    auto shot = Take(*button);
+    auto shot = TakeWithBackground(*button);
     EXPECT_EQ(shot->Count(RECT{0, 0, button->Width(), button->Height()}, RGB(255, 0, 0)), c.shown);
     EXPECT_EQ(shot->Count(RECT{0, 0, button->Width(), button->Height()}, RGB(255, 0, 255)), 0);
     delete button;
   }
 }
 
-}  // namespace
+}  // namespace flat_scaled_look

@@ -6,7 +6,8 @@
 #include "tests/flatctrls/FlatTestHost.h"
 #include "tests/support/PixelSurface.h"
 
-namespace {
+// Named: the tests are compiled several files to a unit, and each of these has its own palette.
+namespace flat_combo_box {
 
 using testsupport::PixelSurface;
 
@@ -285,4 +286,4 @@ TEST_F(FlatComboBox, TheFocusInTheInnerEditOfAnEditableComboCounts) {
   EXPECT_FALSE(editable->Active());
 }
 
-}  // namespace
+}  // namespace flat_combo_box

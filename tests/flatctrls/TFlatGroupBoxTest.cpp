@@ -10,7 +10,8 @@
 #include "tests/flatctrls/FlatTestHost.h"
 #include "tests/support/PixelSurface.h"
 
-namespace {
+// Named: the tests are compiled several files to a unit, and each of these has its own palette.
+namespace flat_group_box {
 
 using testsupport::PixelSurface;
 constexpr COLORREF kBorder = 0x008396A0, kFace = 0x00FFFFFF;
@@ -147,4 +148,4 @@ TEST_F(FlatGroupBoxLook, TransparentItShowsTheParentsPaintingAndFollowsItWhenMov
   }
 }
 
-}  // namespace
+}  // namespace flat_group_box

@@ -76,12 +76,6 @@ std::vector<std::wstring> Matching(const std::wstring& pattern) {
   return names;
 }
 
-std::string SourceFile(const std::string& relative) {
-  std::string path = std::string(SKYLATCH_SOURCE_DIR) + "/" + relative;
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  return testsupport::FileBytes("Z:" + path);
-}
-
 class FileFaults : public testsupport::WindowTest, public testing::WithParamInterface<Fault> {
  protected:
   void SetUp() override {
@@ -168,8 +162,8 @@ TEST_P(FileFaults, OneClearMessageTheOldFileWholeNothingLeftAndTheNextTryWorks) 
   if (fault.action == Action::Save) {
     EXPECT_EQ(testsupport::FileBytes(target), Form1->CurrentCode().Script());
   } else {
-    EXPECT_EQ(testsupport::FileBytes(TForm1::kCompanionScript), SourceFile("resources/endu.js"));
-    EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), SourceFile("resources/preview.htm"));
+    EXPECT_EQ(testsupport::FileBytes(TForm1::kCompanionScript), testsupport::SourceFileBytes("resources/endu.js"));
+    EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), testsupport::SourceFileBytes("resources/preview.htm"));
   }
   EXPECT_EQ(Leftovers(), std::vector<std::wstring>{});
 

@@ -24,15 +24,6 @@
 
 namespace {
 
-std::string SourceFile(const std::string& relative) {
-  std::string path = std::string(SKYLATCH_SOURCE_DIR) + "/" + relative;
-  if (path[0] == '/') {
-    std::replace(path.begin(), path.end(), '/', '\\');
-    path = "Z:" + path;
-  }
-  return testsupport::FileBytes(path);
-}
-
 class PreviewFiles : public testsupport::WindowTest {
  protected:
   void SetUp() override {
@@ -49,13 +40,13 @@ TEST_F(PreviewFiles, WritesThePageAndPlacesBothCompanionsByteForByte) {
   Click(*Form1->FlatButton2);
   ASSERT_TRUE(errors.empty());
   std::string page = testsupport::FileBytes(TForm1::kPageFile);
-  EXPECT_EQ(page, SourceFile("tests/generator/PreviewPagePopUp.htm"));
+  EXPECT_EQ(page, testsupport::SourceFileBytes("tests/generator/PreviewPagePopUp.htm"));
   EXPECT_EQ(std::count(page.begin(), page.end(), '\n'), 45);
   EXPECT_NE(page.find("\r\n<p><A href=\"javascript:PopUp('page.htm')\" alt=\"Latchy!\">click here to preview your "
                       "PopUp</a></p>\r\n</body></html>\r\n"),
             std::string::npos);
-  EXPECT_EQ(testsupport::FileBytes(TForm1::kCompanionScript), SourceFile("resources/endu.js"));
-  EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), SourceFile("resources/preview.htm"));
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kCompanionScript), testsupport::SourceFileBytes("resources/endu.js"));
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), testsupport::SourceFileBytes("resources/preview.htm"));
 }
 
 // A companion that is there is compared with the program's bytes: an identical one is not copied
@@ -68,13 +59,13 @@ TEST_F(PreviewFiles, ACompanionThatDiffersIsReplacedWholeAndAnIdenticalOneIsLeft
   EXPECT_EQ(platform.copyCalls.size(), 2u);
   // The address's apostrophe stays inside the quoted argument.
   EXPECT_NE(testsupport::FileBytes(TForm1::kPageFile).find("javascript:PopUp('it\\'s.htm')"), std::string::npos);
-  const std::string page = SourceFile("resources/preview.htm");
+  const std::string page = testsupport::SourceFileBytes("resources/preview.htm");
   for (const std::string& broken : {std::string(), page.substr(0, page.size() / 2), std::string("other program's")}) {
     std::ofstream(TForm1::kPreviewPage, std::ios::binary | std::ios::trunc) << broken;
     std::ofstream(TForm1::kCompanionScript, std::ios::binary | std::ios::trunc) << broken;
     Click(*Form1->FlatButton2);
     EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), page) << broken.size();
-    EXPECT_EQ(testsupport::FileBytes(TForm1::kCompanionScript), SourceFile("resources/endu.js")) << broken.size();
+    EXPECT_EQ(testsupport::FileBytes(TForm1::kCompanionScript), testsupport::SourceFileBytes("resources/endu.js")) << broken.size();
   }
   EXPECT_EQ(platform.copyCalls.size(), 8u);
   EXPECT_EQ(platform.shellCalls.size(), 5u);
@@ -98,7 +89,7 @@ TEST_F(PreviewFiles, ADeletedPreviewPageIsRecreatedFromTheWindowsOwnCopy) {
   Click(*Form1->FlatButton2);
   ASSERT_TRUE(DeleteFileA(TForm1::kPreviewPage));
   Click(*Form1->FlatButton2);
-  EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), SourceFile("resources/preview.htm"));
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), testsupport::SourceFileBytes("resources/preview.htm"));
 }
 
 // Every file of C:\windows\temp whose name starts with prefix.
@@ -127,8 +118,8 @@ TEST_F(PreviewFiles, ACopyThatFailsPartWayLeavesNoCompanionAndTheNextPreviewPlac
 
   platform.copyFailsAfterBytes = -1;
   Click(*Form1->FlatButton2);
-  EXPECT_EQ(testsupport::FileBytes(TForm1::kCompanionScript), SourceFile("resources/endu.js"));
-  EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), SourceFile("resources/preview.htm"));
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kCompanionScript), testsupport::SourceFileBytes("resources/endu.js"));
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), testsupport::SourceFileBytes("resources/preview.htm"));
   EXPECT_EQ(FilesStartingWith("endu.js"), std::vector<std::string>{"endu.js"});
   EXPECT_EQ(FilesStartingWith("preview.htm"), std::vector<std::string>{"preview.htm"});
 }
@@ -141,7 +132,7 @@ TEST_F(PreviewFiles, NoProgramForTheNewPageIsSaidAndAnyOtherShellFailureNamesThe
   EXPECT_EQ(errors, (std::vector<std::string>{"No program opens .htm files on this computer",
                                               "The browser did not open c:\\windows\\temp\\preview.htm (shell error 5). "
                                               "Check the program that opens .htm files, then try again"}));
-  EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), SourceFile("resources/preview.htm"));
+  EXPECT_EQ(testsupport::FileBytes(TForm1::kPreviewPage), testsupport::SourceFileBytes("resources/preview.htm"));
 }
 
 // A folder in the way makes a file impossible to create.
@@ -215,7 +206,7 @@ TEST_F(PreviewFiles, TheTemporaryFilesAreGoneWhenTheWindowIs) {
   std::string script = Form1->enscript->FileName(), entry = Form1->enpreview->FileName();
   ASSERT_FALSE(script.empty());
   ASSERT_FALSE(entry.empty());
-  EXPECT_EQ(testsupport::FileBytes(script), SourceFile("resources/endu.js"));
+  EXPECT_EQ(testsupport::FileBytes(script), testsupport::SourceFileBytes("resources/endu.js"));
   ui::Application->DestroyForms();
   EXPECT_EQ(GetFileAttributesA(script.c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(GetFileAttributesA(entry.c_str()), INVALID_FILE_ATTRIBUTES);

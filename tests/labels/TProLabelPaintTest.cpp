@@ -8,7 +8,8 @@
 #include "tests/flatctrls/FlatTestHost.h"
 #include "tests/support/PixelSurface.h"
 
-namespace {
+// Named: the tests are compiled several files to a unit, and each of these has its own palette.
+namespace pro_label_paint {
 
 using testsupport::PixelSurface;
 using Pixels = std::set<std::pair<int, int>>;
@@ -171,4 +172,4 @@ TEST_F(ProLabelRotated, CentredInALabelExactlyItsBoxItIsNotMoved) {
   }
 }
 
-}  // namespace
+}  // namespace pro_label_paint

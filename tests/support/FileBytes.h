@@ -23,4 +23,13 @@ inline std::string FileBytes(const std::string& path) {
   return FileBytes(std::wstring(path.begin(), path.end()));  // the tests' own paths are ASCII
 }
 
+#ifdef SKYLATCH_SOURCE_DIR
+// A file of the project's sources (relative is written with /), read through Wine's Z: drive.
+inline std::string SourceFileBytes(std::string relative) {
+  std::string path = std::string(SKYLATCH_SOURCE_DIR) + "/" + relative;
+  for (char& c : path) c = c == '/' ? '\\' : c;
+  return FileBytes("Z:" + path);
+}
+#endif
+
 }  // namespace testsupport

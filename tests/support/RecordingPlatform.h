@@ -43,7 +43,7 @@ class RecordingPlatform : public ui::Platform {
   HWND ActiveWindow() override { return steerActiveWindow ? activeWindow : ui::Platform::ActiveWindow(); }
   bool HighContrast() override { return highContrast; }
   std::string TempPath() override {
-    if (Faulty(FileOp::TempLookup, L"")) return "";
+    if (Faulty(FileOp::TempLookup, std::wstring())) return "";
     return tempPath.empty() ? ui::Platform::TempPath() : tempPath;
   }
   SYSTEMTIME TimeOfDay() override { return steerTime ? time : ui::Platform::TimeOfDay(); }
@@ -64,7 +64,7 @@ class RecordingPlatform : public ui::Platform {
   bool OpenDialog(OPENFILENAMEW& request) override {
     std::wstring filter;
     for (const wchar_t* p = request.lpstrFilter; p && *p; p += wcslen(p) + 1) filter.append(p).push_back(L'|');
-    openRequests.push_back({L"", request.lpstrInitialDir ? request.lpstrInitialDir : L"", filter, request.Flags});
+    openRequests.push_back({std::wstring(), request.lpstrInitialDir ? request.lpstrInitialDir : L"", filter, request.Flags});
     if (openAnswer.empty() || openAnswer.size() >= request.nMaxFile) return false;
     std::copy(openAnswer.begin(), openAnswer.end(), request.lpstrFile);
     request.lpstrFile[openAnswer.size()] = L'\0';
