@@ -21,7 +21,12 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   # Three at once on two cores: the Wine tests share one desktop and run one at a time, waiting on
   # windows more than they compute; beside them go the native tests, the browsers and the second
   # release build (at a low priority).
+  find "$0" -path "*/suite-logs/restarted.txt" -delete
   ctest --test-dir "$0" --output-on-failure -j3 --timeout 300
   rc=$?
+  for restarted in $(find "$0" -path "*/suite-logs/restarted.txt"); do
+    echo "Suites started a second time ($restarted):"
+    cat "$restarted"
+  done
   wineserver -k
   exit $rc' "$BUILD"
