@@ -4,14 +4,6 @@
 
 namespace {
 
-// Only the rows' declarations are read here. The program's tables define these macros too, and a
-// build that compiles several files as one may hold their definitions already.
-#undef PUBLISH
-#undef PUBLISH_FIELD
-#undef PUBLISH_EVENT
-#undef PUBLISH_REFERENCE
-#undef PUBLISH_KEPT
-#undef PUBLISH_SECOND_NAME
 #define PUBLISH(name, kind, def, values, get, set) core::PropertyInfo{name, core::PropertyKind::kind, def, values},
 #define PUBLISH_FIELD(name, kind, def, values, field) core::PropertyInfo{name, core::PropertyKind::kind, def, values},
 #define PUBLISH_EVENT(name, member) core::PropertyInfo{name, core::PropertyKind::Event, {}, {}},
@@ -70,13 +62,6 @@ core::ClassList Build() {
                           }},
       }};
 }
-
-#undef PUBLISH
-#undef PUBLISH_FIELD
-#undef PUBLISH_EVENT
-#undef PUBLISH_REFERENCE
-#undef PUBLISH_KEPT
-#undef PUBLISH_SECOND_NAME
 
 }  // namespace
 
